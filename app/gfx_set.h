@@ -1,0 +1,19 @@
+#pragma once
+// Every picture of the game, loaded once at start-up after the display opens.
+#include <string>
+
+#include "platform/image.h"
+
+class TGfx {
+ public:
+  TImagePtr blockImg, objectImg, objectShadowImg, shadowImg, arrowImg, sparkleImg, brickImg, floorImg;
+  TImagePtr titleBg, mainBg, completeBg, norelImg;
+  TImagePtr gameTop, gameSide, editorTop, editorSide;
+  TImagePtr mapBg, mapIconsImg, mapDotImg, sunIconsImg;
+  TImagePtr gui_menuFrameImg, gui_dialogueSmlImg, gui_dialogueMedImg, gui_dialogueLrgImg, gui_dialogueMasImg;
+  TImagePtr sparkBigImg, sparkMedImg, arrImg;
+
+  // Loads every picture. Returns the empty string on success, else the path
+  // of the first picture that could not be read (the start-up stops on it).
+  std::string load();
+};

@@ -1,0 +1,27 @@
+#include "app/globals.h"
+
+TTimer* frameTimer = nullptr;
+TProfile* profile = nullptr;
+TOptions* options = nullptr;
+TGfx* gfx = nullptr;
+TSfx* sfx = nullptr;
+TScreen* screen = nullptr;
+TMouse* mouse = nullptr;
+TText* text = nullptr;
+TButton* buttons = nullptr;
+TTickBox* tickBoxes = nullptr;
+TEffects* effects = nullptr;
+THighScores* highScores = nullptr;
+
+int gameState = 0;
+int textInputActive = 0;
+int musicTrack = 0;
+int showFPS = -1;
+int introStart = 0;
+int customMapMode = 0;
+const std::string versionText = "Release 1.1";
+
+const std::array<std::string, 4> musicNames = {"title_loop", "map_loop", "game1", "game2"};
+const std::array<std::string, 4> endTuneNames = {"end_room", "end_location", "end_game", "end_fail"};
+const std::array<std::string, 5> soundNames = {"fx_move_loop", "fx_coin", "fx_map", "fx_ankh", "fx_explosion"};
+const std::array<std::string, 3> savedGameExt = {"", ".cam", ".cus"};

@@ -1,0 +1,23 @@
+#pragma once
+// Pixel-exact collisions on 32 layers of quads. An image counts only its
+// pixels with alpha >= 128 (every pixel when it has no alpha channel); a
+// rectangle is fully opaque. Images are placed exactly as DrawImage would
+// place them with the current drawing state. Works without a display.
+#include <cstdint>
+#include <vector>
+
+#include "platform/image.h"
+
+using TCollisionId = const void*;
+
+// Ids of quads in the layers of testMask (bit k = layer k) that this image
+// touches; then stores its own quad, tagged id, in the layers of writeMask.
+std::vector<TCollisionId> CollideImage(const TImagePtr& image, float x, float y, int frame, uint32_t testMask,
+                                       uint32_t writeMask, TCollisionId id = nullptr);
+std::vector<TCollisionId> CollideRect(float x, float y, float w, float h, uint32_t testMask, uint32_t writeMask,
+                                      TCollisionId id = nullptr);
+// Empties the layers of the mask; 0 empties all 32.
+void ResetCollisions(uint32_t mask = 0);
+// True when the two images share an opaque pixel (uses layer 31).
+bool ImagesCollide(const TImagePtr& image1, float x1, float y1, int frame1, const TImagePtr& image2, float x2,
+                   float y2, int frame2);

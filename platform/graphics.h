@@ -1,0 +1,89 @@
+#pragma once
+// The 2D drawing surface. The game draws everything each frame into an
+// 800 x 600 back buffer with immediate-mode calls that share one drawing
+// state; Flip presents it, scaled with its aspect ratio kept, into the window
+// (or the desktop's full screen). Without a display, SDL's dummy video driver
+// and the software renderer give the same pictures, readable with GrabPixmap.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/draw_state.h"
+#include "platform/image.h"
+#include "platform/image_font.h"
+
+constexpr int kViewWidth = 800;
+constexpr int kViewHeight = 600;
+
+// ---- The context -----------------------------------------------------------
+// depth 0 opens a window whose client area is width x height (the picture is
+// scaled when the window is resized); any other depth opens full screen on
+// the desktop's own mode with the same scaling. hertz paces Flip(-1).
+bool Graphics(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
+void EndGraphics();
+bool GraphicsOpen();
+int GraphicsWidth();
+int GraphicsHeight();
+int GraphicsGeneration();  // increases with every open; textures are remade when it changes
+bool GraphicsModeExists(int width, int height, int depth, int hertz);
+bool IsFullScreen();
+void SetWindowTitle(const std::string& title);
+void SetWindowIcon(const TPixmapPtr& icon);
+bool WindowMaximized();   // true once per maximise of the window
+bool WindowMinimized();
+
+void Cls();
+// 1 waits for the vertical blank, 0 does not, -1 paces to the open's hertz.
+void Flip(int sync);
+
+// ---- Drawing state -----------------------------------------------------------
+const TDrawState& DrawState();
+void SetColor(int r, int g, int b);
+void GetColor(int& r, int& g, int& b);
+void SetAlpha(float alpha);
+float GetAlpha();
+void SetClsColor(int r, int g, int b);
+void SetBlend(int mode);
+int GetBlend();
+void SetLineWidth(float width);
+float GetLineWidth();
+void SetRotation(float degrees);
+float GetRotation();
+void SetScale(float sx, float sy);
+void GetScale(float& sx, float& sy);
+void SetTransform(float degrees, float sx, float sy);
+void SetViewport(int x, int y, int w, int h);
+void GetViewport(int& x, int& y, int& w, int& h);
+void SetOrigin(float x, float y);
+void GetOrigin(float& x, float& y);
+void SetHandle(float x, float y);
+void GetHandle(float& x, float& y);
+void SetImageFont(const TImageFontPtr& font);  // null = the built-in font
+TImageFontPtr GetImageFont();
+void SetMaskColor(int r, int g, int b);
+void AutoMidHandle(bool on);
+void AutoImageFlags(int flags);
+int GetAutoImageFlags();
+// Back to the defaults of a fresh context (tests use it).
+void ResetDrawState();
+
+// ---- Primitives ------------------------------------------------------------
+void Plot(float x, float y);
+void DrawLine(float x1, float y1, float x2, float y2);
+void DrawRect(float x, float y, float w, float h);
+void DrawOval(float x, float y, float w, float h);
+void DrawPoly(const std::vector<float>& xy);
+void DrawText(const std::string& text, float x, float y);  // Latin-1 characters
+int TextWidth(const std::string& text);
+int TextHeight();
+void DrawImage(const TImagePtr& image, float x, float y, int frame = 0);
+void DrawImageRect(const TImagePtr& image, float x, float y, float w, float h, int frame = 0);
+void TileImage(const TImagePtr& image, float x = 0, float y = 0, int frame = 0);
+void DrawPixmap(const TPixmap& pixmap, int x, int y);
+
+// ---- Reading the back buffer -------------------------------------------------
+void GrabImage(const TImagePtr& image, int x, int y, int frame = 0);
+TPixmapPtr GrabPixmap(int x, int y, int w, int h);
+// The whole back buffer as PNG / JPEG (screenshots, scripted runs).
+bool SaveBackBufferPNG(const std::string& path);
+bool SaveBackBufferJPEG(const std::string& path, int quality);

@@ -1,0 +1,83 @@
+#pragma once
+// Keyboard, mouse and window events, polled once or more per frame. Window
+// system events become the game's event codes; each one is folded into the
+// polled state and queued for PollEvent. Tests inject events with PostEvent
+// exactly as the window system would.
+#include <string>
+
+// Event codes.
+enum : int {
+  kEventAppSuspend = 257,
+  kEventAppResume = 258,
+  kEventAppTerminate = 259,
+  kEventKeyDown = 513,
+  kEventKeyUp = 514,
+  kEventKeyChar = 515,
+  kEventKeyRepeat = 516,
+  kEventMouseDown = 1025,
+  kEventMouseUp = 1026,
+  kEventMouseMove = 1027,
+  kEventMouseWheel = 1028,
+  kEventMouseEnter = 1029,
+  kEventMouseLeave = 1030,
+};
+
+// Key codes: letters are their upper-case characters, digits their characters.
+enum : int {
+  kKeyBackspace = 8,
+  kKeyTab = 9,
+  kKeyEnter = 13,
+  kKeyEscape = 27,
+  kKeySpace = 32,
+  kKeyEnd = 35,
+  kKeyHome = 36,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40,
+  kKeyDelete = 46,
+  kKeyF1 = 112,
+  kKeyF12 = 123,
+  kKeyLShift = 160,
+  kKeyRShift = 161,
+  kKeyLControl = 162,
+  kKeyRControl = 163,
+  kKeyLAlt = 164,
+  kKeyRAlt = 165,
+};
+
+struct TEvent {
+  int code = 0;
+  int data = 0;  // key code, character, button or wheel notches
+  int x = 0, y = 0;
+};
+
+// Lets the window system deliver pending events (each query does this too).
+void PollSystem();
+// Feeds one event as if the window system had produced it: folded and queued.
+void PostEvent(int code, int data = 0, int x = 0, int y = 0);
+// While off, PollSystem ignores the real window system (scripted runs).
+void SetSystemInput(bool on);
+
+int KeyHit(int key);
+bool KeyDown(int key);
+int GetChar();
+void FlushKeys();
+int MouseHit(int button);
+bool MouseDown(int button);
+int MouseX();
+int MouseY();
+int MouseZ();
+void FlushMouse();
+bool AppSuspended();
+bool AppTerminate();
+int PollEvent();
+const TEvent& CurrentEvent();
+
+void MoveMouse(int x, int y);
+void HidePointer();
+void ShowPointer();
+// A modal message box; printed to stderr when there is no display.
+void Notify(const std::string& text, bool serious = false);
+// Resets the whole polled state and the queue (tests use it).
+void ResetInput();

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: once in the normal build, then once
+# more under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+JOBS=$(nproc)
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+
+cmake -S . -B build -G Ninja
+cmake --build build -j "$JOBS"
+ctest --test-dir build --output-on-failure -j "$JOBS"
+
+# Sanitizer build: no benchmarks, its own folder.
+cmake -S . -B build-asan -G Ninja -DTESMORIA_SANITIZE=ON -DTESMORIA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$JOBS"
