@@ -215,15 +215,15 @@ def _dim(colour):
 
 def glyph(colour_name, seed):
     s = _masonry(seed, [(0, 0, 50, 50)])
-    # A sunken lapis panel in a gold frame holds the symbol.
+    # A sunken basalt panel in a gold frame holds the symbol; dark, so every colour reads on it.
     frame = cv.shape(N, N, '<rect x="6" y="6" width="38" height="38" rx="3" fill="white"/>')
     gold = mat.gradient(N, N, mat.GOLD_LIGHT, mat.GOLD_DARK)
     s.paste(gold, (0, 0), frame)
     s = cv.raised(s, frame, depth=1.0, light=(255, 255, 220), shade=(80, 44, 6), lit_op=0.8, dark_op=0.7)
     panel = cv.shape(N, N, '<rect x="9" y="9" width="32" height="32" rx="2" fill="white"/>')
-    recess = mat.stone(N, N, seed + 4, (14, 22, 56), (26, 40, 92), (44, 64, 132), cells=3, grain=0.25, pits=0)
+    recess = mat.stone(N, N, seed + 4, (18, 16, 16), (34, 30, 30), (56, 50, 46), cells=3, grain=0.25, pits=0)
     s.paste(recess, (0, 0), panel)
-    s = cv.carved(s, panel, depth=2.0, light=(140, 170, 240), shade=(0, 0, 10), lit_op=0.45, dark_op=0.8, blur=0.6)
+    s = cv.carved(s, panel, depth=2.0, light=(150, 140, 130), shade=(0, 0, 0), lit_op=0.45, dark_op=0.8, blur=0.6)
     sym = cv.shape(N, N, symbols.BY_COLOUR[colour_name](25, 25, 26))
     inlay = mat.gradient(N, N, tuple(min(255, c + 40) for c in _dim(mat.LIGHTS[colour_name])),
                          _dim(mat.LIGHTS[colour_name]))

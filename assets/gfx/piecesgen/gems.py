@@ -10,7 +10,7 @@ LIGHT_DIR = (-math.sqrt(0.5), -math.sqrt(0.5))  # towards the sun
 
 PALETTES = {
     # light, mid, dark, edge
-    "white": ((255, 255, 255), (176, 204, 228), (70, 96, 134), (50, 66, 96)),
+    "white": ((255, 255, 255), (160, 190, 220), (46, 66, 104), (40, 54, 84)),
     "red": ((255, 160, 150), (214, 30, 46), (96, 0, 18), (70, 0, 10)),
     "green": ((170, 255, 190), (24, 176, 86), (0, 70, 34), (0, 48, 22)),
     "blue": ((160, 190, 255), (34, 76, 216), (10, 18, 100), (6, 10, 70)),
@@ -68,7 +68,7 @@ def svg(cut, colour_name, opacity=0.9):
             b = (mx * LIGHT_DIR[0] + my * LIGHT_DIR[1]) / ln * tilt
             if cut == "round":
                 # A brilliant alternates bright and dark star facets around the crown.
-                b = b * 0.75 + (0.35 if i % 2 else -0.3)
+                b = b * 0.7 + (0.45 if i % 2 else -0.4)
             col = _shade(palette, max(-1.0, min(1.0, b)))
             pts = " ".join(f"{x:.2f},{y:.2f}" for (x, y) in (a0, a1, b1, b0))
             polys.append(f'<polygon points="{pts}" fill="{_hex(col)}"/>')

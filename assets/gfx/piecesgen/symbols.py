@@ -1,7 +1,7 @@
 """The four colour symbols, so no piece is told apart by colour alone.
 
 The same symbol marks an exit glyph and a decayed wall of one light colour:
-white is the eye, red the sun disc, green the papyrus, blue the water.
+white is the eye, red the sun disc, green the lotus, blue the water.
 Each returns SVG markup of filled white shapes centred on (cx, cy), drawn in
 a box of about s x s units.
 """
@@ -39,15 +39,15 @@ def sun(cx, cy, s):
     )
 
 
-def papyrus(cx, cy, s):
+def lotus(cx, cy, s):
     k, p = _place(cx, cy, s)
-    # A papyrus stalk: a fanned umbel on a straight stem rising from a sheath of leaves.
-    fronds = " ".join(f"M{p(0, -1)} L{p(x, -12.5 + abs(x) * 0.12)}" for x in (-7, -3.5, 0, 3.5, 7))
+    # A lotus flower seen from the side: three pointed petals on a long stem with one leaf.
     return (
-        f'<path d="M{p(0,-0.5)} L{p(-11.5,-11)} Q{p(0,-16.5)} {p(11.5,-11)} Z" fill="white"/>'
-        f'<path d="{fronds}" stroke="black" stroke-width="{0.9 * k:.2f}"/>'
-        f'<rect x="{cx - 1.3 * k:.2f}" y="{cy - 1 * k:.2f}" width="{2.6 * k:.2f}" height="{12 * k:.2f}" fill="white"/>'
-        f'<path d="M{p(-6,13)} Q{p(-3,7)} {p(0,6)} Q{p(3,7)} {p(6,13)} Z" fill="white"/>'
+        f'<path d="M{p(0,1)} Q{p(-4.5,-6)} {p(0,-15)} Q{p(4.5,-6)} {p(0,1)} Z" fill="white"/>'
+        f'<path d="M{p(-1,1.5)} Q{p(-9,0)} {p(-11.5,-10)} Q{p(-4,-7)} {p(-0.5,-1)} Z" fill="white"/>'
+        f'<path d="M{p(1,1.5)} Q{p(9,0)} {p(11.5,-10)} Q{p(4,-7)} {p(0.5,-1)} Z" fill="white"/>'
+        f'<path d="M{p(0,1)} Q{p(-1.5,7)} {p(0.5,14)}" stroke="white" stroke-width="{2.2 * k:.2f}" fill="none"/>'
+        f'<path d="M{p(0,9)} Q{p(5,5)} {p(9,8)} Q{p(6,11.5)} {p(0,9.5)} Z" fill="white"/>'
     )
 
 
@@ -59,5 +59,5 @@ def water(cx, cy, s):
                    f'stroke-linejoin="miter" stroke-linecap="round"/>' for pts in rows)
 
 
-BY_COLOUR = {"white": eye, "red": sun, "green": papyrus, "blue": water}
+BY_COLOUR = {"white": eye, "red": sun, "green": lotus, "blue": water}
 COLOURS = ["white", "red", "green", "blue"]
