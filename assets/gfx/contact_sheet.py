@@ -17,7 +17,7 @@ import sys
 
 from PIL import Image, ImageDraw, ImageFont
 
-# name -> (cell width, cell height, frame count), as the game cuts them.
+# name -> (cell width, cell height, frame count or None for every whole cell), as the game cuts them.
 STRIPS = {
     "blocks.png": (50, 50, 25),
     "objects.png": (60, 60, 25),
@@ -28,6 +28,11 @@ STRIPS = {
     "floor.png": (5, 5, 100),
     "map_icons.png": (90, 90, 32),
     "sun_frames.png": (130, 130, 10),
+    "mouse.png": (40, 48, 2),
+    "gui_buttons.png": (171, 42, 8),
+    "gui_buttons_sml.png": (88, 28, 4),
+    "gui_tickBox.png": (40, 40, None),
+    "gui_arrows.png": (21, 21, None),
 }
 
 FONT_PATH = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
@@ -58,8 +63,12 @@ def frames_of(path):
         return img, [img]
     cw, ch, count = STRIPS[name]
     cols = img.width // cw
+    if cols == 0 or img.height < ch:
+        return img, [img]
+    if count is None:
+        count = cols * (img.height // ch)
     out = []
-    for i in range(count):
+    for i in range(min(count, cols * (img.height // ch))):
         x, y = (i % cols) * cw, (i // cols) * ch
         out.append(img.crop((x, y, x + cw, y + ch)))
     return img, out

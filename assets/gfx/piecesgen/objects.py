@@ -105,6 +105,11 @@ def crate(seed):
     for y in (20.2, 29.8):
         gap = cv.shape(N, N, f'<rect x="10.5" y="{y - 0.5}" width="29" height="1" fill="white"/>')
         out = cv.paint(out, (40, 20, 6), gap, 0.85)
+    # A cartouche burnt into the middle plank: the owner's seal.
+    seal = cv.shape(N, N, '<rect x="17" y="21.8" width="16" height="6.4" rx="3.2" fill="none" stroke="white" '
+                          'stroke-width="0.9"/><path d="M21,25 h8 M23.5,23.3 v3.4 M27,23.3 l-1.5,3.4" stroke="white" '
+                          'stroke-width="0.8"/>')
+    out = cv.carved(out, seal, depth=0.4, fill=(46, 22, 6), fill_op=0.75, lit_op=0.35, dark_op=0.3)
     out = cv.raised(out, box, depth=1.4, light=(255, 220, 170), shade=(30, 14, 2), lit_op=0.55, dark_op=0.6)
     # Brass corners with rivets.
     corners = "".join(
