@@ -64,40 +64,28 @@ void TAudioMixer::Stop(const TChannelPtr& channel) {
 }
 
 void TAudioMixer::Pause(const TChannelPtr& channel) {
-  if (!channel) return;
-  std::lock_guard lock(mutex_);
-  channel->paused_ = true;
+  change(channel, [](TChannel& c) { c.paused_ = true; });
 }
 
 void TAudioMixer::Resume(const TChannelPtr& channel) {
-  if (!channel) return;
-  std::lock_guard lock(mutex_);
-  channel->paused_ = false;
+  change(channel, [](TChannel& c) { c.paused_ = false; });
 }
 
 void TAudioMixer::SetVolume(const TChannelPtr& channel, float volume) {
-  if (!channel) return;
-  std::lock_guard lock(mutex_);
-  channel->volume_ = std::isnan(volume) ? 0.0f : std::clamp(volume, 0.0f, 1.0f);
+  change(channel, [=](TChannel& c) { c.volume_ = std::isnan(volume) ? 0.0f : std::clamp(volume, 0.0f, 1.0f); });
 }
 
 void TAudioMixer::SetPan(const TChannelPtr& channel, float pan) {
-  if (!channel) return;
-  std::lock_guard lock(mutex_);
-  channel->pan_ = std::isnan(pan) ? 0.0f : std::clamp(pan, -1.0f, 1.0f);
+  change(channel, [=](TChannel& c) { c.pan_ = std::isnan(pan) ? 0.0f : std::clamp(pan, -1.0f, 1.0f); });
 }
 
 void TAudioMixer::SetDepth(const TChannelPtr& channel, float depth) {
-  if (!channel) return;
-  std::lock_guard lock(mutex_);
-  channel->depth_ = depth;
+  change(channel, [=](TChannel& c) { c.depth_ = depth; });
 }
 
 void TAudioMixer::SetRate(const TChannelPtr& channel, float rate) {
-  if (!channel) return;
-  std::lock_guard lock(mutex_);
   // A rate of 0 or less would freeze the voice for ever; keep it crawling.
-  channel->rate_ = std::isnan(rate) ? 1.0f : std::clamp(rate, 0.001f, 64.0f);
+  change(channel, [=](TChannel& c) { c.rate_ = std::isnan(rate) ? 1.0f : std::clamp(rate, 0.001f, 64.0f); });
 }
 
 bool TAudioMixer::Playing(const TChannelPtr& channel) {

@@ -62,6 +62,13 @@ class TAudioMixer {
 
  private:
   void mixChannel(TChannel& channel, float* out, int frames);
+  // Applies a setting to a channel under the lock; null channels are ignored.
+  template <typename Change>
+  void change(const TChannelPtr& channel, Change apply) {
+    if (!channel) return;
+    std::lock_guard lock(mutex_);
+    apply(*channel);
+  }
 
   const int rate_;
   std::mutex mutex_;
