@@ -1,13 +1,12 @@
 #include "data/pack.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "data/pack_tool.h"
 #include "platform/file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -15,19 +14,8 @@ std::vector<uint8_t> bytesOf(const std::string& text) { return {text.begin(), te
 
 std::vector<uint8_t> readAll(const TStreamPtr& stream) { return stream ? stream->ReadAll() : std::vector<uint8_t>{}; }
 
-// A fresh folder per test, removed afterwards.
-class PackTest : public ::testing::Test {
+class PackTest : public TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tesmoria_pack_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
   std::string writeFile(const std::string& name, const std::vector<uint8_t>& bytes) const {
     EXPECT_TRUE(ReplaceFileAtomically(path(name), bytes));
     return path(name);
@@ -43,8 +31,6 @@ class PackTest : public ::testing::Test {
     pack.WriteBytes(data.data(), static_cast<int64_t>(data.size()));
     return writeFile(name, pack.Bytes());
   }
-
-  std::filesystem::path dir_;
 };
 
 TEST(PackScramble, FirstByteIsNeverTouchedAndScramblingIsItsOwnInverse) {
