@@ -1,6 +1,7 @@
 // The profile's files in the "profiles" folder: the game in progress, the
 // name of the last profile, the seen-tips file and the text export.
 #include <algorithm>
+#include <cmath>
 
 #include "app/globals.h"
 #include "data/duration_text.h"
@@ -16,6 +17,15 @@ constexpr const char* kProfileFolder = "profiles/";
 constexpr size_t kMaxNameLength = 200;
 
 bool isSlot(int index) { return index >= 0 && index < kLocationSlots; }
+
+// A saved object the room can take back: on the grid (the room and its
+// border ring, columns 0..13 and rows 0..11) and with real numbers for its
+// position and animation.
+bool fitsRoom(const TObject& o) {
+  for (float v : {o.x, o.y, o.alpha, o.scale, o.targetScale, o.sparkleTime, o.crumbleDelay, o.glow})
+    if (!std::isfinite(v)) return false;
+  return o.c >= 0 && o.c <= 13 && o.r >= 0 && o.r <= 11;
+}
 
 std::string profilePath(const std::string& name, const std::string& extension) {
   if (!isSafeProfileName(name)) return {};
@@ -85,13 +95,15 @@ void TProfile::readGame(TStream& s) {
   // after them stay in step; a room that does not fit starts afresh.
   int count = s.ReadByte();
   std::vector<TObjectPtr> saved;
+  bool fits = count <= kMaxRoomObjects;
   for (int i = 0; i < count; ++i) {
     auto o = std::make_shared<TObject>();
     o->load(s);
+    fits = fits && fitsRoom(*o);
     saved.push_back(o);
   }
   obj.fill(nullptr);
-  if (count <= kMaxRoomObjects) {
+  if (fits) {
     roomObjects = count;
     std::copy(saved.begin(), saved.end(), obj.begin() + 1);
   } else {

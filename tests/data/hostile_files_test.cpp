@@ -2,6 +2,9 @@
 // their tables, and read missing bytes as zeros.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+
 #include "data/high_scores.h"
 #include "data/profile.h"
 #include "game_folder.h"
@@ -191,4 +194,27 @@ TEST_F(HostileScoreFiles, TruncatedAndEmptyScoreFiles) {
   THighScores empty;
   ASSERT_EQ(empty.tables.size(), 1u);
   EXPECT_EQ(empty.tables[0].location, "Campaign");
+}
+
+TEST(HostileFiles, ObjectsOffTheGridOrWithBrokenNumbersStartTheRoomAfresh) {
+  TProfile src = sampleGame();
+  src.obj[2]->c = 200;  // no such column
+  TProfile p = readGameBytes(gameBytes(src));
+  EXPECT_EQ(p.roomObjects, 0);
+  EXPECT_EQ(p.newRoom, 1);
+  EXPECT_EQ(p.map, 3);
+
+  src.obj[2]->c = 13;
+  src.obj[1]->glow = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_EQ(readGameBytes(gameBytes(src)).roomObjects, 0);
+
+  // The glow flag is stored as a float: any value reads as 0 or 1.
+  src.obj[1]->glow = 0;
+  Bytes b = gameBytes(src);
+  size_t flagAt = b.size() - 4 - 8;  // before the last glow float and the four trailing bytes
+  const float inf = -std::numeric_limits<float>::infinity();
+  std::memcpy(&b[flagAt], &inf, 4);
+  p = readGameBytes(b);
+  ASSERT_EQ(p.roomObjects, 2);
+  EXPECT_EQ(p.obj[2]->glowActive, 1);
 }
