@@ -65,34 +65,26 @@ class LightOnArt : public ::testing::Test {
 }  // namespace
 
 TEST_F(LightOnArt, MirrorsTurnBeamsOntoTheCentreLine) {
-  // Emitter at (2, 3) shines right; the mirror in (7, 3) turns the beam down (angle 0) or up (90).
-  trace(2, 3, 7, 3, kMirror, 0);
-  const TLightRay* down = reflected(0, 1, 2, 3);
-  ASSERT_NE(down, nullptr);
-  EXPECT_EQ(down->x1, cx(7));
-  EXPECT_EQ(down->x2, cx(7));
-  EXPECT_EQ(down->y1, cy(3) + 1);
-
-  trace(2, 3, 7, 3, kMirror, 90);
-  const TLightRay* up = reflected(0, -1, 2, 3);
-  ASSERT_NE(up, nullptr);
-  EXPECT_EQ(up->x1, cx(7));
-  EXPECT_EQ(up->x2, cx(7));
-  EXPECT_LT(up->y2, up->y1);
-
-  // A beam coming down a column, turned right and left.
-  trace(3, 2, 3, 7, kMirror, 0);
-  const TLightRay* right = reflected(1, 0, 3, 2);
-  ASSERT_NE(right, nullptr);
-  EXPECT_EQ(right->y1, cy(7));
-  EXPECT_EQ(right->y2, cy(7));
-  EXPECT_EQ(right->x1, cx(3) + 1);
-
-  trace(3, 2, 3, 7, kMirror, 90);
-  const TLightRay* left = reflected(-1, 0, 3, 2);
-  ASSERT_NE(left, nullptr);
-  EXPECT_EQ(left->y1, cy(7));
-  EXPECT_EQ(left->y2, cy(7));
+  // A beam along row 3 meets the mirror in (7, 3); one down column 3 meets the mirror in (3, 7).
+  // Angle 0 turns right-going light down and down-going light right; angle 90 turns them up and left.
+  struct TCase {
+    int ec, er, mc, mr, angle, dx, dy;
+  } cases[] = {{2, 3, 7, 3, 0, 0, 1}, {2, 3, 7, 3, 90, 0, -1}, {3, 2, 3, 7, 0, 1, 0}, {3, 2, 3, 7, 90, -1, 0}};
+  for (const TCase& k : cases) {
+    trace(k.ec, k.er, k.mc, k.mr, kMirror, k.angle);
+    const TLightRay* out = reflected(k.dx, k.dy, k.ec, k.er);
+    ASSERT_NE(out, nullptr) << "mirror at angle " << k.angle << " sent nothing " << k.dx << "," << k.dy;
+    // The new beam runs exactly along the centre line and starts one pixel from the cell centre.
+    if (k.dx == 0) {
+      EXPECT_EQ(out->x1, cx(k.mc));
+      EXPECT_EQ(out->x2, cx(k.mc));
+      EXPECT_EQ(out->y1, cy(k.mr) + k.dy);
+    } else {
+      EXPECT_EQ(out->y1, cy(k.mr));
+      EXPECT_EQ(out->y2, cy(k.mr));
+      EXPECT_EQ(out->x1, cx(k.mc) + k.dx);
+    }
+  }
 }
 
 TEST_F(LightOnArt, GemsPassColouredLightOnAlongTheSameLine) {
