@@ -124,6 +124,7 @@ def skeleton(variant, seed):
             '<ellipse cx="23.2" cy="8" rx="1.4" ry="1.6" fill="black"/>'
             '<ellipse cx="26.8" cy="8" rx="1.4" ry="1.6" fill="black"/>'
         )
+        body = f'<g transform="translate(0 1.5)">{body}</g>'  # clear of the wall above
     else:
         # A skull and scattered long bones.
         body = (
