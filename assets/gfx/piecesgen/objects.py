@@ -161,7 +161,7 @@ def decayed_wall(colour, seed, full=False):
     """A crumbling block of pale stone, cracked through, with its colour's symbol cut into it.
     With full set it fills the whole cell and has no symbol: the picture its fragments fly from."""
     rnd = random.Random(seed)
-    lo, hi = (0, 50) if full else (4.5, 45.5)
+    lo, hi = (0, 50) if full else (4.5, 42.5)  # a standing block also shows its sides below and right
     pts = []
     for side in range(4):
         for t in (0.08, 0.3, 0.5, 0.7, 0.92):
@@ -185,7 +185,8 @@ def decayed_wall(colour, seed, full=False):
     else:
         glow = mat.LIGHTS[colour]
         out = cv.carved(out, crack, depth=0.5, fill=tuple(int(c * 0.55) for c in glow), fill_op=0.9)
-        sym = cv.shape(N, N, symbols.BY_COLOUR[colour](25, 25, 21))
+        mid = (lo + hi) / 2
+        sym = cv.shape(N, N, symbols.BY_COLOUR[colour](mid, mid, 20))
         inlay = tuple(int(c * 0.7 + 40) for c in glow) if colour != "white" else (248, 244, 232)
         out = cv.paint(out, (52, 40, 30), sym.filter(ImageFilter.MaxFilter(9)), 0.7)
         out = cv.paint(out, inlay, sym, 1.0)
@@ -198,7 +199,18 @@ def decayed_wall(colour, seed, full=False):
             out.putalpha(ImageChops.subtract(out.getchannel("A"), chip))
     a = out.getchannel("A")
     out = cv.raised(out, a, depth=1.5, light=(255, 250, 236), shade=(50, 40, 30), lit_op=0.6, dark_op=0.55, blur=0.4)
-    return out if full else _finish(out, depth=0.4, outline=(50, 40, 30), outline_op=0.6)
+    if full:
+        return out
+    # The block's shaded sides, seen below and right of its sunlit top.
+    sides = Image.new("L", a.size, 0)
+    for step in range(1, int(3 * cv.SS) + 1):
+        sides = ImageChops.lighter(sides, cv.shift(a, step, step))
+    side_face = mat.gradient(N, N, (132, 116, 94), (84, 72, 56))
+    block = Image.new("RGBA", a.size, (0, 0, 0, 0))
+    block.paste(side_face, (0, 0), sides)
+    block = cv.paint(block, (40, 30, 20), ImageChops.multiply(crack.filter(ImageFilter.MaxFilter(3)),
+                                                              cv.shift(m, 2 * cv.SS, 2 * cv.SS)), 0.5)
+    return _finish(cv.over(block, out), depth=0.4, outline=(50, 40, 30), outline_op=0.6)
 
 
 # ---------------------------------------------------------------- treasures
