@@ -4,7 +4,7 @@
 Usage:
     python3 assets/gfx/contact_sheet.py <gfx folder> <output folder>
 or, from a build folder:
-    cmake --build <build> --target contact-sheet     (writes <build>/contact-sheet/)
+    cmake --build <build> --target contact-sheet     (writes <build>/contact-sheet/, with a mock room)
 
 Writes one sheet per picture (<name>.png) and an overview of them all
 (all.png). Animation strips are cut into their frames with the cell sizes
@@ -117,10 +117,10 @@ def main(argv):
     os.makedirs(dst, exist_ok=True)
     sheets = []
     for name in sorted(os.listdir(src)):
-        if not name.lower().endswith(".png"):
+        if not name.lower().endswith((".png", ".jpg")):
             continue
         s = sheet_for(os.path.join(src, name))
-        s.save(os.path.join(dst, name))
+        s.convert("RGB").save(os.path.join(dst, os.path.splitext(name)[0] + ".png"))
         sheets.append(s)
     if not sheets:
         print(f"no PNG files in {src}")
