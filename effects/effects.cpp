@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "app/gfx_set.h"
+#include "app/sfx_set.h"
 #include "app/globals.h"
 #include "platform/graphics.h"
 #include "platform/random.h"
@@ -25,8 +26,11 @@ void resetDrawing() {
   SetRotation(0);
 }
 
-// The burst sound: one channel, so a hundred calls are heard as one sound.
-void playBurstSound();
+// The burst sound ("fx_explosion"): one channel, so the hundred calls of a
+// burst are heard as one sound.
+void playBurstSound() {
+  if (sfx && sfx->sounds) sfx->sounds->play(4);
+}
 
 }  // namespace
 

@@ -99,7 +99,12 @@ int TRequestFile::update() {
     filename = fileList->getItem(n);
     if (save && textBox) textBox->setText(filename);
   }
-  if (save && textBox) filename = textBox->update();
+  if (save && textBox) {
+    filename = textBox->update();
+    // The click that picked a name from the list also counts as a click
+    // outside the box; keep the box active so typing edits the picked name.
+    if (n != 0) textBox->setActive(1);
+  }
   return result;
 }
 

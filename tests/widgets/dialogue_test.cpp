@@ -19,11 +19,17 @@ class DialogueTest : public WidgetTest {
 TEST_F(DialogueTest, WrapBreaksAtSpacesFullStopsCommasAndBreakSequences) {
   const int cw = charWidth();
   ASSERT_GT(cw, 0);
-  // Room for 10 characters: the 11th overflows one character after a space.
-  auto lines = wrapText("hello there world", 10 * cw);
+  // Room for 3 characters: "c" overflows one character after the space,
+  // which ends the line and is trimmed away.
+  auto lines = wrapText("ab cd", 3 * cw);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "hello");
-  EXPECT_EQ(lines[1], "there world");
+  EXPECT_EQ(lines[0], "ab");
+  EXPECT_EQ(lines[1], "cd");
+
+  lines = wrapText("hello there world", 11 * cw);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "hello there");
+  EXPECT_EQ(lines[1], "world");
 
   lines = wrapText("one,two three", 6 * cw);
   ASSERT_GE(lines.size(), 2u);
@@ -69,24 +75,36 @@ TEST_F(DialogueTest, ButtonsWaitTenFramesAndDragIsClampedToTheScreen) {
   release();
   endFrame();
 
-  // Drag from the middle far to the left and up: stops at the edges.
-  moveTo(250, 150);
+  // Drag from the middle to the top left in small steps: it stops at the edges.
+  int px = 250, py = 150;
+  moveTo(px, py);
   endFrame();
   dlg->update();
   press();
   endFrame();
   dlg->update();
-  endFrame();
-  dlg->update();
-  moveTo(-400, -300);
-  endFrame();
-  dlg->update();
+  for (int step = 0; step < 8; ++step) {
+    moveTo(px -= 20, py -= 20);
+    endFrame();
+    dlg->update();
+  }
   EXPECT_EQ(dlg->x, 0);
   EXPECT_EQ(dlg->y, 0);
-  // ...and to the right and down.
-  moveTo(2000, 2000);
+  // ...and a new drag to the bottom right.
+  release();
+  px = dlg->x + 150, py = dlg->y + 100;
+  moveTo(px, py);
   endFrame();
   dlg->update();
+  press();
+  endFrame();
+  dlg->update();
+  for (int step = 0; step < 60; ++step) {
+    moveTo(px += 20, py += 20);
+    endFrame();
+    dlg->update();
+    px = std::min(px, dlg->x + 200), py = std::min(py, dlg->y + 150);  // stay on the picture
+  }
   EXPECT_EQ(dlg->x, kViewWidth - 300);
   EXPECT_EQ(dlg->y, kViewHeight - 200);
 }
