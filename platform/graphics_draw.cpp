@@ -20,11 +20,32 @@ SDL_Renderer* Ready(TPaint& paint) {
 
 SDL_Vertex Vertex(TPoint p, SDL_Color c, float u = 0, float v = 0) { return SDL_Vertex{{p.x, p.y}, c, {u, v}}; }
 
-// A filled convex polygon in screen coordinates, as a fan of triangles.
+// The axis-aligned rectangle a quad covers, when it is one.
+bool UprightRect(const std::vector<TPoint>& p, SDL_FRect& rect) {
+  if (p.size() != 4) return false;
+  const bool rows = p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x;
+  const bool cols = p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y;
+  if (!rows && !cols) return false;
+  const float x0 = std::min(p[0].x, p[2].x), x1 = std::max(p[0].x, p[2].x);
+  const float y0 = std::min(p[0].y, p[2].y), y1 = std::max(p[0].y, p[2].y);
+  rect = SDL_FRect{x0, y0, x1 - x0, y1 - y0};
+  return true;
+}
+
+// A filled convex polygon in screen coordinates. Upright rectangles are
+// filled as such (exact edges, and clipped correctly by every renderer);
+// anything else is a fan of triangles.
 void FillPolygon(const std::vector<TPoint>& points) {
   TPaint paint;
   SDL_Renderer* r = Ready(paint);
   if (!r || points.size() < 3) return;
+  SDL_SetRenderDrawBlendMode(r, paint.mode);
+  SDL_FRect rect;
+  if (UprightRect(points, rect)) {
+    SDL_SetRenderDrawColor(r, paint.color.r, paint.color.g, paint.color.b, paint.color.a);
+    SDL_RenderFillRectF(r, &rect);
+    return;
+  }
   std::vector<SDL_Vertex> vertices;
   vertices.reserve(points.size());
   for (const TPoint& p : points) vertices.push_back(Vertex(p, paint.color));
@@ -35,7 +56,6 @@ void FillPolygon(const std::vector<TPoint>& points) {
     indices.push_back(i);
     indices.push_back(i + 1);
   }
-  SDL_SetRenderDrawBlendMode(r, paint.mode);
   SDL_RenderGeometry(r, nullptr, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
                      static_cast<int>(indices.size()));
 }
