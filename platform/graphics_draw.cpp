@@ -233,7 +233,7 @@ int TextWidth(const std::string& text) {
   int width = 0;
   for (unsigned char ch : text) {
     const TGlyph* glyph = font->Glyph(ch);
-    if (glyph) width = static_cast<int>(width + static_cast<float>(glyph->advance));
+    if (glyph) width += glyph->advance;  // whole pixels: the running sum never needs truncating
   }
   return width;
 }
