@@ -255,6 +255,16 @@ bool GraphicsModeExists(int width, int height, int depth, int /*hertz*/) {
   return depth == 0 || depth == 16 || depth == 24 || depth == 32;
 }
 
+std::string GraphicsDriverName() {
+  SDL_RendererInfo info;
+  if (!ctx.renderer || SDL_GetRendererInfo(ctx.renderer, &info) != 0 || !info.name) return "";
+  return info.name;
+}
+
+void SetWindowSize(int width, int height) {
+  if (ctx.window && width > 0 && height > 0) SDL_SetWindowSize(ctx.window, width, height);
+}
+
 bool IsFullScreen() { return ctx.fullScreen; }
 
 bool SetFullScreen(bool on) {
