@@ -8,6 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/graphics_backend.h"
+#include "platform/letterbox.h"
 
 namespace {
 
@@ -57,33 +58,11 @@ void SetVSync(int on) {
   ctx.vsync = on;
 }
 
-// The largest rectangle of the view's aspect that fits the output, centred.
-SDL_Rect Letterbox() {
-  int ow = ctx.width, oh = ctx.height;
+TLetterbox CurrentLetterbox() {
+  int ww = 0, wh = 0, ow = ctx.width, oh = ctx.height;
+  if (ctx.window) SDL_GetWindowSize(ctx.window, &ww, &wh);
   if (ctx.renderer) SDL_GetRendererOutputSize(ctx.renderer, &ow, &oh);
-  SDL_Rect r{0, 0, ow, oh};
-  if (ow <= 0 || oh <= 0 || ctx.width <= 0 || ctx.height <= 0) return r;
-  if (static_cast<long long>(ow) * ctx.height > static_cast<long long>(oh) * ctx.width) {
-    r.w = static_cast<int>(static_cast<long long>(oh) * ctx.width / ctx.height);
-    r.x = (ow - r.w) / 2;
-  } else {
-    r.h = static_cast<int>(static_cast<long long>(ow) * ctx.height / ctx.width);
-    r.y = (oh - r.h) / 2;
-  }
-  return r;
-}
-
-// Output pixels per window point (differs from 1 on high-density screens).
-void OutputScale(float& sx, float& sy) {
-  sx = sy = 1;
-  if (!ctx.window || !ctx.renderer) return;
-  int ww = 0, wh = 0, ow = 0, oh = 0;
-  SDL_GetWindowSize(ctx.window, &ww, &wh);
-  SDL_GetRendererOutputSize(ctx.renderer, &ow, &oh);
-  if (ww > 0 && wh > 0 && ow > 0 && oh > 0) {
-    sx = static_cast<float>(ow) / ww;
-    sy = static_cast<float>(oh) / wh;
-  }
+  return MakeLetterbox(ww, wh, ow, oh, ctx.width, ctx.height);
 }
 
 void Present() {
@@ -91,7 +70,8 @@ void Present() {
   SDL_SetRenderDrawBlendMode(ctx.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(ctx.renderer, 0, 0, 0, 255);
   SDL_RenderClear(ctx.renderer);
-  const SDL_Rect dst = Letterbox();
+  const TLetterbox box = CurrentLetterbox();
+  const SDL_Rect dst{box.x, box.y, box.w, box.h};
   SDL_RenderCopy(ctx.renderer, ctx.backBuffer, nullptr, &dst);
   SDL_RenderPresent(ctx.renderer);
   SDL_SetRenderTarget(ctx.renderer, ctx.backBuffer);
@@ -157,31 +137,8 @@ void ApplyClip() {
   SDL_RenderSetClipRect(ctx.renderer, &r);
 }
 
-void WindowToView(int wx, int wy, int& vx, int& vy) {
-  float sx, sy;
-  OutputScale(sx, sy);
-  const SDL_Rect box = Letterbox();
-  if (box.w <= 0 || box.h <= 0) {
-    vx = wx;
-    vy = wy;
-    return;
-  }
-  vx = static_cast<int>(std::floor((wx * sx - box.x) * ctx.width / box.w));
-  vy = static_cast<int>(std::floor((wy * sy - box.y) * ctx.height / box.h));
-}
-
-void ViewToWindow(int vx, int vy, int& wx, int& wy) {
-  float sx, sy;
-  OutputScale(sx, sy);
-  const SDL_Rect box = Letterbox();
-  if (ctx.width <= 0 || ctx.height <= 0) {
-    wx = vx;
-    wy = vy;
-    return;
-  }
-  wx = static_cast<int>((box.x + (vx + 0.5f) * box.w / ctx.width) / sx);
-  wy = static_cast<int>((box.y + (vy + 0.5f) * box.h / ctx.height) / sy);
-}
+void WindowToView(int wx, int wy, int& vx, int& vy) { CurrentLetterbox().ToView(wx, wy, vx, vy); }
+void ViewToWindow(int vx, int vy, int& wx, int& wy) { CurrentLetterbox().ToWindow(vx, vy, wx, wy); }
 
 void NoteWindowEvent(const SDL_WindowEvent& event) {
   if (!ctx.window || event.windowID != SDL_GetWindowID(ctx.window)) return;
