@@ -222,6 +222,25 @@ TEST_F(Surface, ImagesSurviveReopeningTheDisplay) {
   ExpectNear(Pixel(1, 1), {0, 0, 255}, 0, "drawn after reopening");
 }
 
+TEST_F(Surface, FullScreenAndBackKeepImagesAndState) {
+  UseVirtualClock(0);  // the vertical-blank measurement must not take real time
+  ASSERT_TRUE(Graphics(kViewWidth, kViewHeight, 32, 60));
+  UseRealClock();
+  EXPECT_TRUE(IsFullScreen());
+  const auto image = LoadImage(SolidPixmap(4, 4, 0, 255, 0), 0);
+  SetBlend(kBlendSolid);
+  DrawImage(image, 0, 0);
+  const int generation = GraphicsGeneration();
+  if (SetFullScreen(false)) {
+    EXPECT_FALSE(IsFullScreen());
+    EXPECT_EQ(GraphicsGeneration(), generation) << "switching without reopening keeps the textures";
+  }
+  DrawImage(image, 10, 0);
+  ExpectNear(Pixel(11, 1), {0, 255, 0}, 0, "drawn after the switch");
+  ASSERT_TRUE(Graphics(kViewWidth, kViewHeight, 0, 60));
+  EXPECT_FALSE(IsFullScreen());
+}
+
 TEST_F(Surface, BackBufferScreenshots) {
   SetBlend(kBlendSolid);
   SetColor(0, 200, 0);
