@@ -67,6 +67,18 @@ TEST_F(Surface, BlendModesCombineSourceAndBackground) {
   }
 }
 
+TEST_F(Surface, FadingAnOpaqueImageOverItsOwnColourChangesNothing) {
+  const auto image = LoadImage(SolidPixmap(8, 8, 30, 60, 90), 0);
+  SetBlend(kBlendSolid);
+  DrawImage(image, 0, 0);
+  SetBlend(kBlendAlpha);
+  for (float a = 0; a <= 1; a += 0.05f) {
+    SetAlpha(a);
+    DrawImage(image, 0, 0);
+    ExpectNear(Pixel(3, 3), {30, 60, 90}, 0, "an exact blend");
+  }
+}
+
 TEST_F(Surface, MaskModeDiscardsPixelsBelowHalfAlpha) {
   auto pic = SolidPixmap(2, 1, 255, 255, 255, 127);
   SetPixel(*pic, 1, 0, 255, 255, 255, 128);
