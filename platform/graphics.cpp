@@ -123,10 +123,15 @@ SDL_Renderer* Renderer() { return ctx.renderer; }
 SDL_Window* Window() { return ctx.window; }
 SDL_Texture* BackBuffer() { return ctx.backBuffer; }
 
+bool ClipActive() {
+  const TDrawState& s = CurrentDrawState();
+  return !(s.viewX <= 0 && s.viewY <= 0 && s.viewX + s.viewW >= ctx.width && s.viewY + s.viewH >= ctx.height);
+}
+
 void ApplyClip() {
   if (!ctx.renderer) return;
   const TDrawState& s = CurrentDrawState();
-  if (s.viewX <= 0 && s.viewY <= 0 && s.viewX + s.viewW >= ctx.width && s.viewY + s.viewH >= ctx.height) {
+  if (!ClipActive()) {
     SDL_RenderSetClipRect(ctx.renderer, nullptr);
     return;
   }

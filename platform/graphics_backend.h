@@ -12,6 +12,8 @@ SDL_Window* Window();
 SDL_Texture* BackBuffer();  // the view-sized render target
 // Re-applies the viewport as the scissor rectangle of the back buffer.
 void ApplyClip();
+// True while the viewport clips (it is not the whole view).
+bool ClipActive();
 // Pointer positions: window pixels <-> view pixels (letterboxing undone).
 void WindowToView(int wx, int wy, int& vx, int& vy);
 void ViewToWindow(int vx, int vy, int& wx, int& wy);

@@ -69,8 +69,11 @@ void DrawFrame(TImage& image, int frame, TPoint topLeft, float ix, float iy, flo
   SDL_Texture* texture = backend::FrameTexture(image, frame, paint);
   if (!texture) return;
   SDL_SetTextureBlendMode(texture, paint.mode);
-  if (iy == 0 && jx == 0 && ix > 0 && jy > 0) {
-    // Upright and not mirrored: a plain stretched copy.
+  const bool upright = iy == 0 && jx == 0 && ix > 0 && jy > 0;
+  const bool stretched = std::fabs(ix * ix + jx * jx - 1) > 1e-6f || std::fabs(iy * iy + jy * jy - 1) > 1e-6f;
+  const bool clipped = backend::ClipActive();
+  if (upright && !(stretched && clipped)) {
+    // Upright and not mirrored: a plain (stretched) copy.
     SDL_SetTextureColorMod(texture, paint.color.r, paint.color.g, paint.color.b);
     SDL_SetTextureAlphaMod(texture, paint.color.a);
     const SDL_FRect dst{topLeft.x, topLeft.y, w * ix, h * jy};
@@ -86,6 +89,14 @@ void DrawFrame(TImage& image, int frame, TPoint topLeft, float ix, float iy, flo
       Vertex({topLeft.x + h * iy, topLeft.y + h * jy}, paint.color, 0, 1),
   };
   static const int indices[6] = {0, 1, 2, 0, 2, 3};
+  if (stretched && clipped) {
+    // SDL's software renderer turns a two-triangle rectangle into a scaled
+    // copy, which loses small pictures stretched under a clip; one triangle
+    // at a time is always rasterised as such.
+    SDL_RenderGeometry(r, texture, v, 4, indices, 3);
+    SDL_RenderGeometry(r, texture, v, 4, indices + 3, 3);
+    return;
+  }
   SDL_RenderGeometry(r, texture, v, 4, indices, 6);
 }
 

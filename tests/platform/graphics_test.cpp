@@ -153,6 +153,16 @@ TEST_F(Surface, ViewportClipsEveryDrawAndClsIgnoresIt) {
   ExpectNear(Pixel(10, 20), {0, 255, 0}, 0, "tiles fill the viewport");
   ExpectNear(Pixel(39, 59), {0, 255, 0}, 0, "tiles fill the viewport");
   ExpectNear(Pixel(40, 60), {0, 0, 0}, 0, "tiles stop at its edge");
+  // A small picture stretched far beyond the viewport still fills it, once.
+  Cls();
+  SetBlend(kBlendAlpha);
+  SetAlpha(0.5f);
+  DrawImageRect(LoadImage(SolidPixmap(4, 4, 255, 255, 255), 0), 0, 0, 800, 600);
+  for (auto [x, y] : {std::pair{10, 20}, {28, 21}, {32, 24}, {39, 59}})
+    ExpectNear(Pixel(x, y), {127, 127, 127}, 1, "stretched image");
+  ExpectNear(Pixel(40, 30), {0, 0, 0}, 0, "stretched image clipped");
+  SetAlpha(1);
+  SetBlend(kBlendSolid);
   SetViewport(0, 0, 0, 0);
   DrawRect(0, 0, 800, 600);
   ExpectNear(Pixel(500, 500), {0, 0, 0}, 0, "an empty viewport shows nothing");
