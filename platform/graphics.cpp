@@ -39,14 +39,9 @@ bool StartVideo() {
   return true;
 }
 
-bool Headless() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
-}
-
 SDL_Renderer* MakeRenderer(SDL_Window* window) {
   SDL_Renderer* renderer = nullptr;
-  if (!Headless())
+  if (!backend::NoDisplay())
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
   if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
   return renderer;
@@ -119,6 +114,15 @@ void PaceByTimer() {
 }  // namespace
 
 namespace backend {
+bool NoDisplay() {
+  auto invisible = [](const char* driver) {
+    return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+  };
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return invisible(SDL_GetCurrentVideoDriver());
+  if (invisible(SDL_getenv("SDL_VIDEODRIVER"))) return true;
+  return !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY");
+}
+
 SDL_Renderer* Renderer() { return ctx.renderer; }
 SDL_Window* Window() { return ctx.window; }
 SDL_Texture* BackBuffer() { return ctx.backBuffer; }

@@ -8,6 +8,9 @@
 namespace backend {
 
 SDL_Renderer* Renderer();  // null while no display is open
+// True when nothing can be shown: SDL's dummy or offscreen video driver, or
+// no display server to talk to.
+bool NoDisplay();
 SDL_Window* Window();
 SDL_Texture* BackBuffer();  // the view-sized render target
 // Re-applies the viewport as the scissor rectangle of the back buffer.

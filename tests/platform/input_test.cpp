@@ -115,3 +115,13 @@ TEST_F(Input, SomeCodesUpdateTheirQueuedEntryInsteadOfQueueingAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Notify, WithoutADisplayTheMessageGoesToStandardError) {
+  ::testing::internal::CaptureStderr();
+  Notify("Error: Could not load load fonts.", true);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: Could not load load fonts.\n");
+}
+
+}  // namespace
