@@ -24,6 +24,7 @@ class SfxSetTest : public TempDirTest {
   }
   void TearDown() override {
     ChangeDir(oldDir_);
+    StopAllChannels();
     CloseAudio();
     TempDirTest::TearDown();
   }
