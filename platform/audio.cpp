@@ -107,9 +107,11 @@ class TAudioOutput {
   bool stopClock_ = false;
 };
 
+// Never destroyed: sound objects destroyed late at exit may still stop
+// their channels, and an output thread may still be mixing.
 TAudioOutput& output() {
-  static TAudioOutput instance;
-  return instance;
+  static TAudioOutput* instance = new TAudioOutput;
+  return *instance;
 }
 
 TAudioMixer& mixer() { return output().Mixer(); }
