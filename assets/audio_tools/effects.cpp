@@ -36,15 +36,18 @@ AudioBuffer makeCoin() {
   return out;
 }
 
-// Papyrus: a dry crinkle of paper grains over a soft unrolling rustle.
+// Papyrus: a dry crinkle of stiff paper grains over a soft unrolling rustle,
+// kept below 8 kHz so it never turns into hiss.
 AudioBuffer makeMap() {
   AudioBuffer out = MonoSilence(0.9);
   Rng rng = Rng::fromName("fx_map");
   auto body = [](double t) { return SmoothStep(t / 0.08) * (1.0 - SmoothStep((t - 0.3) / 0.5)); };
-  AddShapedNoise(out, rng, Biquad::bandPass(kRate, 1800, 0.7), 0.25, body);
-  AddShapedNoise(out, rng, Biquad::lowPass(kRate, 600, 0.7), 0.2, body);
-  AddGrains(out, ScatterGrains(rng, 140, 0.0, 0.8, 0.9, 1800, 6500, 2.0, 0.003, 0.012), rng);
+  AddShapedNoise(out, rng, Biquad::bandPass(kRate, 2500, 1.2), 0.15, body);
+  AddShapedNoise(out, rng, Biquad::lowPass(kRate, 500, 0.7), 0.25, body);
+  AddGrains(out, ScatterGrains(rng, 90, 0.0, 0.8, 1.0, 1500, 5000, 3.0, 0.003, 0.010), rng);
   ApplyFilter(out, Biquad::highPass(kRate, 180, 0.7));
+  ApplyFilter(out, Biquad::lowPass(kRate, 8000, 0.7));
+  ApplyFilter(out, Biquad::lowPass(kRate, 8000, 0.7));
   return out;
 }
 
@@ -87,7 +90,7 @@ AudioBuffer makeGlyph() {
   Biquad air = Biquad::bandPass(kRate, 800, 3.0);
   for (size_t f = 0; f < out.frames(); ++f) {
     double t = double(f) / kRate;
-    double freq = 110.0 * std::pow(2.0, std::min(t, 2.2) / 2.2);
+    double freq = 196.0 * std::pow(2.0, std::min(t, 2.2) / 2.2);  // G3 up to G4
     double rise = SmoothStep(t / 2.0);
     double envelope = SmoothStep(t / 0.4) * (0.35 + 0.65 * rise) * (1.0 - SmoothStep((t - 2.05) / 0.45));
     double hum = 0;
@@ -111,7 +114,7 @@ AudioBuffer makeMoveLoop() {
   constexpr double kLoop = 1.2, kFade = 0.25;
   AudioBuffer out = MonoSilence(kLoop + kFade);
   Rng rng = Rng::fromName("fx_move_loop");
-  Biquad scrape = Biquad::bandPass(kRate, 1100, 1.5), body = Biquad::lowPass(kRate, 350, 0.7),
+  Biquad scrape = Biquad::bandPass(kRate, 750, 1.5), body = Biquad::lowPass(kRate, 350, 0.7),
          rumble = Biquad::lowPass(kRate, 90, 0.7), highPass = Biquad::highPass(kRate, 45, 0.7);
   double grain = 0;
   const double grainDecay = std::exp(-1.0 / (0.002 * kRate));
@@ -124,6 +127,9 @@ AudioBuffer makeMoveLoop() {
                rumble.process(rng.noise()) * 1.2;
     out.at(f, 0) = float(highPass.process(s));
   }
+  // Stone on stone is a dull grind, not a hiss.
+  ApplyFilter(out, Biquad::lowPass(kRate, 2500, 0.7));
+  ApplyFilter(out, Biquad::lowPass(kRate, 2500, 0.7));
   CrossfadeLoop(out, size_t(kLoop * kRate), size_t(kFade * kRate));
   return out;
 }

@@ -5,6 +5,7 @@
 //       --peak DB                       ceiling for the peak (default -1)
 //       --loop FRAMES                   fold the render's tail into a loop of FRAMES
 //       --trim                          cut trailing silence and fade the end
+//       --quality Q                     Vorbis quality, -0.1 .. 1 (default 0.4)
 //   measure FILE...                 print length, peak, loudness and loop seam
 // OUT ending in ".ogg" is encoded as Ogg Vorbis, anything else as 16-bit WAV.
 #include <cstdio>
@@ -51,6 +52,7 @@ int master(const std::vector<std::string>& args) {
   double targetDb = -20.0, peakDb = kDefaultPeakDb;
   long loopFrames = 0;
   bool trim = false;
+  float quality = kVorbisQuality;
   for (size_t i = 2; i < args.size(); ++i) {
     const std::string& opt = args[i];
     bool hasValue = i + 1 < args.size();
@@ -63,6 +65,8 @@ int master(const std::vector<std::string>& args) {
     } else if (opt == "--loop" && hasValue) {
       loopFrames = std::atol(args[++i].c_str());
       if (loopFrames <= 0) return fail("loop length must be positive");
+    } else if (opt == "--quality" && hasValue) {
+      quality = float(std::atof(args[++i].c_str()));
     } else if (opt == "--trim") {
       trim = true;
     } else {
@@ -75,13 +79,13 @@ int master(const std::vector<std::string>& args) {
   if (loopFrames > 0) FoldTailIntoLoop(sound, size_t(loopFrames));
   if (trim) TrimAndFadeOut(sound, -70.0, 0.1, 0.15);
   Normalise(sound, by, targetDb, peakDb);
-  return SaveSound(args[1], sound, error) ? 0 : fail(error);
+  return SaveSound(args[1], sound, error, quality) ? 0 : fail(error);
 }
 
 int measure(const std::vector<std::string>& args) {
   int status = 0;
-  std::printf("%-16s %7s %3s %8s %8s %8s %10s %10s\n", "sound", "seconds", "ch", "peak dB", "rms dB", "loud dB",
-              "seam jump", "typ. step");
+  std::printf("%-16s %7s %3s %8s %8s %8s %10s %10s %10s\n", "sound", "seconds", "ch", "peak dB", "rms dB", "loud dB",
+              "seam jump", "typ. step", "near step");
   for (const std::string& path : args) {
     AudioBuffer sound;
     std::string error;
@@ -93,8 +97,9 @@ int measure(const std::vector<std::string>& args) {
     Levels levels = MeasureLevels(sound);
     Seam seam = MeasureSeam(sound);
     std::string name = path.substr(path.find_last_of('/') + 1);
-    std::printf("%-16s %7.2f %3d %8.2f %8.2f %8.2f %10.5f %10.5f\n", name.c_str(), sound.seconds(), sound.channels,
-                ToDb(levels.peak), ToDb(levels.rms), ToDb(levels.loudestRms), seam.jump, seam.typical);
+    std::printf("%-16s %7.2f %3d %8.2f %8.2f %8.2f %10.5f %10.5f %10.5f\n", name.c_str(), sound.seconds(),
+                sound.channels, ToDb(levels.peak), ToDb(levels.rms), ToDb(levels.loudestRms), seam.jump, seam.typical,
+                seam.nearby);
   }
   return status;
 }

@@ -88,6 +88,15 @@ Seam MeasureSeam(const AudioBuffer& sound) {
       seam.largest = std::max(seam.largest, step);
     }
   seam.typical = std::sqrt(sum / double((frames - 1) * sound.channels));
+  size_t span = std::min(frames / 2, std::max<size_t>(2, size_t(0.01 * sound.rate)));
+  double near = 0;
+  for (size_t k = 1; k < span; ++k)
+    for (int c = 0; c < sound.channels; ++c) {
+      double atStart = double(sound.at(k, c)) - sound.at(k - 1, c);
+      double atEnd = double(sound.at(frames - k, c)) - sound.at(frames - k - 1, c);
+      near += atStart * atStart + atEnd * atEnd;
+    }
+  seam.nearby = std::sqrt(near / double(2 * (span - 1) * sound.channels));
   for (int c = 0; c < sound.channels; ++c)
     seam.jump = std::max(seam.jump, std::fabs(double(sound.at(0, c)) - sound.at(frames - 1, c)));
   return seam;

@@ -35,6 +35,7 @@ struct Seam {
   double jump = 0;      // largest |first - last| over the channels
   double typical = 0;   // RMS of all neighbouring-frame steps
   double largest = 0;   // largest neighbouring-frame step inside the sound
+  double nearby = 0;    // RMS of the steps within 10 ms either side of the seam
 };
 Seam MeasureSeam(const AudioBuffer& sound);
 

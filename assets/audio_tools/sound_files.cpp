@@ -11,8 +11,8 @@ bool LoadSound(const std::string& path, AudioBuffer& out, std::string& error) {
   return HasOggExtension(path) ? ReadOggVorbis(path, out, error) : ReadWav(path, out, error);
 }
 
-bool SaveSound(const std::string& path, const AudioBuffer& sound, std::string& error) {
-  if (HasOggExtension(path)) return WriteOggVorbis(path, sound, kVorbisQuality, error);
+bool SaveSound(const std::string& path, const AudioBuffer& sound, std::string& error, float quality) {
+  if (HasOggExtension(path)) return WriteOggVorbis(path, sound, quality, error);
   if (!WriteWav16(path, sound)) {
     error = "cannot write " + path;
     return false;

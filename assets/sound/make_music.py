@@ -34,6 +34,9 @@ FLUIDSYNTH_SETTINGS = [
 # Loudness: music sits a little under the effects, the same for every track.
 MUSIC_LEVEL = ["--level", "whole", "-21", "--peak", "-1.5"]
 TUNE_LEVEL = ["--level", "loudest", "-16", "--peak", "-1"]
+# Loops get a finer Vorbis quality: coding noise at the two ends of the stream
+# would otherwise show as a small step where the loop joins.
+LOOP_QUALITY = ["--quality", "0.6"]
 
 
 def compose_midi(description, name, midi_path):
@@ -86,7 +89,7 @@ def main():
 
     finish = [args.tool, "master", render_path, args.out]
     if loop_frames:
-        finish += ["--loop", str(loop_frames)] + MUSIC_LEVEL
+        finish += ["--loop", str(loop_frames)] + MUSIC_LEVEL + LOOP_QUALITY
     elif tune:
         finish += ["--trim"] + TUNE_LEVEL
     else:
