@@ -40,7 +40,7 @@ int makeEffect(const std::vector<std::string>& args) {
   if (!recipe) return fail("no effect named " + args[0]);
   AudioBuffer sound = recipe->make();
   bool loops = args[0].find("_loop") != std::string::npos;
-  if (!loops) TrimAndFadeOut(sound, -80.0, 0.05, 0.01);
+  if (!loops) TrimAndFadeOut(sound, -70.0, 0.05, 0.01);
   Normalise(sound, recipe->level.by, recipe->level.targetDb, kDefaultPeakDb);
   std::string error;
   return SaveSound(args[1], sound, error) ? 0 : fail(error);
@@ -77,7 +77,7 @@ int master(const std::vector<std::string>& args) {
   std::string error;
   if (!LoadSound(args[0], sound, error)) return fail(error);
   if (loopFrames > 0) FoldTailIntoLoop(sound, size_t(loopFrames));
-  if (trim) TrimAndFadeOut(sound, -70.0, 0.1, 0.15);
+  if (trim) TrimAndFadeOut(sound, -50.0, 0.1, 0.4);
   Normalise(sound, by, targetDb, peakDb);
   return SaveSound(args[1], sound, error, quality) ? 0 : fail(error);
 }

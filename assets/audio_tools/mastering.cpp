@@ -29,7 +29,9 @@ void CrossfadeLoop(AudioBuffer& sound, size_t loopFrames, size_t fadeFrames) {
 }
 
 void TrimAndFadeOut(AudioBuffer& sound, double floorDb, double keepSeconds, double fadeSeconds) {
-  const float floor = float(FromDb(floorDb));
+  float peak = 0;
+  for (float s : sound.samples) peak = std::max(peak, std::fabs(s));
+  const float floor = float(peak * FromDb(floorDb));
   size_t last = 0;
   for (size_t f = 0; f < sound.frames(); ++f)
     for (int c = 0; c < sound.channels; ++c)

@@ -16,8 +16,9 @@ void FoldTailIntoLoop(AudioBuffer& sound, size_t loopFrames);
 // buffer is truncated to loopFrames.
 void CrossfadeLoop(AudioBuffer& sound, size_t loopFrames, size_t fadeFrames);
 
-// Drops trailing frames quieter than floorDb, keeping keepSeconds after the
-// last audible frame, and fades the last fadeSeconds out to silence.
+// Drops trailing frames more than floorDb (negative) under the sound's peak,
+// keeping keepSeconds after the last audible frame, and fades the last
+// fadeSeconds out to silence.
 void TrimAndFadeOut(AudioBuffer& sound, double floorDb, double keepSeconds, double fadeSeconds);
 
 void Scale(AudioBuffer& sound, double gain);
