@@ -32,6 +32,7 @@ BAR_RHYTHMS = [[2, 1, 1], [1.5, 0.5, 2], [1, 1, 2], [1, 0.5, 0.5, 2], [0.5, 0.5,
 CLOSING_RHYTHMS = [[1, 1, 2], [2, 2], [1.5, 0.5, 2], [4], [1, 3]]
 STEP_CHOICES = [-3, -2, -1, 0, 1, 2, 3]
 STEP_WEIGHTS = [0.04, 0.12, 0.32, 0.08, 0.30, 0.10, 0.04]
+WIND_INSTRUMENTS = ("ney", "flute")
 
 
 class Track:
@@ -112,8 +113,16 @@ class Track:
                 self.note(voice, degree, beat + 0.12, length - 0.14, velocity, octave)
             else:
                 self.note(voice, degree, beat, length * 0.96, velocity, octave)
+            if length >= 1.5 and self.voices[voice] in WIND_INSTRUMENTS:
+                self.vibrato(channel, beat, length)
             previous = degree
             beat += length
+
+    def vibrato(self, channel, start, length):
+        """A held wind note blooms into a gentle vibrato in its second half."""
+        for i in range(5):
+            self.song.control(channel, 1, 10 * i, start + length * (0.5 + 0.1 * i))
+        self.song.control(channel, 1, 0, start + length)
 
     def melody(self, first_bar, bars, section, level):
         """Four-phrase periods: question, answer, question raised, close."""
