@@ -132,23 +132,39 @@ def winged_scarab(img, cx, cy, span, seed):
     feathers_rgb = Image.new("RGB", big, (0, 0, 0))
     wd = ImageDraw.Draw(wings)
     fd = ImageDraw.Draw(feathers_rgb)
-    rows = [(34, 72, 156), (214, 160, 52), (40, 140, 130), (168, 52, 30)]
+    rows = [(214, 160, 52), (34, 72, 156), (40, 140, 130), (34, 72, 156)]
+    root = 30
     for side in (-1, 1):
-        for r in range(4):
-            y_top = cy - 30 + r * 17
-            length = span / 2 * (1 - r * 0.14)
-            root = 34
-            pts = [(cx + side * root, y_top), (cx + side * length, y_top - 26 + r * 8),
-                   (cx + side * (length - 8), y_top + 14), (cx + side * root, y_top + 20)]
-            pts = [(x * s, y * s) for x, y in pts]
+        # Rows of feathers from the shoulder outwards: the coverts first,
+        # then ever longer flight feathers, each row curving up and out and
+        # drooping a little at its tip.
+        for r in range(3, -1, -1):
+            length = span / 2 * (0.58 + 0.14 * r)
+            top_pts, bottom_pts = [], []
+            steps = 24
+            for k in range(steps + 1):
+                t = k / steps
+                x = cx + side * (root + (length - root) * t)
+                lift = 30 * math.sin(t * math.pi * 0.62) - 10 * t ** 3
+                y_top = cy - 34 - lift + r * 14 * (1 - 0.35 * t)
+                thick = 16 + r * 4 - 6 * t
+                top_pts.append((x, y_top))
+                bottom_pts.append((x, y_top + thick))
+            # Feather tips: a scalloped edge along the bottom of the row.
+            outline = top_pts + list(reversed(bottom_pts))
+            pts = [(x * s, y * s) for x, y in outline]
             wd.polygon(pts, fill=255)
-            fd.polygon(pts, fill=rows[r % 4])
-            # Feather divisions.
-            n = int((length - root) / 14)
-            for k in range(1, n):
-                fx = cx + side * (root + k * 14)
-                fd.line([(fx * s, (y_top - 18 + r * 6) * s), (fx * s, (y_top + 19) * s)], fill=(30, 20, 10),
-                        width=s)
+            fd.polygon(pts, fill=rows[r])
+            n = int((length - root) / 11)
+            for k in range(1, n + 1):
+                t = k / n
+                i = min(steps, int(t * steps))
+                x0_, y0_ = top_pts[i]
+                x1_, y1_ = bottom_pts[i]
+                fd.line([(x0_ * s, (y0_ + 3) * s), (x1_ * s, y1_ * s)], fill=(30, 20, 10), width=s)
+                fd.ellipse([(x1_ - 5.5) * s, (y1_ - 4) * s, (x1_ + 5.5) * s, (y1_ + 3) * s], fill=rows[r])
+                wd.ellipse([(x1_ - 5.5) * s, (y1_ - 4) * s, (x1_ + 5.5) * s, (y1_ + 3) * s], fill=255)
+            fd.line([(x * s, (y + 2) * s) for x, y in top_pts], fill=(240, 200, 110), width=s)
     body = Image.new("L", big, 0)
     bd = ImageDraw.Draw(body)
     bd.ellipse([(cx - 32) * s, (cy - 26) * s, (cx + 32) * s, (cy + 62) * s], fill=255)

@@ -98,12 +98,12 @@ def dialogue(size, seed, band_colour, title_band=True):
         # Lapis and carnelian rules above and below the band.
         lines = Image.new("L", (w, h), 0)
         ld = ImageDraw.Draw(lines)
-        for y in (ty0 * SS - 3 * SS, ty1 * SS + 2 * SS):
+        for y in (ty0 * SS - 3 * SS, ty1 * SS):
             ld.rectangle([bx0, y, bx1, y + SS], fill=255)
         face = Image.composite(Image.new("RGB", (w, h), (34, 72, 156)), face, lines)
         red = Image.new("L", (w, h), 0)
         rd = ImageDraw.Draw(red)
-        for y in (ty0 * SS - 5 * SS, ty1 * SS + 4 * SS):
+        for y in (ty0 * SS - 5 * SS,):
             rd.rectangle([bx0, y, bx1, y + SS // 2 + 1], fill=255)
         face = Image.composite(Image.new("RGB", (w, h), (168, 52, 30)), face, red)
         face = kit.carve(face, band_mask, depth=SS, softness=SS, floor_dark=0.0, hi_strength=0.3,

@@ -22,10 +22,10 @@ WINDOW_ICON = (64, 64)
 # Dialogue pictures (width, height).
 DIALOGUE_SML = (360, 240)
 DIALOGUE_MED = (350, 250)
-DIALOGUE_LRG = (400, 320)
-DIALOGUE_MAS = (700, 440)
+DIALOGUE_LRG = (410, 320)
+DIALOGUE_MAS = (680, 400)
 DIALOGUE_MARGIN = 25
-TITLE_BAND = (17, 51)   # y range of the first text line's band
+TITLE_BAND = (19, 46)   # y range of the first text line's band
 
 # In-game screen.
 ROOM_TOP = 95

@@ -36,6 +36,7 @@ class Scene:
         self.shade = Image.new("L", size, 0)
         self.gold = Image.new("L", size, 0)
         self.dark = Image.new("L", size, 0)
+        self.top = Image.new("L", size, 0)  # stone drawn over everything else
         self.paint = Image.new("RGB", size, (0, 0, 0))
         self.paint_mask = Image.new("L", size, 0)
 
@@ -188,7 +189,7 @@ def lost_temple(s):
     s.painted((34, 72, 156), "poly", [(55.5, 28), (52, 27), (54, 46), (58.5, 47.5)])
     s.painted((34, 72, 156), "poly", [(33, 36), (37, 35), (36.5, 38), (32.5, 39)])
     s.painted((34, 72, 156), "poly", [(57, 36), (53, 35), (53.5, 38), (57.5, 39)])
-    s.ellipse("lit", (39, 26, 51, 42))
+    s.ellipse("top", (39, 26, 51, 42))
     s.painted((30, 20, 10), "rect", (41, 31, 44, 32.2))
     s.painted((30, 20, 10), "rect", (46, 31, 49, 32.2))
     s.rect("gold", (43.5, 42, 46.5, 50))
@@ -226,17 +227,18 @@ def medallion(index, state, seed):
     stone_shade = ImageEnhance.Brightness(stone_lit).enhance(0.58)
     gold = kit.gold_surface(size, seed + 2, angle=50)
     # Landmark shadow falls to the bottom right onto the ground.
-    body = kit.mask_max(kit.mask_max(s.lit, s.shade), s.gold)
+    body = kit.mask_max(kit.mask_max(s.lit, s.shade), kit.mask_max(s.gold, s.top))
     img = kit.drop_shadow(img, body, (3 * ICON_SS, 2 * ICON_SS), 2 * ICON_SS, 0.35)
     img = Image.composite(stone_shade, img, s.shade)
     img = Image.composite(stone_lit, img, s.lit)
-    img = Image.composite(s.paint, img, kit.scale_l(s.paint_mask, 0.85))
+    img = kit.darken(img, s.dark, 0.8, (30, 16, 6))
+    if index == 7:  # the glow deep in the lost temple's door
+        glow = kit.mask_min(kit.shrink(s.dark, 3 * ICON_SS), kit.blur(s.dark, 4 * ICON_SS))
+        img = kit.screen_light(img, kit.blur(glow, 3 * ICON_SS), (110, 230, 190), 0.7)
     img = Image.composite(kit.emboss(gold, s.gold, depth=ICON_SS // 2, softness=ICON_SS, hi_strength=0.8),
                           img, s.gold)
-    img = kit.darken(img, s.dark, 0.8, (30, 16, 6))
-    if index == 7:  # the glow in the lost temple's door
-        glow = kit.blur(s.dark, 2 * ICON_SS)
-        img = kit.screen_light(img, glow, (120, 255, 200), 0.6)
+    img = Image.composite(stone_lit, img, s.top)
+    img = Image.composite(s.paint, img, kit.scale_l(s.paint_mask, 0.85))
     # Round window with a gold rim.
     cx, cy, r = MED_CX * ICON_SS, MED_CY * ICON_SS, MED_R * ICON_SS
     disc = Image.new("L", size, 0)
@@ -440,7 +442,7 @@ def bg_map(seed):
     img = kit.screen_light(img, waves, (150, 200, 240), 0.55)
     # The right half: a stone tablet for the instructions, and the niche of
     # the menu button.
-    tab = (444, 214, 786, 420)
+    tab = (446, 212, 797, 420)
     tablet = kit.rounded_rect_mask((W, H), tab, 10)
     stone = kit.sandstone(W, H, seed + 3, dark=(36, 26, 20), mid=(58, 42, 30), light=(80, 60, 42), base=60)
     img = kit.drop_shadow(img, tablet, (6, 6), 6, 0.7)

@@ -49,16 +49,25 @@ def base_stone(seed):
     return img
 
 
-def recess(img, box, radius, seed, colour=((14, 16, 30), (30, 36, 64), (52, 62, 100)), depth=3,
+def recess(img, box, radius, seed, colour=((14, 20, 42), (24, 34, 68), (38, 52, 96)), depth=3,
            rim=True):
     """A panel sunk into the stone and lined with dark stone, framed by a
-    thin gold fillet. Text is written on it in light colours."""
-    m = rect_mask(box, radius)
-    img = Image.composite(dark_stone(colour), img, m)
-    img = kit.carve(img, m, depth=depth, softness=depth, floor_dark=0.0, lo_strength=0.85, hi_strength=0.4)
+    thin gold fillet. Text is written on it in light colours. Only the
+    neighbourhood of the box is repainted."""
+    pad = depth * 3 + 8
+    x0, y0, x1, y1 = box
+    region = (max(0, x0 - pad), max(0, y0 - pad), min(W, x1 + pad + 1), min(H, y1 + pad + 1))
+    sub = img.crop(region)
+    local = (x0 - region[0], y0 - region[1], x1 - region[0], y1 - region[1])
+    m = kit.rounded_rect_mask(sub.size, local, radius)
+    sub = Image.composite(dark_stone(colour).crop(region), sub, m)
+    sub = kit.carve(sub, m, depth=depth, softness=depth, floor_dark=0.0, lo_strength=0.85, hi_strength=0.4)
     if rim:
         fillet = kit.mask_sub(kit.grow(m, 2), m)
-        img = Image.composite(kit.emboss(gold(30), fillet, depth=1, softness=1, hi_strength=0.7), img, fillet)
+        sub = Image.composite(kit.emboss(gold(30).crop(region), fillet, depth=1, softness=1, hi_strength=0.7),
+                              sub, fillet)
+    img = img.copy()
+    img.paste(sub, region[:2])
     return img
 
 
@@ -69,39 +78,42 @@ def gold_moulding(img, box, seed):
     return Image.composite(kit.emboss(gold(80), m, depth=1, softness=1.5, hi_strength=0.8), img, m)
 
 
-def carved_label(img, text, centre, size, seed, colour=(58, 32, 12), spacing=2):
-    """An inscription cut into the stone and filled with dark paint."""
-    big = (W * SS, H * SS)
-    fnt = kit.font("serif_bold", size * SS)
-    m = kit.text_mask(big, (centre[0] * SS, centre[1] * SS), text, fnt, anchor="mm",
-                      spacing=spacing * SS).reduce(SS)
-    img = Image.composite(Image.new("RGB", (W, H), colour), img, kit.scale_l(m, 0.85))
-    return kit.carve(img, m, depth=1, softness=0.8, floor_dark=0.35, lo_strength=0.7, hi_strength=0.6)
-
-
-def gold_text(img, text, centre, size, seed, font_name="serif_bold", spacing=2):
+def gold_text(img, text, centre, size, seed, font_name="serif_bold", spacing=2, outline=0):
+    """Gold letters standing out of the stone; with an outline they get a
+    dark rim, for labels that must read at a glance."""
     big = (W * SS, H * SS)
     fnt = kit.font(font_name, size * SS)
     m = kit.text_mask(big, (centre[0] * SS, centre[1] * SS), text, fnt, anchor="mm",
                       spacing=spacing * SS).reduce(SS)
+    if outline:
+        rim = kit.blur(kit.grow(m, outline), 0.6)
+        img = kit.darken(img, rim, 0.9, (34, 16, 2))
     img = kit.drop_shadow(img, m, (1, 2), 1.5, 0.8)
     return Image.composite(kit.emboss(gold(70), m, depth=1, softness=1, hi_strength=0.8), img, m)
 
 
-def glyph_band(img, box, seed, paint=0.6):
-    x0, y0, x1, y1 = box
+def triad(img, centre, height, seed):
+    """Life, stability and dominion: the ankh between the djed pillar and
+    the was sceptre, inlaid in gold."""
+    cx, cy = centre
     big = Image.new("L", (W * SS, H * SS), 0)
-    glyphs.row_of_glyphs(ImageDraw.Draw(big), x0 * SS, y0 * SS, (x1 - x0) * SS, (y1 - y0) * SS,
-                         random.Random(seed))
-    return tomb.carve_glyphs(img, big.reduce(SS), seed + 1, paint=paint)
+    d = ImageDraw.Draw(big)
+    gw = height * 0.7
+    for k, glyph in enumerate((glyphs.was_sceptre, glyphs.ankh, glyphs.djed, glyphs.ankh, glyphs.was_sceptre)):
+        x = cx + (k - 2) * gw * 1.15 - gw / 2
+        glyphs.draw_glyph(d, glyph, (x * SS, (cy - height / 2) * SS, gw * SS, height * SS))
+    m = big.reduce(SS)
+    img = kit.carve(img, kit.grow(m, 1), depth=1, softness=1, floor_dark=0.4, lo_strength=0.7)
+    return Image.composite(kit.emboss(gold(60), m, depth=1, softness=1, hi_strength=0.8), img, m)
 
 
-def glyph_column(img, box, seed, paint=0.6):
-    x0, y0, x1, y1 = box
-    big = Image.new("L", (W * SS, H * SS), 0)
-    glyphs.column_of_glyphs(ImageDraw.Draw(big), x0 * SS, y0 * SS, (x1 - x0) * SS, (y1 - y0) * SS,
-                            random.Random(seed), pad=0.08)
-    return tomb.carve_glyphs(img, big.reduce(SS), seed + 1, paint=paint)
+def painted_border(img, box, seed):
+    from frames_art import block_border
+    rgb, m = block_border((W, H), box, box[3] - box[1], seed)
+    clip = rect_mask(box)
+    m = kit.mask_min(m, clip)
+    img = Image.composite(rgb, img, m)
+    return kit.carve(img, clip, depth=1, softness=1, floor_dark=0.0, lo_strength=0.5, hi_strength=0.3)
 
 
 def ring(img, centre, r_in, r_out, seed):
@@ -178,7 +190,7 @@ def ankh_icon(img, centre, seed, height=40):
 
 def button_niche(img, box, seed):
     """A dark niche that buttons stand in."""
-    return recess(img, box, 6, seed, colour=((40, 26, 14), (70, 46, 24), (100, 70, 40)), depth=2)
+    return recess(img, box, 6, seed, colour=((70, 48, 26), (92, 66, 38), (112, 84, 52)), depth=2)
 
 
 def finish(img, seed):
@@ -204,19 +216,19 @@ def game_frame(seed):
     # Side column.
     img = gold_moulding(img, (SIDE, top - 6, SIDE + 6, H), seed + 8)
     sun_x, sun_y = layout.SUN_CENTRE
-    img = rays_around(img, (sun_x, sun_y), 72, 88, 24, seed + 9)
+    img = rays_around(img, (sun_x, sun_y), 72, 85, 24, seed + 9)
     img = round_recess(img, (sun_x, sun_y), 66, seed + 10, colour=(30, 24, 40))
     img = ring(img, (sun_x, sun_y), 64, 71, seed + 11)
     money_x, money_y = layout.MONEY_POS
     lives_x, lives_y = layout.LIVES_POS
-    img = carved_label(img, "TREASURE", (money_x - 14, money_y - 18), 15, seed + 12, spacing=3)
+    img = gold_text(img, "TREASURE", (money_x - 1, money_y - 16), 16, seed + 12, spacing=3, outline=1)
     img = recess(img, (money_x - 62, money_y - 6, money_x + 60, money_y + 40), 8, seed + 13)
     img = coin_icon(img, (SIDE + 28, money_y + 18), seed + 14)
-    img = carved_label(img, "LIVES", (lives_x - 14, lives_y - 18), 15, seed + 15, spacing=3)
+    img = gold_text(img, "LIVES", (lives_x - 1, lives_y - 16), 16, seed + 15, spacing=3, outline=1)
     img = recess(img, (lives_x - 62, lives_y - 6, lives_x + 60, lives_y + 40), 8, seed + 16)
     img = ankh_icon(img, (SIDE + 28, lives_y + 17), seed + 17)
-    img = glyph_band(img, (SIDE + 16, 398, 796, 422), seed + 18, paint=0.7)
-    img = glyph_band(img, (SIDE + 16, 536, 700, 560), seed + 19, paint=0.7)
+    img = triad(img, (SIDE + 96, 410), 30, seed + 18)
+    img = painted_border(img, (SIDE + 14, 548, 702, 556), seed + 19)
     img = button_niche(img, (708, 566, 799, 599), seed + 20)
     return finish(img, seed)
 
@@ -226,28 +238,30 @@ def game_frame(seed):
 def editor_frame(seed):
     img = base_stone(seed)
     top = layout.EDITOR_ROOM_TOP
-    img = carved_label(img, "BLOCKS", (96, layout.TOOLBAR_BLOCK_Y), 17, seed + 1, spacing=3)
-    img = carved_label(img, "OBJECTS", (96, layout.TOOLBAR_OBJECT_Y), 17, seed + 2, spacing=3)
+    img = recess(img, (10, 6, 182, 38), 6, seed + 90)
+    img = recess(img, (10, 45, 182, 77), 6, seed + 91)
+    img = gold_text(img, "BLOCKS", (96, layout.TOOLBAR_BLOCK_Y), 17, seed + 1, spacing=4)
+    img = gold_text(img, "OBJECTS", (96, layout.TOOLBAR_OBJECT_Y), 17, seed + 2, spacing=4)
     # One dark socket per toolbar item.
     for i in range(layout.TOOLBAR_SLOTS):
         x = layout.TOOLBAR_X0 + layout.TOOLBAR_STEP * i
         img = recess(img, (x - 17, 4, x + 16, 39), 4, seed + 3 + i, depth=2,
-                     colour=((40, 28, 18), (66, 48, 30), (90, 66, 42)))
+                     colour=((52, 36, 22), (70, 50, 32), (88, 64, 42)))
         img = recess(img, (x - 17, 43, x + 16, 79), 4, seed + 40 + i, depth=2,
-                     colour=((40, 28, 18), (66, 48, 30), (90, 66, 42)))
+                     colour=((52, 36, 22), (70, 50, 32), (88, 64, 42)))
     img = gold_moulding(img, (0, top - 7, SIDE + 6, top - 2), seed + 80)
     img = gold_moulding(img, (SIDE, top - 7, SIDE + 6, H), seed + 81)
     # Side column: location name, location buttons, room list, room buttons.
     nx, ny = layout.EDITOR_NAME_POS
     img = recess(img, (nx - 7, ny - 3, 796, ny + 26), 5, seed + 82)
-    img = carved_label(img, "LOCATION", (712, 148), 14, seed + 83, spacing=3)
+    img = gold_text(img, "LOCATION", (710, 148), 15, seed + 83, spacing=3, outline=1)
     img = button_niche(img, (620, 162, 799, 234), seed + 84)
     lx, ly, lw, lh = layout.EDITOR_LIST
-    img = carved_label(img, "ROOMS", (712, 257), 14, seed + 85, spacing=3)
+    img = gold_text(img, "ROOMS", (710, 257), 15, seed + 85, spacing=3, outline=1)
     img = recess(img, (lx - 4, ly - 4, lx + lw + 3, ly + lh + 3), 5, seed + 86)
     img = button_niche(img, (620, 444, 799, 532), seed + 87)
     img = button_niche(img, (620, 543, 799, 576), seed + 88)
-    img = glyph_band(img, (SIDE + 14, 580, 796, 598), seed + 89, paint=0.5)
+    img = painted_border(img, (SIDE + 14, 584, 794, 592), seed + 89)
     return finish(img, seed)
 
 
