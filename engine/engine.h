@@ -49,7 +49,7 @@ class TEngine {
   int glyphCount = 0;
   int activeGlyphs = 0;
   float lightAlpha = 0.8f, lightAlphaInc = 0.0005f;
-  std::vector<int> glyphCh;  // glyph sound channels, slots 1..glyphCount
+  std::vector<TChannelPtr> glyphCh;  // glyph sound channels, slots 1..glyphCount
   std::deque<TLightRay> lightList;
   std::list<TShadow> shadowList;
   std::list<TSpark> sparkList;

@@ -2,26 +2,38 @@
 // global object and is skipped while that object does not exist (tests,
 // tools, and parts of the game still being put together).
 #include "app/globals.h"
+#include "app/sfx_set.h"
+#include "app/timer.h"
+#include "data/options.h"
+#include "data/profile.h"
 #include "engine/engine_host.h"
 
 namespace {
 
 class TGameHost : public TEngineHost {
  public:
-  // The frame timer is not part of the game yet: every frame counts as one
-  // frame at the target rate.
-  float delta() override { return 1.0f; }
+  float delta() override { return frameTimer ? frameTimer->delta : 1.0f; }
 
-  // Sounds: nothing plays until the game's sound set exists.
-  void playSound(int) override {}
-  bool soundPlaying(int) override { return false; }
-  void fadeOutSound(int, float) override {}
-  int newGlyphChannel() override { return ++lastChannel_; }
-  bool glyphChannelPlaying(int) override { return false; }
-  void playGlyphSound(int) override {}
-  void pauseGlyphChannel(int) override {}
+  void playSound(int index) override {
+    if (sfx && sfx->sounds) sfx->sounds->play(index);
+  }
+  bool soundPlaying(int index) override { return sfx && sfx->sounds && sfx->sounds->playing(index) != 0; }
+  void fadeOutSound(int index, float step) override {
+    if (sfx && sfx->sounds) sfx->sounds->fadeOut(index, step);
+  }
+  TChannelPtr newGlyphChannel() override {
+    if (!sfx) return nullptr;
+    TChannelPtr channel = AllocChannel();
+    SetChannelVolume(channel, options ? options->soundVol : 0);
+    return channel;
+  }
+  bool glyphChannelPlaying(const TChannelPtr& channel) override { return ChannelPlaying(channel); }
+  void playGlyphSound(const TChannelPtr& channel) override {
+    if (sfx && sfx->glyphSnd) PlaySound(sfx->glyphSnd, channel);
+  }
+  void pauseGlyphChannel(const TChannelPtr& channel) override { PauseChannel(channel); }
 
-  // Effects: nothing is shown until the effects manager exists.
+  // Effects: nothing is shown until the effects manager joins the game.
   void destroyAllEffects() override {}
   void explodeWall(int, int, int, int, int, int) override {}
   void crumbleFloor(int, int) override {}
@@ -30,18 +42,20 @@ class TGameHost : public TEngineHost {
   void createSparkle(int, int) override {}
   void removeSparkleAt(int, int) override {}
 
-  // Mouse: no pointer until the game's mouse exists.
+  // Mouse: no pointer until the game's mouse joins the game.
   bool pointerOver(const TImagePtr&, int, int, int) override { return false; }
   void setPointerImage(int) override {}
   int clicked(int) override { return 0; }
   int released(int) override { return 0; }
 
-  // Profile: without one every tip counts as unseen.
-  bool helpSeen(int) override { return false; }
-  void markHelpSeen(int) override {}
-
- private:
-  int lastChannel_ = 0;
+  bool helpSeen(int helpID) override {
+    return profile && helpID >= 0 && helpID < static_cast<int>(profile->helpItems.size()) &&
+           profile->helpItems[helpID] != 0;
+  }
+  void markHelpSeen(int helpID) override {
+    if (profile && helpID >= 0 && helpID < static_cast<int>(profile->helpItems.size()))
+      profile->helpItems[helpID] = 1;
+  }
 };
 
 }  // namespace

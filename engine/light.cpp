@@ -195,7 +195,7 @@ void TEngine::updateRay(TLightRay& s, int depth) {
 
 void TEngine::updateGlyph(TBlock& g, int i) {
   const float delta = host->delta();
-  const int channel = i >= 1 && i < static_cast<int>(glyphCh.size()) ? glyphCh[i] : 0;
+  const TChannelPtr channel = i >= 1 && i < static_cast<int>(glyphCh.size()) ? glyphCh[i] : nullptr;
   if (g.glyphActive == 1) {
     if (g.a >= 1) {
       ++activeGlyphs;
@@ -203,14 +203,14 @@ void TEngine::updateGlyph(TBlock& g, int i) {
       g.a += 0.01f * delta;
       if (g.a >= 1)
         g.a = 1;
-      else if (g.a > 0.25f && channel != 0 && !host->glyphChannelPlaying(channel))
+      else if (g.a > 0.25f && channel && !host->glyphChannelPlaying(channel))
         host->playGlyphSound(channel);
     }
     g.glyphActive = 0;
   } else if (g.a > 0) {
     g.a -= 0.01f * delta;
     if (g.a <= 0) {
-      if (channel != 0) host->pauseGlyphChannel(channel);
+      if (channel) host->pauseGlyphChannel(channel);
       g.a = 0;
     }
   }
