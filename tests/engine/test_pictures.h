@@ -25,7 +25,10 @@ inline TImagePtr makeImage(int w, int h, int frames, float hx, float hy,
       for (int u = 0; u < w; ++u) {
         uint8_t* px = p->At(u, v);
         const bool on = opaque(f, u, v);
-        px[0] = px[1] = px[2] = 200;
+        // Each frame has its own colour, so drawings show which was used.
+        px[0] = static_cast<uint8_t>(10 * f);
+        px[1] = 200;
+        px[2] = 100;
         px[3] = on ? 255 : 0;
       }
     image->pixmaps.push_back(p);
