@@ -108,6 +108,9 @@ class TEngine {
   int isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) const;
 
   // ---- Drawing (room_render.cpp) ----
+  // Every pass of one in-game frame, in the game's order (the object update
+  // follows separately, after all drawing).
+  void drawRoom();
   void drawGrid();
   void drawBlocks(int lightKey, int trackMouse);
   void drawLight();

@@ -7,10 +7,13 @@
 #include "data/options.h"
 #include "data/profile.h"
 #include "engine/engine_host.h"
+#include "engine/still_host.h"
 
 namespace {
 
-class TGameHost : public TEngineHost {
+// Effects and the mouse are not part of the game yet: until they are, the
+// quiet defaults of TStillHost stand (nothing shown, no pointer).
+class TGameHost : public TStillHost {
  public:
   float delta() override { return frameTimer ? frameTimer->delta : 1.0f; }
 
@@ -32,21 +35,6 @@ class TGameHost : public TEngineHost {
     if (sfx && sfx->glyphSnd) PlaySound(sfx->glyphSnd, channel);
   }
   void pauseGlyphChannel(const TChannelPtr& channel) override { PauseChannel(channel); }
-
-  // Effects: nothing is shown until the effects manager joins the game.
-  void destroyAllEffects() override {}
-  void explodeWall(int, int, int, int, int, int) override {}
-  void crumbleFloor(int, int) override {}
-  void updateFloorCrumbles() override {}
-  void textFloat(const std::string&, int, int) override {}
-  void createSparkle(int, int) override {}
-  void removeSparkleAt(int, int) override {}
-
-  // Mouse: no pointer until the game's mouse joins the game.
-  bool pointerOver(const TImagePtr&, int, int, int) override { return false; }
-  void setPointerImage(int) override {}
-  int clicked(int) override { return 0; }
-  int released(int) override { return 0; }
 
   bool helpSeen(int helpID) override {
     return profile && helpID >= 0 && helpID < static_cast<int>(profile->helpItems.size()) &&
