@@ -21,7 +21,9 @@ class TOptions {
  public:
   std::string fileName;  // empty: load and save do nothing
   int ogl = 0;           // drawing back end (we have one; kept for the file)
-  int screenD = 32;      // 0 windowed, else full screen at this colour depth
+  // 0 windowed, else full screen at this colour depth. A first start opens
+  // the window; maximising it (or the options) goes full screen.
+  int screenD = 0;
   int bestDepth = 32;    // the desktop's full screen always works with our scaling
   int vsync = 1;
   int music = 1;

@@ -112,7 +112,7 @@ TEST_F(SettingsFileTest, NewSettingsHoldTheDefaults) {
   std::unique_ptr<TOptions> o(TOptions::create("Ann"));
   EXPECT_EQ(o->fileName, "profiles\\Ann.cfg");
   EXPECT_EQ(o->ogl, 0);
-  EXPECT_EQ(o->screenD, 32);
+  EXPECT_EQ(o->screenD, 0);
   EXPECT_EQ(o->bestDepth, 32);
   EXPECT_EQ(o->vsync, 1);
   EXPECT_EQ(o->music + o->sounds + o->clicks + o->showTips, 4);
@@ -124,17 +124,17 @@ TEST_F(SettingsFileTest, NewSettingsHoldTheDefaults) {
 
 TEST_F(SettingsFileTest, SaveWritesTheTenLinesAndLoadReadsThemBack) {
   std::unique_ptr<TOptions> o(TOptions::create("Ann"));
-  o->screenD = 0;
+  o->screenD = 32;
   o->vsync = 0;
   o->music = 0;
   o->played = 1;
   ASSERT_TRUE(o->save(""));
   EXPECT_EQ(read("profiles/Ann.cfg"),
-            "glDriver:\t0\r\ngfxDepth:\t0\r\nvsync:\t0\r\n\r\nmusic:\t0\r\nsounds:\t1\r\nclicks:\t1\r\n\r\n"
+            "glDriver:\t0\r\ngfxDepth:\t32\r\nvsync:\t0\r\n\r\nmusic:\t0\r\nsounds:\t1\r\nclicks:\t1\r\n\r\n"
             "showTips:\t1\r\nplayed:\t1\r\n");
   std::unique_ptr<TOptions> back(TOptions::create("Ann"));
   back->load();
-  EXPECT_EQ(back->screenD, 0);
+  EXPECT_EQ(back->screenD, 32);
   EXPECT_EQ(back->vsync, 0);
   EXPECT_EQ(back->music, 0);
   EXPECT_EQ(back->played, 1);
@@ -146,7 +146,7 @@ TEST_F(SettingsFileTest, SaveWritesTheTenLinesAndLoadReadsThemBack) {
 
 TEST_F(SettingsFileTest, LoaderQuirks) {
   write("profiles/Bob.cfg",
-        ";gfxDepth:\t0\r\n"          // commented out: the window setting is not taken
+        ";gfxDepth:\t16\r\n"         // commented out: not taken
         "vsync:0\r\n"                 // no TAB: the value is empty, so 0
         "music:\t1 ; on\r\n"          // trailing comment
         "sounds:\t$0\r\n"             // hexadecimal
@@ -158,7 +158,7 @@ TEST_F(SettingsFileTest, LoaderQuirks) {
   std::unique_ptr<TOptions> o(TOptions::create("Bob"));
   o->music = 0;
   o->load();
-  EXPECT_EQ(o->screenD, 32);
+  EXPECT_EQ(o->screenD, 0);
   EXPECT_EQ(o->vsync, 0);
   EXPECT_EQ(o->music, 1);
   EXPECT_EQ(o->sounds, 0);
