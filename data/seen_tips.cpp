@@ -1,0 +1,45 @@
+#include "data/seen_tips.h"
+
+namespace {
+// The key the data packs are scrambled with.
+// TODO: call scrambleText and packKey of data/pack.h once the data packs land,
+// so the game has one scrambler.
+const std::string kPackKey = "30571928464017";
+
+char flagDigit(int value) {
+  // One character per flag: anything outside 0..9 is stored as "seen".
+  return static_cast<char>('0' + (value >= 0 && value <= 9 ? value : 1));
+}
+
+int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
+
+// Reads up to length characters and unscrambles them. Characters missing at
+// the end of a short file are left out rather than unscrambled: the padding
+// would otherwise turn into key digits and mark tips seen and locations done.
+std::string readScrambled(TStream& s, int length) {
+  std::string text(static_cast<size_t>(length), '\0');
+  text.resize(static_cast<size_t>(s.ReadBytes(text.data(), length)));
+  return scrambleSeenTipsText(text);
+}
+}  // namespace
+
+std::string scrambleSeenTipsText(const std::string& text) {
+  std::string out = text;
+  for (size_t i = 0; i < out.size(); ++i) out[i] = static_cast<char>(out[i] ^ kPackKey[i % kPackKey.size()]);
+  return out;
+}
+
+void writeSeenTips(TStream& s, const THelpItems& helpItems, const TVisitedLocs& visitedLocs) {
+  std::string tips, locs;
+  for (int v : helpItems) tips += flagDigit(v);
+  for (size_t i = 1; i < visitedLocs.size(); ++i) locs += flagDigit(visitedLocs[i]);
+  s.WriteString(scrambleSeenTipsText(tips));
+  s.WriteString(scrambleSeenTipsText(locs));
+}
+
+void readSeenTips(TStream& s, THelpItems& helpItems, TVisitedLocs& visitedLocs) {
+  std::string tips = readScrambled(s, kHelpTips);
+  std::string locs = readScrambled(s, static_cast<int>(visitedLocs.size()) - 1);
+  for (size_t i = 0; i < helpItems.size(); ++i) helpItems[i] = i < tips.size() ? digitValue(tips[i]) : 0;
+  for (size_t i = 1; i < visitedLocs.size(); ++i) visitedLocs[i] = i - 1 < locs.size() ? digitValue(locs[i - 1]) : 0;
+}
