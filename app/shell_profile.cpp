@@ -1,14 +1,40 @@
-// The shell's calls into the profile, the effects and the high scores. Until
-// those join the game, profile, effects and highScores stay null: there is
-// no named profile, so no settings file is read or written.
+// The shell's calls into the profile and the high-score tables. The effects
+// manager is not part of the game yet: effects stays null.
 #include "app/globals.h"
 #include "app/shell_services.h"
+#include "data/high_scores.h"
+#include "data/profile.h"
 
-void shellCreateProfile() {}
-std::string shellProfileName() { return ""; }
-void shellSaveProfile() {}
-void shellLoadProfile(const std::string&) {}
-void shellExportProfile() {}
-void shellDropUnfinishedRoom() {}
-void shellCreateEffectsAndScores() {}
+void shellCreateProfile() {
+  profile = new TProfile();
+  profile->load(kGameCampaign, "");
+}
+
+std::string shellProfileName() { return profile ? profile->name : std::string(); }
+
+void shellSaveProfile() {
+  if (profile) profile->save();
+}
+
+void shellLoadProfile(const std::string& name) {
+  if (profile) profile->load(kGameCampaign, name);
+}
+
+void shellExportProfile() {
+  if (profile) profile->exportText();
+}
+
+void shellDropUnfinishedRoom() {
+  // A room left unfinished keeps no partial score.
+  if (profile && profile->newRoom) profile->roomStatus = TStatus();
+}
+
+void shellCreateEffectsAndScores() { highScores = new THighScores(); }
 void shellClearEffects() {}
+
+void shellDestroyProfileGlobals() {
+  delete highScores;
+  highScores = nullptr;
+  delete profile;
+  profile = nullptr;
+}

@@ -50,7 +50,6 @@ class TOptions {
   std::string fileText() const;
 };
 
-// "profiles\<name>.cfg", or "" for an empty name.
+// "profiles\<name>.cfg", or "" for an empty name or one that is not safe as
+// a file name (folder separators, "..").
 std::string settingsFileName(const std::string& name);
-// Word for a volume: "Off", "Low", "Medium", "High", "Max", or "" above 1.
-std::string volumeLevelName(float volume);

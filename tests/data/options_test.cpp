@@ -62,16 +62,6 @@ TEST(TextToInt, DecimalHexBinaryAndJunk) {
   EXPECT_EQ(textToInt("4294967297"), 1);
 }
 
-TEST(VolumeLevelName, Steps) {
-  EXPECT_EQ(volumeLevelName(-1), "Off");
-  EXPECT_EQ(volumeLevelName(0), "Off");
-  EXPECT_EQ(volumeLevelName(0.25f), "Low");
-  EXPECT_EQ(volumeLevelName(0.3f), "Medium");
-  EXPECT_EQ(volumeLevelName(0.75f), "High");
-  EXPECT_EQ(volumeLevelName(1), "Max");
-  EXPECT_EQ(volumeLevelName(1.1f), "");
-}
-
 // Each test runs in its own empty folder standing in for the program's.
 class SettingsFileTest : public ::testing::Test {
  protected:
@@ -120,6 +110,12 @@ TEST_F(SettingsFileTest, NewSettingsHoldTheDefaults) {
   EXPECT_FLOAT_EQ(o->musicVol, 0.75f);
   std::unique_ptr<TOptions> nameless(TOptions::create(""));
   EXPECT_EQ(nameless->fileName, "");
+  // A name that would lead out of the profiles folder gives no file at all.
+  for (const char* bad : {"../evil", "a/b", "..", "a\\b"}) {
+    std::unique_ptr<TOptions> o2(TOptions::create(bad));
+    EXPECT_EQ(o2->fileName, "") << bad;
+    EXPECT_FALSE(o2->save(""));
+  }
 }
 
 TEST_F(SettingsFileTest, SaveWritesTheTenLinesAndLoadReadsThemBack) {
