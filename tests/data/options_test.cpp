@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "data/text_number.h"
+#include "game_folder.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -63,22 +59,18 @@ TEST(TextToInt, DecimalHexBinaryAndJunk) {
 }
 
 // Each test runs in its own empty folder standing in for the program's.
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public GameFolderTest {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tesmoria-options-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    previous_ = CurrentDir();
-    ASSERT_TRUE(ChangeDir(folder_));
+    GameFolderTest::SetUp();
     CreateDir("profiles");
   }
-  void TearDown() override {
-    ChangeDir(previous_);
-    std::filesystem::remove_all(folder_);
-  }
   static void write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
+    writeBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+  }
+  static std::string read(const std::string& path) {
+    std::vector<uint8_t> bytes = fileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
   }
   // Settings of profile `name` loaded from a file holding text.
   static std::unique_ptr<TOptions> loaded(const std::string& name, const std::string& text) {
@@ -87,15 +79,6 @@ class SettingsFileTest : public ::testing::Test {
     o->load();
     return o;
   }
-  static std::string read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
- private:
-  std::string folder_, previous_;
 };
 
 TEST_F(SettingsFileTest, NewSettingsHoldTheDefaults) {
