@@ -7,13 +7,10 @@
 #include "app/globals.h"
 #include "app/sfx_set.h"
 #include "app/shell_services.h"
-#include "app/timer.h"
 #include "data/options.h"
 #include "platform/graphics.h"
 
 namespace {
-
-float frameDelta() { return frameTimer ? frameTimer->delta : 1.0f; }
 
 // "Setting Up - Please wait..." with the sound being converted below it.
 void drawSetupScreen(const std::string& title, const std::string& detail) {

@@ -1,8 +1,8 @@
-// The shell's calls into the profile and the high-score tables. The effects
-// manager is not part of the game yet: effects stays null.
+// The shell's calls into the profile, the effects and the high-score tables.
 #include "app/globals.h"
 #include "app/shell_services.h"
 #include "data/high_scores.h"
+#include "effects/effects.h"
 #include "data/profile.h"
 
 void shellCreateProfile() {
@@ -29,12 +29,21 @@ void shellDropUnfinishedRoom() {
   if (profile && profile->newRoom) profile->roomStatus = TStatus();
 }
 
-void shellCreateEffectsAndScores() { highScores = new THighScores(); }
-void shellClearEffects() {}
+void shellCreateEffectsAndScores() {
+  effects = new TEffects();
+  highScores = new THighScores();
+}
+
+void shellClearEffects() {
+  if (effects) effects->destroyAll();
+}
 
 void shellDestroyProfileGlobals() {
   delete highScores;
   highScores = nullptr;
+  if (effects) effects->destroyAll();
+  delete effects;
+  effects = nullptr;
   delete profile;
   profile = nullptr;
 }

@@ -21,6 +21,7 @@ void shellPauseGameSounds();                   // sfx.sounds.pauseAll, before a 
 // when the font cannot be read (the one fatal start-up error).
 bool shellCreatePointerAndText();
 void shellCreateWidgets();                     // buttons and tick boxes
+void shellSetClickVolume(float volume);
 void shellFrameStartPointer();                 // normal pointer, active
 void shellHidePointerThisFrame();              // mouse.active = 0
 void shellUpdatePointer();                     // draws the pointer, takes the snapshot

@@ -34,6 +34,7 @@ void loadResources() {
 void applyVolumes() {
   if (!options) return;
   options->setVolumeLevels();
+  shellSetClickVolume(options->clickVol);
   shellSetVolumes(options->musicVol, options->soundVol, options->clickVol);
 }
 
