@@ -2,6 +2,7 @@
 
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "app/high_scores_screen.h"
 #include "app/intro_screen.h"
 #include "app/placeholder_screen.h"
 #include "app/reset_screen.h"
@@ -30,7 +31,7 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenOptions:
       return placeholder("OPTIONS", kMusicKeep);
     case kScreenHighScores:
-      return placeholder("HIGH SCORES", TPlaceholderScreen::musicUnchanged);
+      return std::make_unique<THighScoresScreen>();
     case kScreenCredits:
       return placeholder("CREDITS", kMusicKeep);
     case kScreenMap:
