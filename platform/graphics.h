@@ -27,6 +27,9 @@ int GraphicsHeight();
 int GraphicsGeneration();  // increases with every open; textures are remade when it changes
 bool GraphicsModeExists(int width, int height, int depth, int hertz);
 bool IsFullScreen();
+// Switches between the window and the desktop's full screen without
+// reopening (textures stay valid); false when the system refuses.
+bool SetFullScreen(bool on);
 void SetWindowTitle(const std::string& title);
 void SetWindowIcon(const TPixmapPtr& icon);
 bool WindowMaximized();   // true once per maximise of the window

@@ -1,0 +1,17 @@
+#include "app/placeholder_screen.h"
+
+#include "app/globals.h"
+#include "platform/graphics.h"
+
+TPlaceholderScreen::TPlaceholderScreen(std::string title, TImagePtr background, int music)
+    : title_(std::move(title)), background_(std::move(background)) {
+  if (music != musicUnchanged) musicTrack = music;
+}
+
+void TPlaceholderScreen::update() {
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  if (background_) DrawImage(background_, 0, 0);
+  SetImageFont(nullptr);
+  DrawText(title_, static_cast<float>(kViewWidth / 2 - TextWidth(title_) / 2), 20);
+}
