@@ -2,7 +2,12 @@
 
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "app/credits_screen.h"
+#include "app/custom_screen.h"
+#include "app/high_score_screen.h"
 #include "app/intro_screen.h"
+#include "app/main_menu.h"
+#include "app/option_menu.h"
 #include "app/placeholder_screen.h"
 #include "app/reset_screen.h"
 
@@ -26,19 +31,19 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenRoomRestart:
       return std::make_unique<TReset>();
     case kScreenMainMenu:
-      return placeholder("MAIN MENU", 0, true);
+      return std::make_unique<TMainMenu>();
     case kScreenOptions:
-      return placeholder("OPTIONS", kMusicKeep);
+      return std::make_unique<TOptionMenu>();
     case kScreenHighScores:
-      return placeholder("HIGH SCORES", TPlaceholderScreen::musicUnchanged);
+      return std::make_unique<THighScoreScreen>();
     case kScreenCredits:
-      return placeholder("CREDITS", kMusicKeep);
+      return std::make_unique<TCreditsScreen>();
     case kScreenMap:
       return placeholder("CAMPAIGN MAP", 1);
     case kScreenGame:
       return placeholder("GAME", kMusicRandom);
     case kScreenCustomMenu:
-      return placeholder("CUSTOM GAME", 0);
+      return std::make_unique<TCustomScreen>();
     case kScreenEditor:
       return placeholder("EDITOR", kMusicRandom);
     case kScreenOutOfTime:
