@@ -10,6 +10,8 @@
 #include "app/option_menu.h"
 #include "app/placeholder_screen.h"
 #include "app/reset_screen.h"
+#include "screens/map_screen.h"
+#include "screens/score_screen.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenCredits:
       return std::make_unique<TCreditsScreen>();
     case kScreenMap:
-      return placeholder("CAMPAIGN MAP", 1);
+      return std::make_unique<TMapScreen>();
     case kScreenGame:
       return placeholder("GAME", kMusicRandom);
     case kScreenCustomMenu:
@@ -47,13 +49,10 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenEditor:
       return placeholder("EDITOR", kMusicRandom);
     case kScreenOutOfTime:
-      return placeholder("OUT OF TIME", kMusicSilence);
     case kScreenRoomComplete:
-      return placeholder("ROOM COMPLETE", kMusicSilence);
     case kScreenLocationComplete:
-      return placeholder("LOCATION COMPLETE", kMusicSilence);
     case kScreenGameComplete:
-      return placeholder("GAME COMPLETE", kMusicSilence);
+      return TScoreScreen::create(code);
     default:
       // The quit screen (and any code nobody asks for) is silent and plain.
       return placeholder("", kMusicSilence);
