@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/audio.h"
+#include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 
@@ -13,3 +14,5 @@ void fatalError(const std::string& message) {
   if (GraphicsOpen()) EndGraphics();
   std::exit(1);
 }
+
+void fatalMissingFile(const std::string& path) { fatalError("Error: Could not load " + NormalizePath(path) + "."); }
