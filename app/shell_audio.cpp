@@ -3,30 +3,14 @@
 // pausing everything while the window is away.
 #include <string>
 
-#include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "app/sfx_set.h"
+#include "app/sfx_setup_screen.h"
 #include "app/shell_services.h"
-#include "data/options.h"
-#include "platform/graphics.h"
-
-namespace {
-
-// "Setting Up - Please wait..." with the sound being converted below it.
-void drawSetupScreen(const std::string& title, const std::string& detail) {
-  Cls();
-  SetAlpha(1);
-  SetColor(255, 255, 255);
-  shellDrawCentredText(title, kViewWidth / 2, 400);
-  shellDrawCentredText(detail, kViewWidth / 2, 450);
-  presentFrame(options ? options->vsync : 1);
-}
-
-}  // namespace
 
 void shellLoadSounds() {
-  if (!sfx) return;
-  sfx->drawSetupScreen = drawSetupScreen;
+  if (!sfx) sfx = new TSfx();
+  sfx->drawSetupScreen = drawSfxSetupScreen;
   // A missing sound only leaves the game quieter.
   sfx->load();
   sfx->drawSetupScreen = nullptr;

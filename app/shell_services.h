@@ -27,8 +27,6 @@ void shellHidePointerThisFrame();              // mouse.active = 0
 void shellUpdatePointer();                     // draws the pointer, takes the snapshot
 // The frame-rate counter, in font 4 when the fonts are there.
 void shellDrawFrameRate(int fps);
-// One line of text centred on x in the current font and colour.
-void shellDrawCentredText(const std::string& line, int x, int y);
 
 // ---- Profile --------------------------------------------------------------------
 void shellCreateProfile();                     // profile, last used one loaded
