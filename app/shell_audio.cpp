@@ -3,14 +3,30 @@
 // pausing everything while the window is away.
 #include <string>
 
+#include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "app/sfx_set.h"
-#include "app/sfx_setup_screen.h"
 #include "app/shell_services.h"
+#include "data/options.h"
+#include "platform/graphics.h"
+
+namespace {
+
+// "Setting Up - Please wait..." with the sound being converted below it.
+void drawSetupScreen(const std::string& title, const std::string& detail) {
+  Cls();
+  SetAlpha(1);
+  SetColor(255, 255, 255);
+  shellDrawCentredText(title, kViewWidth / 2, 400);
+  shellDrawCentredText(detail, kViewWidth / 2, 450);
+  presentFrame(options ? options->vsync : 1);
+}
+
+}  // namespace
 
 void shellLoadSounds() {
-  if (!sfx) sfx = new TSfx();
-  sfx->drawSetupScreen = drawSfxSetupScreen;
+  if (!sfx) sfx = new TSfx();  // start-up normally made it already
+  sfx->drawSetupScreen = drawSetupScreen;
   // A missing sound only leaves the game quieter.
   sfx->load();
   sfx->drawSetupScreen = nullptr;
@@ -53,3 +69,5 @@ void shellResumeAllSound(bool music) {
 void shellPauseGameSounds() {
   if (sfx && sfx->sounds) sfx->sounds->pauseAll();
 }
+
+void shellUnpackSound(const std::string& name) { TSfx().checkWav(name, 0); }

@@ -107,6 +107,10 @@ void shellDrawFrameRate(int fps) {
   text->draw(std::to_string(fps) + " FPS", 640, static_cast<float>(595 - text->getHeight(0)), false, false, 1.0f, 0);
 }
 
+void shellDrawCentredText(const std::string& line, int x, int y) {
+  if (text) text->draw(line, static_cast<float>(x), static_cast<float>(y), true, false, 1.0f, 0);
+}
+
 void shellDestroyWidgetGlobals() {
   delete tickBoxes;
   tickBoxes = nullptr;

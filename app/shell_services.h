@@ -15,6 +15,8 @@ void shellPlayMusic(int track);                // sfx.music.play(track, 0)
 void shellPauseAllSound();                     // focus lost
 void shellResumeAllSound(bool music);          // focus back
 void shellPauseGameSounds();                   // sfx.sounds.pauseAll, before a fade
+// Converts "sfx/<name>.ogg" into "sfx/<name>.wav" once (the /unpack mode).
+void shellUnpackSound(const std::string& name);
 
 // ---- Pointer and text (mouse, text) ---------------------------------------------
 // mouse, text and their eight fonts from "font.ttf" in "data1.dat"; false
@@ -27,6 +29,8 @@ void shellHidePointerThisFrame();              // mouse.active = 0
 void shellUpdatePointer();                     // draws the pointer, takes the snapshot
 // The frame-rate counter, in font 4 when the fonts are there.
 void shellDrawFrameRate(int fps);
+// One line of text centred on x in the current font and colour.
+void shellDrawCentredText(const std::string& line, int x, int y);
 
 // ---- Profile --------------------------------------------------------------------
 void shellCreateProfile();                     // profile, last used one loaded

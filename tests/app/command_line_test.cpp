@@ -2,12 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
-#include "platform/file_system.h"
-
 namespace {
 
 TRunSettings parse(std::vector<std::string> words) {
@@ -28,26 +22,6 @@ TEST(CommandLine, OwnSwitchesAreTakenOut) {
   TRunSettings unpack = parse({"tesmoria", "/unpack", "all"});
   EXPECT_EQ(unpack.words.size(), 3u);
   EXPECT_FALSE(unpack.headless);
-}
-
-TEST(CommandLine, UnpackNames) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tesmoria-unpack-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  std::string previous = CurrentDir();
-  ASSERT_TRUE(ChangeDir(pattern));
-  CreateDir("sfx");
-  for (const char* name : {"game1.ogg", "fx_coin.ogg", "loud.OGG", "notes.ogg.txt", "title_loop.wav"})
-    std::ofstream(std::string("sfx/") + name) << "x";
-
-  // Only files ending exactly in ".ogg" count.
-  EXPECT_EQ(unpackNames({"tesmoria", "/unpack", "all"}), (std::vector<std::string>{"fx_coin", "game1"}));
-  EXPECT_EQ(unpackNames({"tesmoria", "/unpack", "game2"}), std::vector<std::string>{"game2"});
-  // Any other second word does nothing at all.
-  EXPECT_TRUE(unpackNames({"tesmoria", "/pack", "all"}).empty());
-  EXPECT_TRUE(unpackNames({"tesmoria", "/unpack"}).empty());
-
-  ChangeDir(previous);
-  std::filesystem::remove_all(pattern);
 }
 
 }  // namespace
