@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/shell_services.h"
 #include "data/pack.h"
+#include "platform/image_font.h"
 #include "data/pack_tool.h"
 #include "platform/file_system.h"
 #include "tests/support/sound_files.h"
@@ -137,6 +138,22 @@ TEST_F(SfxSetTest, FontComesFromDataPackOne) {
   auto stream = openFontStream();
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(stream->ReadAll(), font);
+}
+
+TEST_F(SfxSetTest, ARealFontLoadsFromThePackAtEverySizeAfterRewinding) {
+  const std::string dejavu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  ASSERT_TRUE(FileExists(dejavu)) << "fonts-dejavu-core is in the set-up list";
+  ASSERT_TRUE(ReplaceFileAtomically("font.ttf", ReadStream(dejavu)->ReadAll()));
+  std::string error;
+  ASSERT_TRUE(buildPack("data1.dat", {"font.ttf"}, packKey, true, error)) << error;
+  auto stream = openFontStream();
+  ASSERT_NE(stream, nullptr);
+  for (int size : {12, 24}) {
+    stream->Seek(0);
+    auto font = LoadImageFont(stream, size, 1);
+    ASSERT_NE(font, nullptr) << size;
+    EXPECT_NE(font->Glyph('A'), nullptr);
+  }
 }
 
 }  // namespace
