@@ -1,23 +1,35 @@
-// The shell's calls into the sound set. Every call is safe while sfx is
-// still null (before start-up reaches the sounds).
+// The shell's calls into the sound set: loading it (with the setting-up
+// screen of a first start), its volumes, the per-frame music and effects, and
+// pausing everything while the window is away.
+#include <string>
+
+#include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "app/sfx_set.h"
-#include "app/sfx_setup_screen.h"
 #include "app/shell_services.h"
-#include "app/timer.h"
+#include "data/options.h"
+#include "platform/graphics.h"
 
 namespace {
 
-// Fades run on the frame timer's step; 1.0 before the timer exists.
-float frameDelta() { return frameTimer ? frameTimer->delta : 1.0f; }
+// "Setting Up - Please wait..." with the sound being converted below it.
+void drawSetupScreen(const std::string& title, const std::string& detail) {
+  Cls();
+  SetAlpha(1);
+  SetColor(255, 255, 255);
+  shellDrawCentredText(title, kViewWidth / 2, 400);
+  shellDrawCentredText(detail, kViewWidth / 2, 450);
+  presentFrame(options ? options->vsync : 1);
+}
 
 }  // namespace
 
 void shellLoadSounds() {
-  if (!sfx) sfx = new TSfx();
-  sfx->drawSetupScreen = drawSfxSetupScreen;
-  // A missing sound is not fatal: its effect or track simply stays silent.
+  if (!sfx) return;
+  sfx->drawSetupScreen = drawSetupScreen;
+  // A missing sound only leaves the game quieter.
   sfx->load();
+  sfx->drawSetupScreen = nullptr;
 }
 
 void shellSetVolumes(float music, float sound, float click) {
@@ -57,5 +69,3 @@ void shellResumeAllSound(bool music) {
 void shellPauseGameSounds() {
   if (sfx && sfx->sounds) sfx->sounds->pauseAll();
 }
-
-void shellUnpackSound(const std::string& name) { TSfx().checkWav(name, 0); }

@@ -15,19 +15,20 @@ void shellPlayMusic(int track);                // sfx.music.play(track, 0)
 void shellPauseAllSound();                     // focus lost
 void shellResumeAllSound(bool music);          // focus back
 void shellPauseGameSounds();                   // sfx.sounds.pauseAll, before a fade
-// Converts "sfx/<name>.ogg" into "sfx/<name>.wav" once (the /unpack mode).
-void shellUnpackSound(const std::string& name);
 
 // ---- Pointer and text (mouse, text) ---------------------------------------------
 // mouse, text and their eight fonts from "font.ttf" in "data1.dat"; false
 // when the font cannot be read (the one fatal start-up error).
 bool shellCreatePointerAndText();
 void shellCreateWidgets();                     // buttons and tick boxes
+void shellSetClickVolume(float volume);
 void shellFrameStartPointer();                 // normal pointer, active
 void shellHidePointerThisFrame();              // mouse.active = 0
 void shellUpdatePointer();                     // draws the pointer, takes the snapshot
 // The frame-rate counter, in font 4 when the fonts are there.
 void shellDrawFrameRate(int fps);
+// One line of text centred on x in the current font and colour.
+void shellDrawCentredText(const std::string& line, int x, int y);
 
 // ---- Profile --------------------------------------------------------------------
 void shellCreateProfile();                     // profile, last used one loaded
@@ -39,3 +40,4 @@ void shellDropUnfinishedRoom();                // quit: no partial room score
 void shellCreateEffectsAndScores();            // effects and highScores
 void shellClearEffects();                      // effects.destroyAll, on every screen change
 void shellDestroyWidgetGlobals();              // end of the program
+void shellDestroyProfileGlobals();

@@ -62,7 +62,7 @@ void TEngine::createRoom(int index, float fog) {
   host->destroyAllEffects();
   deselectArrows = 1;
   glyphCount = 0;
-  glyphCh.assign(1, 0);
+  glyphCh.assign(1, nullptr);
   roomName = room.name;
   roomDescription = room.description;
 

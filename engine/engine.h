@@ -49,7 +49,7 @@ class TEngine {
   int glyphCount = 0;
   int activeGlyphs = 0;
   float lightAlpha = 0.8f, lightAlphaInc = 0.0005f;
-  std::vector<int> glyphCh;  // glyph sound channels, slots 1..glyphCount
+  std::vector<TChannelPtr> glyphCh;  // glyph sound channels, slots 1..glyphCount
   std::deque<TLightRay> lightList;
   std::list<TShadow> shadowList;
   std::list<TSpark> sparkList;
@@ -108,6 +108,9 @@ class TEngine {
   int isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) const;
 
   // ---- Drawing (room_render.cpp) ----
+  // Every pass of one in-game frame, in the game's order (the object update
+  // follows separately, after all drawing).
+  void drawRoom();
   void drawGrid();
   void drawBlocks(int lightKey, int trackMouse);
   void drawLight();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/image.h"
 
 class TEngineHost {
@@ -18,14 +19,14 @@ class TEngineHost {
   virtual float delta() = 0;
 
   // Sounds. Game sound indices: 0 slide loop, 1 coin, 2 map, 3 ankh,
-  // 4 explosion. Glyph channels are handles made by newGlyphChannel (never 0).
+  // 4 explosion. Each glyph has a channel of its own (null without sound).
   virtual void playSound(int index) = 0;
   virtual bool soundPlaying(int index) = 0;
   virtual void fadeOutSound(int index, float step) = 0;
-  virtual int newGlyphChannel() = 0;  // at the settings' sound volume
-  virtual bool glyphChannelPlaying(int channel) = 0;
-  virtual void playGlyphSound(int channel) = 0;
-  virtual void pauseGlyphChannel(int channel) = 0;
+  virtual TChannelPtr newGlyphChannel() = 0;  // at the settings' sound volume
+  virtual bool glyphChannelPlaying(const TChannelPtr& channel) = 0;
+  virtual void playGlyphSound(const TChannelPtr& channel) = 0;
+  virtual void pauseGlyphChannel(const TChannelPtr& channel) = 0;
 
   // Visual effects.
   virtual void destroyAllEffects() = 0;

@@ -1,7 +1,5 @@
 // Drawing a live room: blocks, objects and their drop shadows, soft wall
-// shadows, fog, light beams and emitter sparks. The in-game order is
-// drawBlocks(1, 1), floor crumbles, drawObjects(0), drawObjectShadows,
-// drawShadowMap, drawBlocks(0, 1), drawLight, drawObjects(1), drawArrows.
+// shadows, fog, light beams and emitter sparks.
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "engine/engine.h"
@@ -83,6 +81,18 @@ void TSpark::draw(float delta) {
   angle2 -= rotInc2 * delta;
   SetRotation(0);
   SetScale(1, 1);
+}
+
+void TEngine::drawRoom() {
+  drawBlocks(1, 1);
+  host->updateFloorCrumbles();
+  drawObjects(0);
+  drawObjectShadows();
+  drawShadowMap();
+  drawBlocks(0, 1);
+  drawLight();
+  drawObjects(1);
+  drawArrows();
 }
 
 void TEngine::drawGrid() {

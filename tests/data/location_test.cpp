@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "data/pack.h"
+#include "data/pack_tool.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -94,15 +96,32 @@ TEST_F(LocationFiles, MissingLocationLeavesTheObjectUnchanged) {
   EXPECT_EQ(l.roomCount, 1);
 }
 
-TEST_F(LocationFiles, LooseFileIsFound) {
+TEST_F(LocationFiles, LooseFileComesBeforeThePackedOne) {
+  // The campaign pack holds Giza and Abydos.
+  for (const char* name : {"Giza", "Abydos"}) {
+    TLocation packed;
+    packed.setInfo(name, 0, 0, 0, "");
+    packed.addRoom();
+    packed.room[1]->name = "Packed";
+    ASSERT_TRUE(packed.write(std::string(name) + ".loc"));
+  }
+  std::string error;
+  ASSERT_TRUE(buildPack("data2.dat", {"Giza.loc", "Abydos.loc"}, packKey, true, error)) << error;
+
+  TLocation l;
+  ASSERT_EQ(l.load("Giza"), 1);
+  EXPECT_EQ(l.room[1]->name, "Packed");
+
   TLocation giza;
   giza.setInfo("Giza", 0, 0, 0, "");
   giza.addRoom();
   giza.room[1]->name = "Loose";
   giza.save();
-  TLocation l;
   ASSERT_EQ(l.load("Giza"), 1);
   EXPECT_EQ(l.room[1]->name, "Loose");
+  ASSERT_EQ(l.load("Abydos"), 1);
+  EXPECT_EQ(l.room[1]->name, "Packed");
+  EXPECT_EQ(l.name, "Abydos");
 }
 
 TEST_F(LocationFiles, OversizedCountsAreClampedNeverStoredOutOfRange) {

@@ -14,9 +14,15 @@ class TTestHost : public TEngineHost {
   std::vector<int> soundsPlayed;
   std::set<int> soundsLooping;
   std::vector<int> soundsFaded;
-  int channelsMade = 0;
+  // Glyph channels are numbered 1, 2, ... in the order they are made.
+  std::vector<TChannelPtr> channels{nullptr};
   std::set<int> channelsPlaying;
   std::vector<int> glyphPlays, glyphPauses;
+  int numberOf(const TChannelPtr& channel) const {
+    for (size_t i = 1; i < channels.size(); ++i)
+      if (channels[i] == channel) return static_cast<int>(i);
+    return 0;
+  }
   int destroyAllCalls = 0;
   struct TExplosion {
     int x, y, r, g, b, implode;
@@ -40,15 +46,18 @@ class TTestHost : public TEngineHost {
     soundsFaded.push_back(index);
     soundsLooping.erase(index);
   }
-  int newGlyphChannel() override { return ++channelsMade; }
-  bool glyphChannelPlaying(int channel) override { return channelsPlaying.count(channel) != 0; }
-  void playGlyphSound(int channel) override {
-    glyphPlays.push_back(channel);
-    channelsPlaying.insert(channel);
+  TChannelPtr newGlyphChannel() override {
+    channels.push_back(std::make_shared<TChannel>());  // never handed to the mixer
+    return channels.back();
   }
-  void pauseGlyphChannel(int channel) override {
-    glyphPauses.push_back(channel);
-    channelsPlaying.erase(channel);
+  bool glyphChannelPlaying(const TChannelPtr& channel) override { return channelsPlaying.count(numberOf(channel)) != 0; }
+  void playGlyphSound(const TChannelPtr& channel) override {
+    glyphPlays.push_back(numberOf(channel));
+    channelsPlaying.insert(numberOf(channel));
+  }
+  void pauseGlyphChannel(const TChannelPtr& channel) override {
+    glyphPauses.push_back(numberOf(channel));
+    channelsPlaying.erase(numberOf(channel));
   }
   void destroyAllEffects() override { ++destroyAllCalls; }
   void explodeWall(int x, int y, int r, int g, int b, int implode) override {
