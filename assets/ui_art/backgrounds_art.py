@@ -295,6 +295,8 @@ def bg_complete(seed):
     sky = ImageOps.colorize(grad, black=top, white=low, mid=mid_c)
     glow = kit.radial_ramp(w, h, 520, 470, 420, 255, 0)
     sky = kit.screen_light(sky, glow, (255, 170, 70), 0.75)
+    sunset = kit.radial_ramp(w, h, 560, 480, 220, 255, 0)
+    sky = kit.screen_light(sky, sunset, (255, 206, 110), 0.6)
     # Stars, fewer towards the glow.
     stars = Image.new("L", (w, h), 0)
     sd = ImageDraw.Draw(stars)
@@ -341,6 +343,11 @@ def bg_complete(seed):
     water = ImageOps.colorize(kit.linear_ramp(w, h, 0), (30, 30, 70), (200, 120, 60), (120, 70, 80))
     sparkle = kit.fractal_noise(w, h, seed + 3, base=12, octaves=2, aspect=8.0)
     water = kit.screen_light(water, kit.scale_l(sparkle, 1.0, -120), (255, 200, 120), 0.8)
+    # The river mirrors the sky and the pyramids, broken by ripples.
+    mirror = img.crop((0, 470 - (600 - 500), w, 470)).transpose(Image.FLIP_TOP_BOTTOM)
+    reflected = Image.new("RGB", (w, h))
+    reflected.paste(mirror, (0, 500))
+    water = Image.blend(water, reflected, 0.45)
     img = Image.composite(water, img, river)
     # Palm silhouettes on the near bank.
     palms = Image.new("L", (w * SS, h * SS), 0)
