@@ -66,6 +66,10 @@ extern int introStart;        // clock value just before the first frame
 extern int customMapMode;     // 1 when the map was entered from the custom game menu
 extern const std::string versionText;
 
+// The frame timer's delta: 1.0 for one frame at 40 frames per second; 1.0
+// when no frame timer runs (tests and tools).
+float frameDelta();
+
 extern const std::array<std::string, 4> musicNames;
 extern const std::array<std::string, 4> endTuneNames;
 extern const std::array<std::string, 5> soundNames;

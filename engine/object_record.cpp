@@ -1,4 +1,6 @@
 // Object construction, clearing and the object record on disk.
+#include <cmath>
+
 #include "engine/tiles.h"
 #include "platform/random.h"
 
@@ -58,6 +60,7 @@ void TObject::load(TStream& s) {
   r = s.ReadByte();
   angle = s.ReadInt();
   for (float* v : {&alpha, &scale, &targetScale, &sparkleTime, &crumbleDelay}) *v = s.ReadFloat();
-  glowActive = static_cast<int>(s.ReadFloat());
+  // Stored as 1.0 or 0.0; any other value (a damaged file) still reads as a flag.
+  glowActive = std::fabs(s.ReadFloat()) >= 1.0f ? 1 : 0;
   glow = s.ReadFloat();
 }

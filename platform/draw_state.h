@@ -38,6 +38,10 @@ struct TDrawState {
   }
 };
 
+// The one drawing state shared by the drawing surface, image loading and the
+// collision tests. It exists without a display.
+TDrawState& CurrentDrawState();
+
 // Image flags.
 enum : int {
   kImageMasked = 1,

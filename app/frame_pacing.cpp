@@ -1,0 +1,38 @@
+#include "app/frame_pacing.h"
+
+#include "platform/clock.h"
+#include "platform/graphics.h"
+
+namespace {
+bool scripted = false;
+uint32_t lastPresent = 0;
+int64_t presented = 0;
+std::function<void()> beforePresent;
+}  // namespace
+
+void useScriptedFrames() {
+  scripted = true;
+  UseVirtualClock(100000);
+  lastPresent = MilliSecs();
+}
+
+bool scriptedFrames() { return scripted; }
+int64_t presentedFrameCount() { return presented; }
+void setBeforePresent(std::function<void()> hook) { beforePresent = std::move(hook); }
+
+void presentFrame(int sync) {
+  if (beforePresent) beforePresent();
+  ++presented;
+  if (!scripted) {
+    Delay(2);
+    Flip(sync);
+    return;
+  }
+  Flip(0);
+  // Whatever the frame did, it ends 25 ms after the previous one (or later,
+  // if something in it slept longer).
+  uint32_t target = lastPresent + kScriptedFrameMs;
+  uint32_t now = MilliSecs();
+  if (static_cast<int32_t>(target - now) > 0) AdvanceVirtualClock(target - now);
+  lastPresent = MilliSecs();
+}

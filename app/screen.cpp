@@ -1,0 +1,53 @@
+#include "app/screen.h"
+
+#include "app/fatal_error.h"
+#include "app/frame_pacing.h"
+#include "app/globals.h"
+#include "data/options.h"
+#include "platform/clock.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/pixmap.h"
+
+namespace {
+
+// The window icon; a missing icon file simply leaves the system's default.
+void setWindowIcon() {
+  TPixmapPtr icon = LoadPixmap("gfx/icon.png");
+  if (icon) SetWindowIcon(icon);
+}
+
+}  // namespace
+
+std::string windowTitle() { return "Tesmoria - " + versionText; }
+
+void TScreen::setRes() {
+  if (GraphicsOpen()) EndGraphics();
+  int depth = options ? options->screenD : 0;
+  SetWindowTitle(windowTitle());
+  bool open = Graphics(kViewWidth, kViewHeight, depth, hertz, 0);
+  if (!open && depth != 0) {
+    // A full screen the desktop refuses still leaves the game playable in
+    // a window, and the settings remember that.
+    if (options) options->screenD = 0;
+    depth = 0;
+    open = Graphics(kViewWidth, kViewHeight, 0, hertz, 0);
+  }
+  if (!open) fatalError("Error: Could not open the display.");
+  if (depth == 0) {
+    SetWindowTitle(windowTitle());
+    setWindowIcon();
+  }
+  SetBlend(kBlendAlpha);
+  SetColor(255, 255, 255);
+}
+
+void TScreen::update() {
+  if (KeyHit(kKeyF12) > 0) save();
+  presentFrame(options ? options->vsync : 1);
+}
+
+std::string TScreen::save() {
+  std::string name = "grab" + std::to_string(MilliSecs()) + ".jpg";
+  return SaveBackBufferJPEG(name, jpegQuality) ? name : std::string();
+}

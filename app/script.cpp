@@ -1,0 +1,251 @@
+#include "app/script.h"
+
+#include <fnmatch.h>
+
+#include <cctype>
+#include <map>
+#include <sstream>
+
+#include "app/frame_pacing.h"
+#include "app/globals.h"
+#include "app/main_loop.h"
+#include "platform/file_system.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+
+namespace {
+
+// Frames the game gets to quit after the script has ended.
+constexpr int kQuitFrames = 500;
+
+struct TCommandShape {
+  int minArgs, maxArgs;
+};
+
+const std::map<std::string, TCommandShape>& commandShapes() {
+  static const std::map<std::string, TCommandShape> shapes = {
+      {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}},
+      {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
+      {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
+      {"assert", {2, 2}},
+  };
+  return shapes;
+}
+
+bool toInt(const std::string& s, int& out) {
+  if (s.empty()) return false;
+  size_t used = 0;
+  try {
+    out = std::stoi(s, &used);
+  } catch (...) {
+    return false;
+  }
+  return used == s.size();
+}
+
+int buttonNumber(const std::vector<std::string>& args) {
+  if (args.empty() || args[0] == "left" || args[0] == "1") return 1;
+  if (args[0] == "right" || args[0] == "2") return 2;
+  if (args[0] == "middle" || args[0] == "3") return 3;
+  return 0;
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Key code a typed character comes with, 0 for characters without their own key.
+int keyOfChar(char c) {
+  if (std::isalpha(static_cast<unsigned char>(c))) return std::toupper(static_cast<unsigned char>(c));
+  if (std::isdigit(static_cast<unsigned char>(c)) || c == ' ') return c;
+  return 0;
+}
+
+void typeChar(char c) {
+  int key = keyOfChar(c);
+  if (key) PostEvent(kEventKeyDown, key);
+  PostEvent(kEventKeyChar, static_cast<unsigned char>(c));
+  if (key) PostEvent(kEventKeyUp, key);
+}
+
+bool anyFileMatches(const std::string& pattern) {
+  for (const std::string& name : ReadDir(CurrentDir())) {
+    if (fnmatch(pattern.c_str(), name.c_str(), 0) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int scriptKeyCode(const std::string& name) {
+  static const std::map<std::string, int> named = {
+      {"escape", kKeyEscape}, {"enter", kKeyEnter},   {"space", kKeySpace},     {"tab", kKeyTab},
+      {"backspace", kKeyBackspace}, {"delete", kKeyDelete}, {"left", kKeyLeft}, {"up", kKeyUp},
+      {"right", kKeyRight},   {"down", kKeyDown},     {"home", kKeyHome},       {"end", kKeyEnd},
+      {"lshift", kKeyLShift}, {"rshift", kKeyRShift}, {"lcontrol", kKeyLControl}, {"rcontrol", kKeyRControl},
+      {"lalt", kKeyLAlt},     {"ralt", kKeyRAlt},
+  };
+  if (name.size() == 1 && keyOfChar(name[0]) && name[0] != ' ') return keyOfChar(name[0]);
+  std::string l = lower(name);
+  auto it = named.find(l);
+  if (it != named.end()) return it->second;
+  int n = 0;
+  if (l.size() >= 2 && l[0] == 'f' && toInt(l.substr(1), n) && n >= 1 && n <= 12) return kKeyF1 + n - 1;
+  if (toInt(name, n) && n > 0 && n < 256) return n;
+  return 0;
+}
+
+bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands, std::string& error) {
+  std::istringstream in(text);
+  std::string raw;
+  int lineNo = 0;
+  commands.clear();
+  while (std::getline(in, raw)) {
+    ++lineNo;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    TScriptCommand c;
+    c.line = lineNo;
+    std::istringstream words(raw);
+    if (!(words >> c.op) || c.op[0] == '#') continue;
+    // "type" keeps its text as written, "#" included.
+    if (c.op == "type") {
+      size_t start = raw.find("type") + 4;
+      if (start < raw.size() && (raw[start] == ' ' || raw[start] == '\t')) ++start;
+      c.rest = raw.substr(start);
+      c.args = {c.rest};
+    } else {
+      std::string w;
+      while (words >> w && w[0] != '#') c.args.push_back(w);
+    }
+    auto shape = commandShapes().find(c.op);
+    auto bad = [&](const std::string& why) {
+      error = "line " + std::to_string(lineNo) + ": " + why + ": " + raw;
+      return false;
+    };
+    if (shape == commandShapes().end()) return bad("unknown command");
+    int n = static_cast<int>(c.args.size());
+    if (n < shape->second.minArgs || n > shape->second.maxArgs) return bad("wrong number of arguments");
+    int value = 0;
+    if (c.op == "move" && !(toInt(c.args[0], value) && toInt(c.args[1], value))) return bad("not a position");
+    if ((c.op == "press" || c.op == "release" || c.op == "click") && buttonNumber(c.args) == 0)
+      return bad("unknown mouse button");
+    if ((c.op == "key" || c.op == "keydown" || c.op == "keyup") && scriptKeyCode(c.args[0]) == 0)
+      return bad("unknown key");
+    if (c.op == "wait" && !(toInt(c.args[0], value) && value >= 0)) return bad("not a frame count");
+    if (c.op == "waitscreen" && !(toInt(c.args[0], value) && toInt(c.args[1], value) && value >= 0))
+      return bad("expected a screen code and a frame limit");
+    if (c.op == "assert") {
+      const std::string& what = c.args[0];
+      bool ok = (what == "screen" || what == "presented") ? toInt(c.args[1], value)
+                : what == "showfps"                       ? (c.args[1] == "on" || c.args[1] == "off")
+                                                          : what == "file";
+      if (!ok) return bad("unknown assertion");
+    }
+    commands.push_back(std::move(c));
+  }
+  return true;
+}
+
+TScriptRunner::TScriptRunner(std::string name, std::vector<TScriptCommand> commands)
+    : name_(std::move(name)), commands_(std::move(commands)) {}
+
+bool TScriptRunner::fail(const TScriptCommand& c, const std::string& what) {
+  error_ = "script " + name_ + ":" + std::to_string(c.line) + ": " + what;
+  return false;
+}
+
+bool TScriptRunner::beforeFrame(const TMainLoop& loop) {
+  while (error_.empty() && next_ < commands_.size()) {
+    if (!step(commands_[next_], loop, false)) return error_.empty();
+    ++next_;
+    waited_ = 0;
+  }
+  if (!error_.empty()) return false;
+  // The script is over: close the game the way its window would.
+  if (waited_++ > kQuitFrames) {
+    error_ = "script " + name_ + ": the game did not quit after the script ended";
+    return false;
+  }
+  PostEvent(kEventAppTerminate);
+  return true;
+}
+
+bool TScriptRunner::afterEnd(const TMainLoop& loop) {
+  while (error_.empty() && next_ < commands_.size()) {
+    step(commands_[next_], loop, true);
+    ++next_;
+  }
+  return error_.empty();
+}
+
+void TScriptRunner::beforePresent() {
+  if (pendingShot_.empty()) return;
+  if (!SaveBackBufferPNG(pendingShot_) && error_.empty())
+    error_ = "script " + name_ + ": could not write the screenshot " + pendingShot_;
+  pendingShot_.clear();
+}
+
+bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool ended) {
+  const auto& a = c.args;
+  int n = 0, limit = 0;
+  if (c.op == "wait") {
+    toInt(a[0], n);
+    if (ended || waited_ >= n) return true;
+    ++waited_;
+    return false;
+  }
+  if (c.op == "waitscreen") {
+    toInt(a[0], n);
+    toInt(a[1], limit);
+    if (loop.runningCode() == n) return true;
+    if (ended || waited_ >= limit) {
+      return fail(c, "screen " + a[0] + " not reached within " + a[1] + " frames (the screen is " +
+                         std::to_string(loop.runningCode()) + ")");
+    }
+    ++waited_;
+    return false;
+  }
+  if (c.op == "assert") return check(c, loop);
+  if (c.op == "mark") {
+    markedFrames_ = presentedFrameCount();
+    return true;
+  }
+  if (ended) return true;  // no input or pictures once the game is over
+  if (c.op == "move") {
+    toInt(a[0], pointerX_);
+    toInt(a[1], pointerY_);
+    PostEvent(kEventMouseMove, 0, pointerX_, pointerY_);
+  } else if (c.op == "press" || c.op == "click") {
+    PostEvent(kEventMouseDown, buttonNumber(a), pointerX_, pointerY_);
+    if (c.op == "click") PostEvent(kEventMouseUp, buttonNumber(a), pointerX_, pointerY_);
+  } else if (c.op == "release") {
+    PostEvent(kEventMouseUp, buttonNumber(a), pointerX_, pointerY_);
+  } else if (c.op == "key" || c.op == "keydown" || c.op == "keyup") {
+    int key = scriptKeyCode(a[0]);
+    if (c.op != "keyup") PostEvent(kEventKeyDown, key);
+    if (c.op == "key" && a[0].size() == 1) PostEvent(kEventKeyChar, static_cast<unsigned char>(a[0][0]));
+    if (c.op != "keydown") PostEvent(kEventKeyUp, key);
+  } else if (c.op == "type") {
+    for (char ch : c.rest) typeChar(ch);
+  } else if (c.op == "screenshot") {
+    pendingShot_ = a[0];
+  }
+  return true;
+}
+
+bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
+  const std::string& what = c.args[0];
+  const std::string& want = c.args[1];
+  int n = 0;
+  toInt(want, n);
+  if (what == "screen" && loop.runningCode() != n)
+    return fail(c, "expected screen " + want + ", the screen is " + std::to_string(loop.runningCode()));
+  if (what == "showfps" && (showFPS > 0) != (want == "on"))
+    return fail(c, "expected the frame rate display " + want + ", showFPS is " + std::to_string(showFPS));
+  if (what == "presented" && presentedFrameCount() - markedFrames_ != n)
+    return fail(c, "expected " + want + " presented frames since the mark, counted " +
+                       std::to_string(presentedFrameCount() - markedFrames_));
+  if (what == "file" && !anyFileMatches(want)) return fail(c, "no file matching " + want + " in the game folder");
+  return true;
+}

@@ -1,0 +1,73 @@
+#pragma once
+// Scripted runs: a small language that drives the game frame by frame for
+// end-to-end tests. One command a line; "#" starts a comment.
+//
+//   move X Y                 pointer to (X, Y) in view pixels
+//   press|release [BUTTON]   mouse button left (default), right or middle
+//   click [BUTTON]           press and release
+//   key NAME                 press and release a key (Escape, Enter, F, F12, ...)
+//   keydown NAME / keyup NAME
+//   type TEXT                types the rest of the line
+//   wait N                   lets N frames run
+//   waitscreen C LIMIT       runs frames until the screen code is C; fails
+//                            after LIMIT frames
+//   screenshot FILE          saves the next presented frame as a PNG
+//   mark                     starts counting presented frames
+//   assert screen C          the running screen code is C
+//   assert showfps on|off    the frame-rate display is shown or not
+//   assert presented N       N frames were presented since the last mark
+//   assert file PATTERN      a file matching PATTERN (* and ?) is in the
+//                            game folder
+//
+// Commands run between frames: input given before a frame is seen by it. When
+// the script ends, the game quits as if its window had been closed.
+#include <memory>
+#include <string>
+#include <vector>
+
+class TMainLoop;
+
+struct TScriptCommand {
+  int line = 0;
+  std::string op;
+  std::vector<std::string> args;
+  std::string rest;  // everything after the command word (type)
+};
+
+// Parses a script; on error returns false with a message naming the line.
+bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands, std::string& error);
+// Key code of a key name ("Escape", "F12", "A", "LShift", "27"); 0 if unknown.
+int scriptKeyCode(const std::string& name);
+
+class TScriptRunner {
+ public:
+  TScriptRunner(std::string name, std::vector<TScriptCommand> commands);
+
+  // Before each frame: runs commands up to the next wait. False when a
+  // command failed (see error()).
+  bool beforeFrame(const TMainLoop& loop);
+  // After the game has ended: the remaining commands are checked against the
+  // final state (waits end at once, input is ignored).
+  bool afterEnd(const TMainLoop& loop);
+  // Called just before each frame is presented.
+  void beforePresent();
+
+  bool finished() const { return next_ >= commands_.size(); }
+  const std::string& error() const { return error_; }
+
+ private:
+  std::string name_;
+  std::vector<TScriptCommand> commands_;
+  size_t next_ = 0;
+  int waited_ = 0;  // frames spent in the current wait
+  int pointerX_ = 0, pointerY_ = 0;
+  bool quitRequested_ = false;
+  int64_t markedFrames_ = 0;
+  std::string pendingShot_;
+  std::string error_;
+
+  // Runs the command at next_; returns false to let a frame run first.
+  bool step(const TScriptCommand& c, const TMainLoop& loop, bool ended);
+  bool check(const TScriptCommand& c, const TMainLoop& loop);
+  bool fail(const TScriptCommand& c, const std::string& what);
+};

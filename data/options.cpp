@@ -1,0 +1,119 @@
+#include "data/options.h"
+
+#include <vector>
+
+#include "data/profile.h"
+#include "data/text_number.h"
+#include "platform/file_system.h"
+#include "platform/graphics.h"
+#include "platform/stream.h"
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string trim(const std::string& s) {
+  size_t b = 0, e = s.size();
+  while (b < e && isSpace(s[b])) ++b;
+  while (e > b && isSpace(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+float levelFromFlag(int flag) { return flag != 0 ? 0.75f : 0.0f; }
+
+// The file's keys in the order they are written; an empty key is a blank line.
+struct TSettingKey {
+  const char* key;
+  int TOptions::*field;
+};
+constexpr TSettingKey kSettingKeys[] = {
+    {"glDriver", &TOptions::ogl},   {"gfxDepth", &TOptions::screenD}, {"vsync", &TOptions::vsync},
+    {"", nullptr},                  {"music", &TOptions::music},      {"sounds", &TOptions::sounds},
+    {"clicks", &TOptions::clicks},  {"", nullptr},                    {"showTips", &TOptions::showTips},
+    {"played", &TOptions::played},
+};
+
+}  // namespace
+
+void TFileOption::getFileOption(const std::string& line) {
+  size_t colon = std::string::npos;
+  if (line.empty() || line[0] != ';') colon = line.find(':');
+  if (colon == std::string::npos) {
+    identifier.clear();
+    value.clear();
+    return;
+  }
+  identifier = line.substr(0, colon);
+  // The separator after the colon is skipped whatever it is.
+  value = colon + 2 <= line.size() ? line.substr(colon + 2) : std::string();
+  size_t comment = value.find(';');
+  if (comment != std::string::npos) value.erase(comment);
+  value = trim(value);
+}
+
+std::string settingsFileName(const std::string& name) {
+  // A name that could reach outside the profiles folder names no file.
+  return isSafeProfileName(name) ? "profiles\\" + name + ".cfg" : std::string();
+}
+
+TOptions::TOptions() {
+  // Full screen is the desktop's own mode scaled to our picture, so the
+  // deepest depth is always available.
+  bestDepth = 32;
+  setVolumeLevels();
+}
+
+TOptions* TOptions::create(const std::string& name) {
+  auto* o = new TOptions();
+  if (!name.empty()) o->fileName = settingsFileName(name);
+  return o;
+}
+
+void TOptions::setFileName(const std::string& name) { fileName = settingsFileName(name); }
+
+void TOptions::setVolumeLevels() {
+  musicVol = levelFromFlag(music);
+  soundVol = levelFromFlag(sounds);
+  clickVol = levelFromFlag(clicks);
+}
+
+void TOptions::load() {
+  if (fileName.empty()) return;
+  TStreamPtr in = ReadStream(fileName);
+  if (!in) return;
+  TFileOption option;
+  try {
+    while (!in->Eof()) {
+      option.getFileOption(in->ReadLine());
+      if (option.identifier.size() < 2) continue;
+      for (const TSettingKey& k : kSettingKeys) {
+        if (k.field && option.identifier == k.key) this->*k.field = textToInt(option.value);
+      }
+      // A depth full screen cannot show falls back to the best one.
+      if (option.identifier == "gfxDepth" && screenD != 0 &&
+          !GraphicsModeExists(kViewWidth, kViewHeight, screenD, 0)) {
+        screenD = bestDepth;
+      }
+    }
+  } catch (const TStreamError&) {
+    // An unreadable rest of the file keeps what was read so far.
+  }
+  in->Close();
+  setVolumeLevels();
+}
+
+std::string TOptions::fileText() const {
+  std::string t;
+  for (const TSettingKey& k : kSettingKeys) {
+    if (k.field) t += std::string(k.key) + ":\t" + std::to_string(this->*k.field);
+    t += "\r\n";
+  }
+  return t;
+}
+
+bool TOptions::save(const std::string& name) {
+  if (!name.empty()) fileName = settingsFileName(name);
+  if (fileName.empty()) return false;
+  std::string text = fileText();
+  return ReplaceFileAtomically(fileName, std::vector<uint8_t>(text.begin(), text.end()));
+}

@@ -1,0 +1,168 @@
+// The profile's files in the "profiles" folder: the game in progress, the
+// name of the last profile, the seen-tips file and the text export.
+#include <algorithm>
+#include <cmath>
+
+#include "app/globals.h"
+#include "app/timer.h"
+#include "data/profile.h"
+#include "data/safe_file.h"
+
+const char* const kLastProfileFile = "profiles/.cfg";
+
+namespace {
+constexpr const char* kProfileFolder = "profiles/";
+// Longest name kept: room for the folder, an extension and the temporary
+// suffix of a save within the usual 255-byte file name limit.
+constexpr size_t kMaxNameLength = 200;
+
+bool isSlot(int index) { return index >= 0 && index < kLocationSlots; }
+
+// A saved object the room can take back: on the grid (the room and its
+// border ring, columns 0..13 and rows 0..11) and with real numbers for its
+// position and animation.
+bool fitsRoom(const TObject& o) {
+  for (float v : {o.x, o.y, o.alpha, o.scale, o.targetScale, o.sparkleTime, o.crumbleDelay, o.glow})
+    if (!std::isfinite(v)) return false;
+  return o.c >= 0 && o.c <= 13 && o.r >= 0 && o.r <= 11;
+}
+
+std::string profilePath(const std::string& name, const std::string& extension) {
+  if (!isSafeProfileName(name)) return {};
+  return kProfileFolder + name + extension;
+}
+}  // namespace
+
+bool isSafeProfileName(const std::string& name) {
+  if (name.empty() || name.size() > kMaxNameLength || name == "." || name == "..") return false;
+  return std::none_of(name.begin(), name.end(), [](char ch) {
+    auto code = static_cast<unsigned char>(ch);
+    return ch == '/' || ch == '\\' || code < 32 || code == 127;
+  });
+}
+
+std::string readLastProfileName(TStream& stream) {
+  std::string line = stream.ReadLine();
+  return isSafeProfileName(line) ? line : std::string();
+}
+
+std::string TProfile::gameFilePath() const {
+  if (gameType < 0 || gameType >= static_cast<int>(savedGameExt.size())) return {};
+  return profilePath(name, savedGameExt[gameType]);
+}
+std::string TProfile::seenTipsPath() const { return profilePath(name, ".dat"); }
+std::string TProfile::exportPath() const { return profilePath(name, ".txt"); }
+
+void TProfile::writeGame(TStream& s) const {
+  int loc = isSlot(curLoc) ? curLoc : 0;
+  s.WriteByte(loc);
+  if (loc != 0) s.WriteLine(locs[loc].name);
+  s.WriteByte(curRoom);
+  s.WriteByte(gameComplete);
+  roomStatus.save(s);
+  locStatus.save(s);
+  s.WriteByte(kLocationSlots - 1);
+  for (const TMapLocation& l : locs) l.saveProgress(s);
+  int count = std::clamp(roomObjects, 0, kMaxRoomObjects);
+  s.WriteByte(count);
+  static const TObject blank = [] {
+    TObject o;
+    o.clear();
+    return o;
+  }();
+  for (int i = 1; i <= count; ++i) (obj[i] ? *obj[i] : blank).save(s);
+  s.WriteByte(secretLocation);
+  s.WriteByte(map);
+  s.WriteByte(lastLoc);
+  s.WriteByte(showMapMessage);
+}
+
+void TProfile::readGame(TStream& s) {
+  int loc = s.ReadByte();
+  std::string locName = loc != 0 ? s.ReadLine() : std::string();
+  // A location index beyond the map cannot be played: the player is put
+  // between locations instead.
+  curLoc = isSlot(loc) ? loc : 0;
+  if (curLoc != 0) locs[curLoc].name = locName;
+  curRoom = s.ReadByte();
+  gameComplete = s.ReadByte();
+  roomStatus.load(s);
+  locStatus.load(s);
+  int highest = s.ReadByte();
+  for (int i = 0; i <= std::min(highest, kLocationSlots - 1); ++i) locs[i].loadProgress(s);
+
+  // The objects are read even when there are too many, so that the fields
+  // after them stay in step; a room that does not fit starts afresh.
+  int count = s.ReadByte();
+  std::vector<TObjectPtr> saved;
+  bool fits = count <= kMaxRoomObjects;
+  for (int i = 0; i < count; ++i) {
+    auto o = std::make_shared<TObject>();
+    o->load(s);
+    fits = fits && fitsRoom(*o);
+    saved.push_back(o);
+  }
+  obj.fill(nullptr);
+  if (fits) {
+    roomObjects = count;
+    std::copy(saved.begin(), saved.end(), obj.begin() + 1);
+  } else {
+    roomObjects = 0;
+    newRoom = 1;
+  }
+
+  secretLocation = s.ReadByte();
+  map = s.ReadByte();
+  int last = s.ReadByte();
+  lastLoc = isSlot(last) ? last : 0;
+  if (!s.Eof()) showMapMessage = s.ReadByte();
+}
+
+void TProfile::load(int type, const std::string& profileName) {
+  name = profileName;
+  std::vector<uint8_t> bytes;
+  if (name.empty() && readWholeFile(kLastProfileFile, bytes)) {
+    TMemoryStream cfg(std::move(bytes));
+    name = readLastProfileName(cfg);
+  }
+  resetLocations();
+  gameType = type;
+
+  std::string path = gameFilePath();
+  if (path.empty() || !readWholeFile(path, bytes)) {
+    clearGame();
+    return;
+  }
+  TMemoryStream game(std::move(bytes));
+  readGame(game);
+
+  if (readWholeFile(seenTipsPath(), bytes)) {
+    TMemoryStream tips(std::move(bytes));
+    readSeenTips(tips, helpItems, visitedLocs);
+  }
+  // A finished or lost game starts over.
+  if (gameComplete) reset();
+}
+
+void TProfile::save() {
+  std::string path = gameFilePath();
+  if (path.empty()) return;
+  if (!writeWholeFile(path, [this](TStream& s) { writeGame(s); })) return;
+  writeWholeFile(kLastProfileFile, [this](TStream& s) { s.WriteLine(name); });
+  writeWholeFile(seenTipsPath(), [this](TStream& s) { writeSeenTips(s, helpItems, visitedLocs); });
+}
+
+void TProfile::exportText() const {
+  std::string path = exportPath();
+  if (path.empty()) return;
+  writeWholeFile(path, [this](TStream& s) {
+    s.WriteLine("Score: " + std::to_string(locStatus.money));
+    s.WriteLine("");
+    for (int i = 1; i < kLocationSlots; ++i) {
+      s.WriteLine("Location: " + locs[i].name);
+      s.WriteLine("Status: " + std::to_string(locs[i].status));
+      s.WriteLine("Time: " + TTimer::getTime2(locs[i].time));
+      s.WriteLine("");
+    }
+  });
+}

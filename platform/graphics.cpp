@@ -1,0 +1,294 @@
+// The drawing context: the window, the renderer, the view-sized back buffer,
+// presenting it letterboxed, frame pacing and the window's own state.
+#include "platform/graphics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/clock.h"
+#include "platform/graphics_backend.h"
+#include "platform/letterbox.h"
+
+namespace {
+
+struct TContext {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* backBuffer = nullptr;
+  int width = 0, height = 0;
+  bool fullScreen = false;
+  int vsync = -1;  // what the renderer was last told; -1 unknown
+  // Flip(-1) pacing.
+  int hertz = 0;
+  int period = 0, remainder = 0, remainderSum = 0;
+  uint32_t target = 0;
+  bool paceWithVBlank = false;
+  // Window notices, each reported once.
+  bool maximized = false, minimized = false;
+};
+
+TContext ctx;
+int generation = 0;
+bool videoUp = false;
+
+bool StartVideo() {
+  if (videoUp) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  videoUp = true;
+  return true;
+}
+
+SDL_Renderer* MakeRenderer(SDL_Window* window) {
+  SDL_Renderer* renderer = nullptr;
+  if (!backend::NoDisplay())
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+  if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+  return renderer;
+}
+
+void SetVSync(int on) {
+  if (ctx.vsync == on || !ctx.renderer) return;
+  SDL_RenderSetVSync(ctx.renderer, on);
+  ctx.vsync = on;
+}
+
+TLetterbox CurrentLetterbox() {
+  int ww = 0, wh = 0, ow = ctx.width, oh = ctx.height;
+  if (ctx.window) SDL_GetWindowSize(ctx.window, &ww, &wh);
+  if (ctx.renderer) SDL_GetRendererOutputSize(ctx.renderer, &ow, &oh);
+  return MakeLetterbox(ww, wh, ow, oh, ctx.width, ctx.height);
+}
+
+void Present() {
+  SDL_SetRenderTarget(ctx.renderer, nullptr);
+  SDL_SetRenderDrawBlendMode(ctx.renderer, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(ctx.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(ctx.renderer);
+  const TLetterbox box = CurrentLetterbox();
+  const SDL_Rect dst{box.x, box.y, box.w, box.h};
+  SDL_RenderCopy(ctx.renderer, ctx.backBuffer, nullptr, &dst);
+  SDL_RenderPresent(ctx.renderer);
+  SDL_SetRenderTarget(ctx.renderer, ctx.backBuffer);
+  backend::ApplyClip();
+}
+
+// In full screen with a rate given, find out whether the vertical blank
+// already paces us at that rate: three flips in a row each taking the frame
+// period within a millisecond.
+void MeasureVBlank() {
+  SetVSync(1);
+  const uint32_t start = MilliSecs();
+  uint32_t last = start;
+  int good = 0;
+  while (MilliSecs() - start < 1000) {
+    Present();
+    const uint32_t now = MilliSecs();
+    const int took = static_cast<int>(now - last);
+    last = now;
+    good = (took >= ctx.period - 1 && took <= ctx.period + 1) ? good + 1 : 0;
+    if (good >= 3) {
+      ctx.paceWithVBlank = true;
+      return;
+    }
+    if (took <= 0 && IsVirtualClock()) return;  // a stopped clock measures nothing
+  }
+}
+
+// Flip(-1) without a usable vertical blank: sleep until the next frame time.
+void PaceByTimer() {
+  ctx.target += static_cast<uint32_t>(ctx.period);
+  ctx.remainderSum += ctx.remainder;
+  if (ctx.hertz > 0 && ctx.remainderSum >= ctx.hertz) {
+    ctx.remainderSum -= ctx.hertz;
+    ctx.target += 1;
+  }
+  const uint32_t now = MilliSecs();
+  const int wait = static_cast<int>(ctx.target - now);
+  if (wait > 0)
+    Delay(wait);
+  else
+    ctx.target = now;
+}
+
+}  // namespace
+
+namespace backend {
+bool NoDisplay() {
+  auto invisible = [](const char* driver) {
+    return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+  };
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return invisible(SDL_GetCurrentVideoDriver());
+  if (invisible(SDL_getenv("SDL_VIDEODRIVER"))) return true;
+  return !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY");
+}
+
+SDL_Renderer* Renderer() { return ctx.renderer; }
+SDL_Window* Window() { return ctx.window; }
+SDL_Texture* BackBuffer() { return ctx.backBuffer; }
+
+bool ClipActive() {
+  const TDrawState& s = CurrentDrawState();
+  return !(s.viewX <= 0 && s.viewY <= 0 && s.viewX + s.viewW >= ctx.width && s.viewY + s.viewH >= ctx.height);
+}
+
+void ApplyClip() {
+  if (!ctx.renderer) return;
+  const TDrawState& s = CurrentDrawState();
+  if (!ClipActive()) {
+    SDL_RenderSetClipRect(ctx.renderer, nullptr);
+    return;
+  }
+  // SDL treats an empty clip rectangle as "no clipping"; a viewport that
+  // shows nothing becomes a one-pixel rectangle outside the view instead.
+  SDL_Rect r{s.viewX, s.viewY, std::max(s.viewW, 0), std::max(s.viewH, 0)};
+  if (r.w == 0 || r.h == 0) r = SDL_Rect{-2, -2, 1, 1};
+  SDL_RenderSetClipRect(ctx.renderer, &r);
+}
+
+void WindowToView(int wx, int wy, int& vx, int& vy) { CurrentLetterbox().ToView(wx, wy, vx, vy); }
+void ViewToWindow(int vx, int vy, int& wx, int& wy) { CurrentLetterbox().ToWindow(vx, vy, wx, wy); }
+
+void NoteWindowEvent(const SDL_WindowEvent& event) {
+  if (!ctx.window || event.windowID != SDL_GetWindowID(ctx.window)) return;
+  if (event.event == SDL_WINDOWEVENT_MAXIMIZED) ctx.maximized = true;
+  if (event.event == SDL_WINDOWEVENT_MINIMIZED) ctx.minimized = true;
+}
+}  // namespace backend
+
+bool Graphics(int width, int height, int depth, int hertz, int /*flags*/) {
+  EndGraphics();
+  if (width <= 0 || height <= 0 || !StartVideo()) return false;
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+  Uint32 windowFlags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
+  if (depth != 0) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  ctx.window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, windowFlags);
+  if (!ctx.window) return false;
+  ctx.renderer = MakeRenderer(ctx.window);
+  if (ctx.renderer)
+    ctx.backBuffer =
+        SDL_CreateTexture(ctx.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+  if (!ctx.renderer || !ctx.backBuffer) {
+    EndGraphics();
+    return false;
+  }
+  SDL_SetWindowMinimumSize(ctx.window, 200, 150);
+  SDL_SetTextureScaleMode(ctx.backBuffer, SDL_ScaleModeLinear);
+  SDL_SetTextureBlendMode(ctx.backBuffer, SDL_BLENDMODE_NONE);
+  SDL_SetRenderTarget(ctx.renderer, ctx.backBuffer);
+  ctx.width = width;
+  ctx.height = height;
+  ctx.fullScreen = depth != 0;
+  ++generation;
+
+  TDrawState& s = CurrentDrawState();
+  s.viewX = s.viewY = 0;
+  s.viewW = width;
+  s.viewH = height;
+  backend::ApplyClip();
+  Cls();
+
+  ctx.hertz = std::max(hertz, 0);
+  ctx.period = ctx.hertz ? 1000 / ctx.hertz : 0;
+  ctx.remainder = ctx.hertz ? 1000 - ctx.period * ctx.hertz : 0;
+  ctx.remainderSum = 0;
+  ctx.target = MilliSecs();
+  ctx.paceWithVBlank = ctx.hertz == 0;
+  if (ctx.fullScreen && ctx.hertz) MeasureVBlank();
+  if (ctx.fullScreen) {
+    int wx, wy;
+    backend::ViewToWindow(width / 2, height / 2, wx, wy);
+    SDL_WarpMouseInWindow(ctx.window, wx, wy);
+  }
+  return true;
+}
+
+void EndGraphics() {
+  if (ctx.backBuffer) SDL_DestroyTexture(ctx.backBuffer);
+  if (ctx.renderer) SDL_DestroyRenderer(ctx.renderer);
+  if (ctx.window) SDL_DestroyWindow(ctx.window);
+  ctx = TContext{};
+}
+
+bool GraphicsOpen() { return ctx.renderer != nullptr; }
+int GraphicsWidth() { return ctx.width; }
+int GraphicsHeight() { return ctx.height; }
+int GraphicsGeneration() { return generation; }
+
+bool GraphicsModeExists(int width, int height, int depth, int /*hertz*/) {
+  // Full screen always uses the desktop's own mode and scales the view into it.
+  if (width <= 0 || height <= 0) return false;
+  return depth == 0 || depth == 16 || depth == 24 || depth == 32;
+}
+
+std::string GraphicsDriverName() {
+  SDL_RendererInfo info;
+  if (!ctx.renderer || SDL_GetRendererInfo(ctx.renderer, &info) != 0 || !info.name) return "";
+  return info.name;
+}
+
+void SetWindowSize(int width, int height) {
+  if (ctx.window && width > 0 && height > 0) SDL_SetWindowSize(ctx.window, width, height);
+}
+
+bool IsFullScreen() { return ctx.fullScreen; }
+
+bool SetFullScreen(bool on) {
+  if (!ctx.window) return false;
+  if (SDL_SetWindowFullscreen(ctx.window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
+  ctx.fullScreen = on;
+  if (!on) SDL_SetWindowSize(ctx.window, ctx.width, ctx.height);
+  return true;
+}
+
+void SetWindowTitle(const std::string& title) {
+  if (ctx.window) SDL_SetWindowTitle(ctx.window, title.c_str());
+}
+
+void SetWindowIcon(const TPixmapPtr& icon) {
+  if (!ctx.window || !icon || icon->width <= 0 || icon->height <= 0) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels.data(), icon->width, icon->height, 32,
+                                                            icon->width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!surface) return;
+  SDL_SetWindowIcon(ctx.window, surface);
+  SDL_FreeSurface(surface);
+}
+
+bool WindowMaximized() {
+  const bool was = ctx.maximized;
+  ctx.maximized = false;
+  return was;
+}
+
+bool WindowMinimized() {
+  const bool was = ctx.minimized;
+  ctx.minimized = false;
+  return was;
+}
+
+void Cls() {
+  if (!ctx.renderer) return;
+  const TDrawState& s = CurrentDrawState();
+  auto clamp = [](int v) { return static_cast<Uint8>(std::clamp(v, 0, 255)); };
+  SDL_SetRenderDrawBlendMode(ctx.renderer, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(ctx.renderer, clamp(s.clsColor[0]), clamp(s.clsColor[1]), clamp(s.clsColor[2]), 255);
+  // Clearing ignores the viewport, as a fresh frame must.
+  SDL_RenderSetClipRect(ctx.renderer, nullptr);
+  SDL_RenderClear(ctx.renderer);
+  backend::ApplyClip();
+}
+
+void Flip(int sync) {
+  if (!ctx.renderer) return;
+  if (sync >= 0) {
+    SetVSync(sync ? 1 : 0);
+  } else if (ctx.paceWithVBlank) {
+    // No rate asked for, or the display keeps it: let the vertical blank pace
+    // a full-screen picture, never a window.
+    SetVSync(ctx.fullScreen ? 1 : 0);
+  } else {
+    SetVSync(0);
+    PaceByTimer();
+  }
+  Present();
+}

@@ -1,0 +1,165 @@
+#include <vector>
+
+#include "platform/graphics.h"
+#include "platform/graphics_backend.h"
+
+// The back-end textures of one image: one per frame, plus the mask-test
+// variant, all belonging to one graphics generation. When the display has
+// been reopened they are simply made again.
+struct TTextureCache {
+  // A frame may need up to three variants: its pixels as they are (solid
+  // and shade use every pixel's colour), with colour bled into transparent
+  // pixels (alpha and light blending of a filtered image, so filtering never
+  // pulls in dark fringes), and cut at the mask threshold (mask blending).
+  struct TEntry {
+    SDL_Texture* raw = nullptr;
+    SDL_Texture* bled = nullptr;
+    SDL_Texture* masked = nullptr;
+    int maskedKey = -1;
+    bool stale = false;
+    void DestroyAll() {
+      for (SDL_Texture* t : {raw, bled, masked})
+        if (t) SDL_DestroyTexture(t);
+      raw = bled = masked = nullptr;
+      maskedKey = -1;
+    }
+  };
+  int generation = 0;
+  std::vector<TEntry> entries;
+
+  void Release() {
+    // Textures of an older context died with its renderer.
+    if (generation == GraphicsGeneration() && backend::Renderer()) {
+      for (TEntry& e : entries) e.DestroyAll();
+    }
+    entries.clear();
+  }
+  ~TTextureCache() { Release(); }
+};
+
+void TImage::Invalidate(int frame) {
+  if (!textures || frame < 0 || frame >= static_cast<int>(textures->entries.size())) return;
+  textures->entries[frame].stale = true;
+}
+
+namespace backend {
+
+namespace {
+
+uint32_t PackArgb(const uint8_t* p) {
+  return static_cast<uint32_t>(p[3]) << 24 | static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 |
+         p[2];
+}
+
+// Fully transparent pixels take the colour of their visible neighbours, so
+// bilinear filtering never pulls dark fringes into an image's edges.
+void BleedEdges(std::vector<uint32_t>& px, int w, int h) {
+  std::vector<uint32_t> src = px;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (src[static_cast<size_t>(y) * w + x] >> 24) continue;
+      unsigned r = 0, g = 0, b = 0, n = 0;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+          const uint32_t c = src[static_cast<size_t>(ny) * w + nx];
+          if (!(c >> 24)) continue;
+          r += (c >> 16) & 255;
+          g += (c >> 8) & 255;
+          b += c & 255;
+          ++n;
+        }
+      }
+      if (n) px[static_cast<size_t>(y) * w + x] = (r / n) << 16 | (g / n) << 8 | (b / n);
+    }
+  }
+}
+
+// Alpha cut to 0 or 255 exactly where a mask-tested draw with alpha byte
+// key keeps the pixel: texture alpha x key >= half of 255 x 255.
+std::vector<uint32_t> Convert(const TPixmap& pixmap, int maskKey) {
+  std::vector<uint32_t> px(static_cast<size_t>(pixmap.width) * pixmap.height);
+  for (size_t i = 0; i < px.size(); ++i) {
+    uint32_t c = PackArgb(&pixmap.pixels[i * 4]);
+    if (maskKey >= 0) {
+      const bool keep = 2 * (c >> 24) * static_cast<uint32_t>(maskKey) >= 255u * 255u;
+      c = (c & 0xFFFFFFu) | (keep ? 0xFF000000u : 0u);
+    }
+    px[i] = c;
+  }
+  return px;
+}
+
+bool AllOpaque(const std::vector<uint32_t>& px) {
+  for (uint32_t c : px)
+    if ((c >> 24) != 255) return false;
+  return true;
+}
+
+SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, bool bleed, int maskKey) {
+  if (pixmap.width <= 0 || pixmap.height <= 0) return nullptr;
+  std::vector<uint32_t> px = Convert(pixmap, maskKey);
+  if (bleed) BleedEdges(px, pixmap.width, pixmap.height);
+  // Opaque frames (backgrounds, grabbed screens) go up without an alpha
+  // channel: blending them by the drawing alpha is then exact and faster in
+  // the software renderer.
+  const Uint32 format = AllOpaque(px) ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
+  Uint32 current = 0;
+  if (texture && (SDL_QueryTexture(texture, &current, nullptr, nullptr, nullptr) != 0 || current != format)) {
+    SDL_DestroyTexture(texture);
+    texture = nullptr;
+  }
+  if (!texture) {
+    texture = SDL_CreateTexture(Renderer(), format, SDL_TEXTUREACCESS_STATIC, pixmap.width, pixmap.height);
+    if (!texture) return nullptr;
+    SDL_SetTextureScaleMode(texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  }
+  SDL_UpdateTexture(texture, nullptr, px.data(), pixmap.width * 4);
+  return texture;
+}
+
+}  // namespace
+
+SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered, bool bleedEdges) {
+  if (!Renderer()) return nullptr;
+  return Upload(nullptr, pixmap, filtered, bleedEdges, -1);
+}
+
+SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
+  if (!Renderer() || frame < 0 || frame >= image.FrameCount() || !image.pixmaps[frame]) return nullptr;
+  if (!image.textures) image.textures = std::make_shared<TTextureCache>();
+  TTextureCache& cache = *image.textures;
+  if (cache.generation != GraphicsGeneration()) {
+    cache.Release();
+    cache.generation = GraphicsGeneration();
+  }
+  if (cache.entries.size() != image.pixmaps.size()) cache.entries.resize(image.pixmaps.size());
+  TTextureCache::TEntry& e = cache.entries[frame];
+  const TPixmap& pixmap = *image.pixmaps[frame];
+  const bool filtered = (image.flags & kImageFiltered) != 0;
+  if (e.stale) {
+    // A grab or an edit changed the pixels: the variants in use are filled
+    // again in place (a screen grabbed every frame reuses its textures).
+    if (e.raw) e.raw = Upload(e.raw, pixmap, filtered, false, -1);
+    if (e.bled) e.bled = Upload(e.bled, pixmap, true, true, -1);
+    if (e.masked) e.masked = Upload(e.masked, pixmap, filtered, filtered, e.maskedKey);
+    e.stale = false;
+  }
+  if (paint.maskTest) {
+    if (!e.masked || e.maskedKey != paint.alphaKey) {
+      e.masked = Upload(e.masked, pixmap, filtered, filtered, paint.alphaKey);
+      e.maskedKey = paint.alphaKey;
+    }
+    return e.masked;
+  }
+  const bool blends = paint.mode == SDL_BLENDMODE_BLEND || paint.mode == SDL_BLENDMODE_ADD;
+  if (blends && filtered) {
+    if (!e.bled) e.bled = Upload(nullptr, pixmap, true, true, -1);
+    return e.bled;
+  }
+  if (!e.raw) e.raw = Upload(nullptr, pixmap, filtered, false, -1);
+  return e.raw;
+}
+
+}  // namespace backend

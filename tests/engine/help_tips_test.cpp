@@ -1,0 +1,75 @@
+// Which tutorial tips a room queues, in which order and where.
+#include <gtest/gtest.h>
+
+#include "test_host.h"
+
+namespace {
+
+std::vector<int> queuedIds(const TEngine& e) {
+  std::vector<int> ids;
+  for (const TTutorialMessage& m : e.tutorial.messageQ) ids.push_back(m.helpID);
+  return ids;
+}
+
+const TTutorialMessage& tip(const TEngine& e, int id) {
+  for (const TTutorialMessage& m : e.tutorial.messageQ)
+    if (m.helpID == id) return m;
+  static const TTutorialMessage none;
+  return none;
+}
+
+TEST(HelpTips, FreshProfileOrderAndPlacement) {
+  auto host = std::make_shared<TTestHost>();
+  TRoomBuilder b;
+  b.block(1, 5, kBlockEmitter).block(12, 4, 11).block(12, 8, 11).block(8, 1, kBlockEmitter).object(10, 5, kObjMirror)
+      .object(3, 3, kObjRuby);
+  auto e = b.live(host);
+  e->setHelpTips();
+  EXPECT_EQ(queuedIds(*e), (std::vector<int>{0, 1, 2, 4, 9, 19, 17}));
+  EXPECT_EQ(tip(*e, 0).diagX, 10);
+  EXPECT_EQ(tip(*e, 0).diagY, 100);
+  EXPECT_EQ(tip(*e, 0).arrX, 0);
+  EXPECT_EQ(tip(*e, 1).arrX, 770);
+  EXPECT_EQ(tip(*e, 1).arrY, 135);
+  // The glyph tip points at the top glyph, from the screen's left half.
+  EXPECT_EQ(tip(*e, 2).arrX, static_cast<int>(e->centreX(12)) + 40);
+  EXPECT_EQ(tip(*e, 2).arrY, static_cast<int>(e->centreY(4)) - 40);
+  EXPECT_EQ(tip(*e, 2).diagX, 10);
+  // An object in the left half gets its box on the right.
+  EXPECT_EQ(tip(*e, 9).diagX, 450);
+  EXPECT_EQ(e->tutorial.refreshHelpTips, 0);
+}
+
+TEST(HelpTips, SeenTipsAreSkippedAndDismissingMarksThem) {
+  auto host = std::make_shared<TTestHost>();
+  TRoomBuilder b;
+  b.block(5, 5, kBlockEmitter);
+  auto e = b.live(host, 1.0f);
+  host->seenTips = {0, 1};
+  e->setHelpTips();
+  // An emitter open on all four sides is a multi-emitter; nothing is fogged.
+  EXPECT_EQ(queuedIds(*e), (std::vector<int>{18}));
+  EXPECT_EQ(tip(*e, 18).arrX, static_cast<int>(e->centreX(5)) + 40);
+  e->tutorial.firstTipOK();
+  EXPECT_TRUE(host->seenTips.count(18));
+  EXPECT_TRUE(e->tutorial.messageQ.empty());
+  EXPECT_EQ(e->tutorial.refreshHelpTips, 1);
+  e->setHelpTips();
+  EXPECT_TRUE(e->tutorial.messageQ.empty());
+}
+
+TEST(HelpTips, HiddenAreaPointsAtTheFirstFoggedCell) {
+  auto host = std::make_shared<TTestHost>();
+  TRoomBuilder b;
+  for (int r = 2; r <= 9; ++r) b.block(6, r, 7);
+  b.block(2, 5, kBlockEmitter).block(2, 4, 7).block(2, 6, 7).block(3, 5, 7);
+  auto e = b.live(host, 1.0f);
+  host->seenTips = {0, 1};
+  e->setHelpTips();
+  EXPECT_EQ(queuedIds(*e), (std::vector<int>{12}));
+  EXPECT_EQ(tip(*e, 12).arrX, static_cast<int>(e->centreX(2)) + 40);  // (2, 2) is the first fogged cell
+  EXPECT_EQ(e->getHelpPosX(401), -40);
+  EXPECT_EQ(e->getHelpPosY(300), 300);
+}
+
+}  // namespace

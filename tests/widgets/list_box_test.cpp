@@ -1,0 +1,142 @@
+#include "widgets/list_box.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "widget_fixture.h"
+#include "widgets/button.h"
+#include "widgets/request_file.h"
+
+namespace {
+
+class ListBoxTest : public WidgetTest {
+ protected:
+  std::string stripFile(const std::string& name, int w, int h, int frames) {
+    auto img = solidStrip(w, h, frames);
+    auto pm = std::make_shared<TPixmap>(w * frames, h);
+    for (int f = 0; f < frames; ++f)
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) std::copy_n(img->pixmaps[f]->At(x, y), 4, pm->At(f * w + x, y));
+    std::string path = (std::filesystem::temp_directory_path() / name).string();
+    EXPECT_TRUE(SavePixmapPNG(*pm, path));
+    return path;
+  }
+};
+
+TEST_F(ListBoxTest, DownArrowStopsAtTheLastPageAndWheelScrolls) {
+  auto list = TListBox::Create(100, 100, 200, 166, mouse.get(), text.get(), 4, 0);
+  list->lineH = 18;  // as with the game font in slot 4
+  list->setPos(-1, -1);
+  EXPECT_EQ(list->lines, 9);
+  list->addArrows(stripFile("tesmoria_arrows.png", 21, 21, 8), 21, 21, stripFile("tesmoria_track.png", 21, 21, 5));
+  for (int i = 1; i <= 20; ++i) list->addItem("item " + std::to_string(i));
+
+  for (int click = 0; click < 15; ++click) {
+    moveTo(list->arrX, list->arrDownY);
+    endFrame();
+    list->update();
+    press();
+    endFrame();
+    list->update();
+    release();
+    for (int f = 0; f < 5; ++f) {
+      endFrame();
+      list->update();
+    }
+  }
+  EXPECT_EQ(list->firstItem, 12);
+  EXPECT_EQ(list->sliderY, list->trackH);
+
+  // One wheel notch up over the list moves one line.
+  moveTo(150, 150);
+  endFrame();
+  PostEvent(kEventMouseWheel, 1, 150, 150);
+  endFrame();
+  list->update();
+  EXPECT_EQ(list->firstItem, 11);
+}
+
+TEST_F(ListBoxTest, ViewFollowsTheCurrentItemAndClicksSelect) {
+  auto list = TListBox::Create(100, 100, 200, 166, mouse.get(), text.get(), 4, 0);
+  list->lineH = 18;
+  list->setPos(-1, -1);
+  for (int i = 1; i <= 20; ++i) list->addItem("item    " + std::to_string(i));
+  list->setCurView(20);
+  EXPECT_EQ(list->firstItem, 12);
+  list->setCurView(3);
+  EXPECT_EQ(list->firstItem, 3);
+  EXPECT_EQ(list->getItem(21), "");
+  EXPECT_EQ(list->getItem(0), "");
+
+  moveTo(110, 100 + 18 + 5);  // second line = item 4
+  endFrame();
+  press(2);
+  endFrame();
+  EXPECT_EQ(list->update(), 0);  // right clicks select nothing
+  press(1);
+  endFrame();
+  EXPECT_EQ(list->update(), 4);
+  EXPECT_EQ(list->curItem, 4);
+  endFrame();
+  EXPECT_EQ(list->update(), 0);
+}
+
+class RequestFileTest : public ListBoxTest {
+ protected:
+  void SetUp() override {
+    ListBoxTest::SetUp();
+    dir = std::filesystem::temp_directory_path() / "tesmoria_requester";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "level.loc") << "x";
+    std::ofstream(dir / "notes.txt") << "y";
+  }
+  void TearDown() override {
+    std::filesystem::remove_all(dir);
+    ListBoxTest::TearDown();
+  }
+  std::vector<std::string> listed(TRequestFile& r) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= r.fileList->itemCount; ++i) names.push_back(r.fileList->getItem(i));
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::filesystem::path dir;
+};
+
+TEST_F(RequestFileTest, ListsByExtensionWithHiddenExtensions) {
+  auto r = TRequestFile::Create(50, 50, 25, solidStrip(400, 350, 1), "Load Location", mouse.get(), text.get(), 2);
+  r->setProperties("loc", true, false, dir.string(), false);
+  EXPECT_EQ(listed(*r), (std::vector<std::string>{"level"}));
+  r->setProperties("", false, false, dir.string(), false);
+  EXPECT_EQ(listed(*r), (std::vector<std::string>{"level.loc", "notes.txt"}));
+  r->setProperties("", true, false, dir.string(), false);
+  EXPECT_EQ(listed(*r), (std::vector<std::string>{"level", "notes"}));
+  // A folder that cannot be read keeps what was listed.
+  r->dir = (dir / "missing").string();
+  r->updateFileList();
+  EXPECT_EQ(r->fileList->itemCount, 2);
+}
+
+TEST_F(RequestFileTest, SaveModeCopiesTheClickedNameIntoTheBox) {
+  auto r = TRequestFile::Create(50, 50, 25, solidStrip(400, 350, 1), "Save Location", mouse.get(), text.get(), 2);
+  r->setProperties("loc", true, true, dir.string(), false);
+  r->setFilename("draft");
+  ASSERT_TRUE(r->textBox);
+  EXPECT_EQ(r->textBox->getText(), "draft");
+  r->fix(1);
+  const int lineY = r->fileList->y + 2;
+  moveTo(r->fileList->x + 5, lineY);
+  endFrame();
+  press();
+  endFrame();
+  r->update();
+  EXPECT_EQ(r->filename, "level");
+  EXPECT_EQ(r->textBox->cursor, 5);
+  type("2");
+  endFrame();
+  r->update();
+  EXPECT_EQ(r->filename, "level2");
+}
+
+}  // namespace
