@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
-#include "app/sfx_set.h"
+#include "app/shell_services.h"
+#include "platform/file_system.h"
 
 TRunSettings parseCommandLine(int argc, char** argv) {
   TRunSettings run;
@@ -21,6 +22,19 @@ TRunSettings parseCommandLine(int argc, char** argv) {
   return run;
 }
 
+std::vector<std::string> unpackNames(const std::vector<std::string>& words) {
+  std::vector<std::string> names;
+  if (words.size() < 3 || words[1] != "/unpack") return names;
+  if (words[2] != "all") {
+    names.push_back(words[2]);
+    return names;
+  }
+  for (const std::string& file : ReadDir(CurrentDir() + "/sfx/")) {
+    if (ExtractExt(file) == "ogg" && file.size() >= 4) names.push_back(file.substr(0, file.size() - 4));
+  }
+  return names;
+}
+
 void runUnpackMode(const std::vector<std::string>& words) {
-  if (words.size() >= 3 && words[1] == "/unpack") unpackSounds(words[2]);
+  for (const std::string& name : unpackNames(words)) shellUnpackSound(name);
 }

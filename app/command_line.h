@@ -19,3 +19,5 @@ TRunSettings parseCommandLine(int argc, char** argv);
 // The /unpack mode: converts "sfx/*.ogg" (all) or one named sound to wave
 // files. Any second word other than "/unpack" does nothing.
 void runUnpackMode(const std::vector<std::string>& words);
+// The names the /unpack mode converts for these words.
+std::vector<std::string> unpackNames(const std::vector<std::string>& words);

@@ -25,7 +25,7 @@ void drawSetupScreen(const std::string& title, const std::string& detail) {
 }  // namespace
 
 void shellLoadSounds() {
-  if (!sfx) return;
+  if (!sfx) sfx = new TSfx();  // start-up normally made it already
   sfx->drawSetupScreen = drawSetupScreen;
   // A missing sound only leaves the game quieter.
   sfx->load();
@@ -69,3 +69,5 @@ void shellResumeAllSound(bool music) {
 void shellPauseGameSounds() {
   if (sfx && sfx->sounds) sfx->sounds->pauseAll();
 }
+
+void shellUnpackSound(const std::string& name) { TSfx().checkWav(name, 0); }

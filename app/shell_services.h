@@ -15,6 +15,8 @@ void shellPlayMusic(int track);                // sfx.music.play(track, 0)
 void shellPauseAllSound();                     // focus lost
 void shellResumeAllSound(bool music);          // focus back
 void shellPauseGameSounds();                   // sfx.sounds.pauseAll, before a fade
+// Converts "sfx/<name>.ogg" into "sfx/<name>.wav" once (the /unpack mode).
+void shellUnpackSound(const std::string& name);
 
 // ---- Pointer and text (mouse, text) ---------------------------------------------
 // mouse, text and their eight fonts from "font.ttf" in "data1.dat"; false
