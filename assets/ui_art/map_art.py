@@ -459,8 +459,10 @@ def bg_map(seed):
     nd = ImageDraw.Draw(names)
     for name, icon, x, y in layout.MAP_LOCATIONS:
         half = 8 + len(name) * 5
-        nd.rounded_rectangle([x - half, y + 28, x + half, y + 52], radius=10, fill=190)
-    img = kit.darken(img, kit.blur(names, 6), 0.75, (24, 12, 4))
+        nd.rounded_rectangle([x - half, y + 30, x + half, y + 50], radius=10, fill=150)
+    # Soft enough to pass for shade in the sand where the hidden location's
+    # name is not shown yet.
+    img = kit.darken(img, kit.blur(names, 9), 0.6, (40, 20, 6))
     # The map is painted on the wall: a border of painted blocks and gold.
     from frames_art import block_border
     brgb, bm = block_border((W, H), (0, 0, W, H), 8, seed + 6)
