@@ -2,9 +2,16 @@
 
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "app/credits_screen.h"
+#include "app/custom_screen.h"
+#include "app/high_score_screen.h"
 #include "app/intro_screen.h"
+#include "app/main_menu.h"
+#include "app/option_menu.h"
 #include "app/placeholder_screen.h"
 #include "app/reset_screen.h"
+#include "screens/map_screen.h"
+#include "screens/score_screen.h"
 
 namespace {
 
@@ -26,29 +33,26 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenRoomRestart:
       return std::make_unique<TReset>();
     case kScreenMainMenu:
-      return placeholder("MAIN MENU", 0, true);
+      return std::make_unique<TMainMenu>();
     case kScreenOptions:
-      return placeholder("OPTIONS", kMusicKeep);
+      return std::make_unique<TOptionMenu>();
     case kScreenHighScores:
-      return placeholder("HIGH SCORES", TPlaceholderScreen::musicUnchanged);
+      return std::make_unique<THighScoreScreen>();
     case kScreenCredits:
-      return placeholder("CREDITS", kMusicKeep);
+      return std::make_unique<TCreditsScreen>();
     case kScreenMap:
-      return placeholder("CAMPAIGN MAP", 1);
+      return std::make_unique<TMapScreen>();
     case kScreenGame:
       return placeholder("GAME", kMusicRandom);
     case kScreenCustomMenu:
-      return placeholder("CUSTOM GAME", 0);
+      return std::make_unique<TCustomScreen>();
     case kScreenEditor:
       return placeholder("EDITOR", kMusicRandom);
     case kScreenOutOfTime:
-      return placeholder("OUT OF TIME", kMusicSilence);
     case kScreenRoomComplete:
-      return placeholder("ROOM COMPLETE", kMusicSilence);
     case kScreenLocationComplete:
-      return placeholder("LOCATION COMPLETE", kMusicSilence);
     case kScreenGameComplete:
-      return placeholder("GAME COMPLETE", kMusicSilence);
+      return TScoreScreen::create(code);
     default:
       // The quit screen (and any code nobody asks for) is silent and plain.
       return placeholder("", kMusicSilence);

@@ -60,20 +60,3 @@ void TSfx::setVolume(float musicVol, float soundVol, float clickVol) {
   if (sounds) sounds->setVolume(soundVol);
   if (clicks) clicks->setVolume(clickVol);
 }
-
-int unpackSounds(const std::string& word) {
-  TSfx converter;
-  std::vector<std::string> names;
-  if (word == "all") {
-    for (const std::string& file : ReadDir(CurrentDir() + "/sfx/")) {
-      if (ExtractExt(file) == "ogg") names.push_back(file.substr(0, file.size() - 4));
-    }
-  } else {
-    names.push_back(word);
-  }
-  int failed = 0;
-  for (const std::string& name : names) {
-    if (!converter.checkWav(name, 0)) ++failed;
-  }
-  return failed;
-}

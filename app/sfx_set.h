@@ -43,8 +43,3 @@ class TSfx {
 
 constexpr const char* kSetupTitle = "Setting Up - Please wait...";
 std::string setupDetail(const std::string& soundName);  // "Unpacking sound file - " + name
-
-// The "/unpack" command line: "all" converts every ".ogg" file of the folder
-// "sfx" under the current directory; any other word is one sound's name.
-// Returns the number of sounds left without a WAV file.
-int unpackSounds(const std::string& word);

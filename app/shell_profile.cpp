@@ -1,14 +1,49 @@
-// The shell's calls into the profile, the effects and the high scores. Until
-// those join the game, profile, effects and highScores stay null: there is
-// no named profile, so no settings file is read or written.
+// The shell's calls into the profile, the effects and the high-score tables.
 #include "app/globals.h"
 #include "app/shell_services.h"
+#include "data/high_scores.h"
+#include "effects/effects.h"
+#include "data/profile.h"
 
-void shellCreateProfile() {}
-std::string shellProfileName() { return ""; }
-void shellSaveProfile() {}
-void shellLoadProfile(const std::string&) {}
-void shellExportProfile() {}
-void shellDropUnfinishedRoom() {}
-void shellCreateEffectsAndScores() {}
-void shellClearEffects() {}
+void shellCreateProfile() {
+  profile = new TProfile();
+  profile->load(kGameCampaign, "");
+}
+
+std::string shellProfileName() { return profile ? profile->name : std::string(); }
+
+void shellSaveProfile() {
+  if (profile) profile->save();
+}
+
+void shellLoadProfile(const std::string& name) {
+  if (profile) profile->load(kGameCampaign, name);
+}
+
+void shellExportProfile() {
+  if (profile) profile->exportText();
+}
+
+void shellDropUnfinishedRoom() {
+  // A room left unfinished keeps no partial score.
+  if (profile && profile->newRoom) profile->roomStatus = TStatus();
+}
+
+void shellCreateEffectsAndScores() {
+  effects = new TEffects();
+  highScores = new THighScores();
+}
+
+void shellClearEffects() {
+  if (effects) effects->destroyAll();
+}
+
+void shellDestroyProfileGlobals() {
+  delete highScores;
+  highScores = nullptr;
+  if (effects) effects->destroyAll();
+  delete effects;
+  effects = nullptr;
+  delete profile;
+  profile = nullptr;
+}

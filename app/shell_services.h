@@ -23,11 +23,14 @@ void shellUnpackSound(const std::string& name);
 // when the font cannot be read (the one fatal start-up error).
 bool shellCreatePointerAndText();
 void shellCreateWidgets();                     // buttons and tick boxes
+void shellSetClickVolume(float volume);
 void shellFrameStartPointer();                 // normal pointer, active
 void shellHidePointerThisFrame();              // mouse.active = 0
 void shellUpdatePointer();                     // draws the pointer, takes the snapshot
 // The frame-rate counter, in font 4 when the fonts are there.
 void shellDrawFrameRate(int fps);
+// One line of text centred on x in the current font and colour.
+void shellDrawCentredText(const std::string& line, int x, int y);
 
 // ---- Profile --------------------------------------------------------------------
 void shellCreateProfile();                     // profile, last used one loaded
@@ -39,3 +42,4 @@ void shellDropUnfinishedRoom();                // quit: no partial room score
 void shellCreateEffectsAndScores();            // effects and highScores
 void shellClearEffects();                      // effects.destroyAll, on every screen change
 void shellDestroyWidgetGlobals();              // end of the program
+void shellDestroyProfileGlobals();

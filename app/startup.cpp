@@ -4,9 +4,11 @@
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "app/screen.h"
+#include "app/sfx_set.h"
 #include "app/shell_services.h"
 #include "app/timer.h"
 #include "data/options.h"
+#include "platform/audio.h"
 #include "platform/file_system.h"
 
 void createGlobals() {
@@ -15,6 +17,7 @@ void createGlobals() {
   options = TOptions::create(shellProfileName());
   options->load();
   gfx = new TGfx();
+  sfx = new TSfx();
   screen = new TScreen();
   screen->setRes();
   if (!shellCreatePointerAndText()) fatalError("Error: Could not load load fonts.");
@@ -31,6 +34,7 @@ void loadResources() {
 void applyVolumes() {
   if (!options) return;
   options->setVolumeLevels();
+  shellSetClickVolume(options->clickVol);
   shellSetVolumes(options->musicVol, options->soundVol, options->clickVol);
 }
 
@@ -48,8 +52,13 @@ void switchProfile(const std::string& name) {
 
 void destroyGlobals() {
   shellDestroyWidgetGlobals();
+  shellDestroyProfileGlobals();
   delete screen;
   screen = nullptr;
+  delete sfx;
+  sfx = nullptr;
+  // The mixer's output thread stops before the program ends.
+  CloseAudio();
   delete gfx;
   gfx = nullptr;
   delete options;

@@ -1,5 +1,6 @@
 #include "app/timer.h"
 
+#include "data/duration_text.h"
 #include "platform/clock.h"
 #include "platform/random.h"
 
@@ -59,15 +60,4 @@ std::string TTimer::getTime(int secs, int shortForm) const {
   return out;
 }
 
-std::string TTimer::getTime2(int ms) {
-  int t = ms / 1000;
-  int m = t / 60;
-  int s = t - 60 * m;
-  int h = 0;
-  if (m >= 60) {
-    h = m / 60;
-    m -= 60 * h;
-  }
-  auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-  return std::to_string(h) + ":" + two(m) + ":" + two(s);
-}
+std::string TTimer::getTime2(int ms) { return durationText(ms); }

@@ -8,6 +8,7 @@
 
 void TMusic::play(int songIndex, int skipLoops) {
   if (songIndex == currentSong) return;
+  holdPause = 0;
   loopSong = 0;
   const int n = count();
   if (songIndex == kMusicRandom) {
@@ -54,21 +55,24 @@ void TMusic::update(int shuffle, float delta) {
   if (ChannelPlaying(songChannel)) {
     if (currentVolume == 0) {
       pause();
+      holdPause = 0;  // raising the volume starts the next track
     } else if (musicStopped) {
       resume();
     }
-  } else if (currentVolume > 0) {
+  } else if (currentVolume > 0 && !holdPause) {
     play(shuffle ? kMusicRandom : currentSong + 1, 1);
   }
 }
 
 void TMusic::pause() {
   musicStopped = 1;
+  holdPause = 1;
   PauseChannel(songChannel);
 }
 
 void TMusic::resume() {
   musicStopped = 0;
+  holdPause = 0;
   ResumeChannel(songChannel);
 }
 

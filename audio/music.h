@@ -10,6 +10,11 @@
 
 class TMusic {
  public:
+  TMusic() = default;
+  TMusic(const TMusic&) = delete;
+  TMusic& operator=(const TMusic&) = delete;
+  ~TMusic() { StopChannel(songChannel); }  // the music ends with its playlist
+
   std::vector<std::string> songList;
   TChannelPtr songChannel = AllocChannel();
   int currentSong = -10;  // -10: none yet
@@ -43,4 +48,10 @@ class TMusic {
 
  private:
   void startTrack(const std::string& path);
+
+  // Set by pause and cleared by resume and by the next play: while set, a
+  // paused track is not taken for an ended one, so pausing the music (when
+  // the window loses the focus) silences it instead of moving on to the next
+  // track. The pause that update makes at volume 0 does not set it.
+  int holdPause = 0;
 };

@@ -50,6 +50,10 @@ void TSoundFx::fadeOut(float startVolume, float step) {
   paused = 0;
 }
 
+TSounds::~TSounds() {
+  for (TSoundFx& fx : soundList) StopChannel(fx.channel);
+}
+
 void TSounds::add(const TStreamPtr& stream, int id) {
   TSoundFx fx;
   fx.id = id;

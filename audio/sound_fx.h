@@ -28,6 +28,11 @@ class TSoundFx {
 
 class TSounds {
  public:
+  TSounds() = default;
+  TSounds(const TSounds&) = delete;
+  TSounds& operator=(const TSounds&) = delete;
+  ~TSounds();  // the effects end with their set
+
   std::vector<TSoundFx> soundList;
   float currentVolume = 0.5f;
 

@@ -38,6 +38,8 @@ class THighScores {
   void updateScoreTable(const THighScore& score);
   void prevTable();
   void nextTable();
+  // One frame of the high-score screen (drawn by the screens, not stored).
+  void update();
 
   // The file's content, apart from the file itself.
   void readTables(TStream& stream);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "data/profile.h"
 #include "data/text_number.h"
 #include "platform/file_system.h"
 #include "platform/graphics.h"
@@ -51,7 +52,8 @@ void TFileOption::getFileOption(const std::string& line) {
 }
 
 std::string settingsFileName(const std::string& name) {
-  return name.empty() ? std::string() : "profiles\\" + name + ".cfg";
+  // A name that could reach outside the profiles folder names no file.
+  return isSafeProfileName(name) ? "profiles\\" + name + ".cfg" : std::string();
 }
 
 TOptions::TOptions() {
@@ -114,13 +116,4 @@ bool TOptions::save(const std::string& name) {
   if (fileName.empty()) return false;
   std::string text = fileText();
   return ReplaceFileAtomically(fileName, std::vector<uint8_t>(text.begin(), text.end()));
-}
-
-std::string volumeLevelName(float volume) {
-  if (volume <= 0) return "Off";
-  if (volume <= 0.25f) return "Low";
-  if (volume <= 0.5f) return "Medium";
-  if (volume <= 0.75f) return "High";
-  if (volume <= 1) return "Max";
-  return "";
 }

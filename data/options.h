@@ -21,7 +21,9 @@ class TOptions {
  public:
   std::string fileName;  // empty: load and save do nothing
   int ogl = 0;           // drawing back end (we have one; kept for the file)
-  int screenD = 32;      // 0 windowed, else full screen at this colour depth
+  // 0 windowed, else full screen at this colour depth. A first start opens
+  // the window; maximising it (or the options) goes full screen.
+  int screenD = 0;
   int bestDepth = 32;    // the desktop's full screen always works with our scaling
   int vsync = 1;
   int music = 1;
@@ -48,7 +50,6 @@ class TOptions {
   std::string fileText() const;
 };
 
-// "profiles\<name>.cfg", or "" for an empty name.
+// "profiles\<name>.cfg", or "" for an empty name or one that is not safe as
+// a file name (folder separators, "..").
 std::string settingsFileName(const std::string& name);
-// Word for a volume: "Off", "Low", "Medium", "High", "Max", or "" above 1.
-std::string volumeLevelName(float volume);

@@ -4,6 +4,7 @@
 // sun timer, and the player's files in the "profiles" folder.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "data/campaign.h"
@@ -26,6 +27,7 @@ class TProfile {
   // Name entry box (the box itself belongs to the dialogue widgets).
   std::string newName;
   int diagX = 140, diagY = 280;
+  std::shared_ptr<struct TNameEntry> nameEntry;  // the open name dialogue, if any
 
   std::string name;          // profile name; empty = no profile yet
   int gameType = kGameNone;  // campaign or custom location
@@ -70,6 +72,9 @@ class TProfile {
   // frame 0..9; 9 means the half hour in the location is up.
   int sunTimer();
   THighScore saveScore() const;
+  // Runs the name dialogue for one frame: "" while the player is typing,
+  // kNameCancelled when cancelled, else the name (a safe file name).
+  std::string inputName();
   // The text summary of the profile (Shift+F1).
   void exportText() const;
 
@@ -86,6 +91,9 @@ class TProfile {
  private:
   void clearGame();
 };
+
+// What inputName returns when the player cancels.
+extern const char* const kNameCancelled;
 
 // The file holding the name of the profile saved last.
 extern const char* const kLastProfileFile;

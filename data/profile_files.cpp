@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/globals.h"
-#include "data/duration_text.h"
+#include "app/timer.h"
 #include "data/profile.h"
 #include "data/safe_file.h"
 
@@ -161,7 +161,7 @@ void TProfile::exportText() const {
     for (int i = 1; i < kLocationSlots; ++i) {
       s.WriteLine("Location: " + locs[i].name);
       s.WriteLine("Status: " + std::to_string(locs[i].status));
-      s.WriteLine("Time: " + durationText(locs[i].time));
+      s.WriteLine("Time: " + TTimer::getTime2(locs[i].time));
       s.WriteLine("");
     }
   });

@@ -1,17 +1,16 @@
 #include "data/seen_tips.h"
 
-namespace {
-// The key the data packs are scrambled with.
-// TODO: call scrambleText and packKey of data/pack.h once the data packs land,
-// so the game has one scrambler.
-const std::string kPackKey = "30571928464017";
+#include "data/pack.h"
+#include "data/text_number.h"
 
+namespace {
 char flagDigit(int value) {
   // One character per flag: anything outside 0..9 is stored as "seen".
   return static_cast<char>('0' + (value >= 0 && value <= 9 ? value : 1));
 }
 
-int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
+// The game's string-to-int rule on one character: a non-digit gives 0.
+int digitValue(char ch) { return textToInt(std::string(1, ch)); }
 
 // Reads up to length characters and unscrambles them. Characters missing at
 // the end of a short file are left out rather than unscrambled: the padding
@@ -19,22 +18,16 @@ int digitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
 std::string readScrambled(TStream& s, int length) {
   std::string text(static_cast<size_t>(length), '\0');
   text.resize(static_cast<size_t>(s.ReadBytes(text.data(), length)));
-  return scrambleSeenTipsText(text);
+  return scrambleText(text);
 }
 }  // namespace
-
-std::string scrambleSeenTipsText(const std::string& text) {
-  std::string out = text;
-  for (size_t i = 0; i < out.size(); ++i) out[i] = static_cast<char>(out[i] ^ kPackKey[i % kPackKey.size()]);
-  return out;
-}
 
 void writeSeenTips(TStream& s, const THelpItems& helpItems, const TVisitedLocs& visitedLocs) {
   std::string tips, locs;
   for (int v : helpItems) tips += flagDigit(v);
   for (size_t i = 1; i < visitedLocs.size(); ++i) locs += flagDigit(visitedLocs[i]);
-  s.WriteString(scrambleSeenTipsText(tips));
-  s.WriteString(scrambleSeenTipsText(locs));
+  s.WriteString(scrambleText(tips));
+  s.WriteString(scrambleText(locs));
 }
 
 void readSeenTips(TStream& s, THelpItems& helpItems, TVisitedLocs& visitedLocs) {

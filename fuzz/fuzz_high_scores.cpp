@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "data/high_scores.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
-std::vector<uint8_t> written(const THighScores& h) {
-  TMemoryStream s;
-  h.writeTables(s);
-  return s.Bytes();
+std::vector<uint8_t> written(const THighScores& x) {
+  return bytesWrittenBy([&](TStream& s) { x.writeTables(s); });
 }
 }  // namespace
 
@@ -21,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return h;
   }();
   THighScores h = blank;
-  TMemoryStream in(std::vector<uint8_t>(data, data + size));
+  TMemoryStream in = inputStream(data, size);
   h.readTables(in);
   if (size > 0 && h.tables.empty()) std::abort();
 

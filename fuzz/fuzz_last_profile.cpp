@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "data/profile.h"
+#include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TMemoryStream in(std::vector<uint8_t>(data, data + size));
+  TMemoryStream in = inputStream(data, size);
   TProfile p;
   p.name = readLastProfileName(in);
   p.gameType = kGameCampaign;

@@ -6,19 +6,18 @@
 #include <vector>
 
 #include "data/profile.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
-std::vector<uint8_t> written(const TProfile& p) {
-  TMemoryStream s;
-  p.writeGame(s);
-  return s.Bytes();
+std::vector<uint8_t> written(const TProfile& x) {
+  return bytesWrittenBy([&](TStream& s) { x.writeGame(s); });
 }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TProfile p;
   p.gameType = size > 0 && data[0] & 1 ? kGameCampaign : kGameCustom;
-  TMemoryStream in(std::vector<uint8_t>(data, data + size));
+  TMemoryStream in = inputStream(data, size);
   p.readGame(in);
 
   if (p.curLoc < 0 || p.curLoc >= kLocationSlots || p.lastLoc < 0 || p.lastLoc >= kLocationSlots ||

@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "data/seen_tips.h"
+#include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TMemoryStream in(std::vector<uint8_t>(data, data + size));
+  TMemoryStream in = inputStream(data, size);
   THelpItems tips;
   TVisitedLocs visited;
   tips.fill(-1);

@@ -16,9 +16,10 @@ class TAudioOutput {
  public:
   ~TAudioOutput() { Close(); }
 
-  TAudioMixer& Mixer() {
+  TAudioMixer& Mixer() { return mixer_; }
+  // Starts the default output when none runs yet.
+  void EnsureOpen() {
     if (driver_.empty()) Open("sdl");
-    return mixer_;
   }
 
   bool Open(const std::string& name) {
@@ -53,10 +54,7 @@ class TAudioOutput {
     driver_.clear();
   }
 
-  const std::string& Driver() {
-    if (driver_.empty()) Open("sdl");
-    return driver_;
-  }
+  const std::string& Driver() const { return driver_; }
 
  private:
   bool openDevice() {
@@ -109,14 +107,19 @@ class TAudioOutput {
   bool stopClock_ = false;
 };
 
+// Never destroyed: sound objects destroyed late at exit may still stop
+// their channels, and an output thread may still be mixing.
 TAudioOutput& output() {
-  static TAudioOutput instance;
-  return instance;
+  static TAudioOutput* instance = new TAudioOutput;
+  return *instance;
 }
 
 TAudioMixer& mixer() { return output().Mixer(); }
 
 TChannelPtr startSound(const TSoundPtr& sound, const TChannelPtr& channel, bool cued) {
+  // Only starting a sound opens the output: stopping and setting channels
+  // (as destructors do at exit) must not bring it back.
+  output().EnsureOpen();
   TChannelPtr target = channel ? channel : AllocChannel();
   mixer().Start(target, sound, cued);
   return target;
@@ -150,9 +153,12 @@ void SetChannelDepth(const TChannelPtr& channel, float depth) { mixer().SetDepth
 void SetChannelRate(const TChannelPtr& channel, float rate) { mixer().SetRate(channel, rate); }
 
 bool ChannelPlaying(const TChannelPtr& channel) {
-  if (output().Driver() == "none") return false;
+  const std::string& driver = output().Driver();
+  if (driver.empty() || driver == "none") return false;
   return mixer().Playing(channel);
 }
+
+void StopAllChannels() { mixer().StopAll(); }
 
 bool SetAudioDriver(const std::string& name) { return output().Open(name); }
 
@@ -161,7 +167,10 @@ bool AudioDriverExists(const std::string& name) {
   return name == "silent" || name == "memory" || name == "none";
 }
 
-std::string AudioDriver() { return output().Driver(); }
+std::string AudioDriver() {
+  output().EnsureOpen();
+  return output().Driver();
+}
 int AudioOutputRate() { return kMixRate; }
 
 bool RenderAudioMix(int16_t* out, int frames) {

@@ -11,7 +11,7 @@
 //            RenderAudioMix, for tests;
 //   "none"   no output at all: every operation succeeds, nothing plays and
 //            ChannelPlaying reports false.
-// The service starts "sdl" on first use. Every operation takes a null sound
+// The service starts "sdl" when the first sound is started. Every operation takes a null sound
 // or channel quietly.
 #include <cstdint>
 #include <string>
@@ -42,6 +42,8 @@ void SetChannelVolume(const TChannelPtr& channel, float volume);
 void SetChannelPan(const TChannelPtr& channel, float pan);
 void SetChannelDepth(const TChannelPtr& channel, float depth);
 void SetChannelRate(const TChannelPtr& channel, float rate);
+// Stops every channel, those nobody holds any more included.
+void StopAllChannels();
 // True while the channel holds a sound that has neither ended nor been
 // stopped and is not paused (a cued channel reports false); always false
 // with the "none" output.
@@ -57,5 +59,5 @@ int AudioOutputRate();      // frames per second of the mix
 // out and returns true. With any other output it leaves out silent and
 // returns false, as the output thread owns the mix.
 bool RenderAudioMix(int16_t* out, int frames);
-// Stops the output; the next audio call starts the default one again.
+// Stops the output; the next sound started opens the default one again.
 void CloseAudio();

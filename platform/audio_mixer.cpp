@@ -63,6 +63,15 @@ void TAudioMixer::Stop(const TChannelPtr& channel) {
   std::erase(active_, channel);
 }
 
+void TAudioMixer::StopAll() {
+  std::lock_guard lock(mutex_);
+  for (const TChannelPtr& channel : active_) {
+    channel->active_ = false;
+    channel->paused_ = false;
+  }
+  active_.clear();
+}
+
 void TAudioMixer::Pause(const TChannelPtr& channel) {
   change(channel, [](TChannel& c) { c.paused_ = true; });
 }

@@ -46,6 +46,7 @@ class TAudioMixer {
   // pan set meanwhile are applied from the very first frame heard.
   void Start(const TChannelPtr& channel, const TSoundPtr& sound, bool cued);
   void Stop(const TChannelPtr& channel);
+  void StopAll();
   void Pause(const TChannelPtr& channel);
   void Resume(const TChannelPtr& channel);
   void SetVolume(const TChannelPtr& channel, float volume);  // 0..1; below 0 is silence

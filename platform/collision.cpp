@@ -32,8 +32,8 @@ struct TQuad {
 
 std::array<std::vector<TQuad>, 32> layers;
 
-TQuad MakeQuad(const TPixmapPtr& pixmap, float w, float h, float hx, float hy, float x, float y, TCollisionId id) {
-  const TDrawState& s = CurrentDrawState();
+TQuad MakeQuad(const TDrawState& s, const TPixmapPtr& pixmap, float w, float h, float hx, float hy, float x, float y,
+               TCollisionId id) {
   TQuad q;
   q.pixmap = pixmap;
   q.id = id;
@@ -105,14 +105,19 @@ std::vector<TCollisionId> Collide(const TQuad& quad, uint32_t testMask, uint32_t
 std::vector<TCollisionId> CollideImage(const TImagePtr& image, float x, float y, int frame, uint32_t testMask,
                                        uint32_t writeMask, TCollisionId id) {
   if (!image || frame < 0 || frame >= image->FrameCount()) return {};
-  const TQuad quad = MakeQuad(image->pixmaps[frame], static_cast<float>(image->width),
+  const TQuad quad = MakeQuad(CurrentDrawState(), image->pixmaps[frame], static_cast<float>(image->width),
                               static_cast<float>(image->height), image->handle_x, image->handle_y, x, y, id);
   return Collide(quad, testMask, writeMask);
 }
 
 std::vector<TCollisionId> CollideRect(float x, float y, float w, float h, uint32_t testMask, uint32_t writeMask,
                                       TCollisionId id) {
-  return Collide(MakeQuad(nullptr, w, h, 0, 0, x, y, id), testMask, writeMask);
+  // Rectangles are screen areas (a ray, the pointer): shifted by the origin
+  // but never turned or scaled with the images.
+  TDrawState upright;
+  upright.originX = CurrentDrawState().originX;
+  upright.originY = CurrentDrawState().originY;
+  return Collide(MakeQuad(upright, nullptr, w, h, 0, 0, x, y, id), testMask, writeMask);
 }
 
 void ResetCollisions(uint32_t mask) {

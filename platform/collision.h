@@ -2,7 +2,8 @@
 // Pixel-exact collisions on 32 layers of quads. An image counts only its
 // pixels with alpha >= 128 (every pixel when it has no alpha channel); a
 // rectangle is fully opaque. Images are placed exactly as DrawImage would
-// place them with the current drawing state. Works without a display.
+// place them with the current drawing state; rectangles are upright screen
+// areas shifted only by the origin. Works without a display.
 #include <cstdint>
 #include <vector>
 

@@ -8,6 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/graphics_backend.h"
+#include "platform/letterbox.h"
 
 namespace {
 
@@ -38,14 +39,9 @@ bool StartVideo() {
   return true;
 }
 
-bool Headless() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
-}
-
 SDL_Renderer* MakeRenderer(SDL_Window* window) {
   SDL_Renderer* renderer = nullptr;
-  if (!Headless())
+  if (!backend::NoDisplay())
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
   if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
   return renderer;
@@ -57,33 +53,11 @@ void SetVSync(int on) {
   ctx.vsync = on;
 }
 
-// The largest rectangle of the view's aspect that fits the output, centred.
-SDL_Rect Letterbox() {
-  int ow = ctx.width, oh = ctx.height;
+TLetterbox CurrentLetterbox() {
+  int ww = 0, wh = 0, ow = ctx.width, oh = ctx.height;
+  if (ctx.window) SDL_GetWindowSize(ctx.window, &ww, &wh);
   if (ctx.renderer) SDL_GetRendererOutputSize(ctx.renderer, &ow, &oh);
-  SDL_Rect r{0, 0, ow, oh};
-  if (ow <= 0 || oh <= 0 || ctx.width <= 0 || ctx.height <= 0) return r;
-  if (static_cast<long long>(ow) * ctx.height > static_cast<long long>(oh) * ctx.width) {
-    r.w = static_cast<int>(static_cast<long long>(oh) * ctx.width / ctx.height);
-    r.x = (ow - r.w) / 2;
-  } else {
-    r.h = static_cast<int>(static_cast<long long>(ow) * ctx.height / ctx.width);
-    r.y = (oh - r.h) / 2;
-  }
-  return r;
-}
-
-// Output pixels per window point (differs from 1 on high-density screens).
-void OutputScale(float& sx, float& sy) {
-  sx = sy = 1;
-  if (!ctx.window || !ctx.renderer) return;
-  int ww = 0, wh = 0, ow = 0, oh = 0;
-  SDL_GetWindowSize(ctx.window, &ww, &wh);
-  SDL_GetRendererOutputSize(ctx.renderer, &ow, &oh);
-  if (ww > 0 && wh > 0 && ow > 0 && oh > 0) {
-    sx = static_cast<float>(ow) / ww;
-    sy = static_cast<float>(oh) / wh;
-  }
+  return MakeLetterbox(ww, wh, ow, oh, ctx.width, ctx.height);
 }
 
 void Present() {
@@ -91,7 +65,8 @@ void Present() {
   SDL_SetRenderDrawBlendMode(ctx.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(ctx.renderer, 0, 0, 0, 255);
   SDL_RenderClear(ctx.renderer);
-  const SDL_Rect dst = Letterbox();
+  const TLetterbox box = CurrentLetterbox();
+  const SDL_Rect dst{box.x, box.y, box.w, box.h};
   SDL_RenderCopy(ctx.renderer, ctx.backBuffer, nullptr, &dst);
   SDL_RenderPresent(ctx.renderer);
   SDL_SetRenderTarget(ctx.renderer, ctx.backBuffer);
@@ -139,14 +114,28 @@ void PaceByTimer() {
 }  // namespace
 
 namespace backend {
+bool NoDisplay() {
+  auto invisible = [](const char* driver) {
+    return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+  };
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return invisible(SDL_GetCurrentVideoDriver());
+  if (invisible(SDL_getenv("SDL_VIDEODRIVER"))) return true;
+  return !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY");
+}
+
 SDL_Renderer* Renderer() { return ctx.renderer; }
 SDL_Window* Window() { return ctx.window; }
 SDL_Texture* BackBuffer() { return ctx.backBuffer; }
 
+bool ClipActive() {
+  const TDrawState& s = CurrentDrawState();
+  return !(s.viewX <= 0 && s.viewY <= 0 && s.viewX + s.viewW >= ctx.width && s.viewY + s.viewH >= ctx.height);
+}
+
 void ApplyClip() {
   if (!ctx.renderer) return;
   const TDrawState& s = CurrentDrawState();
-  if (s.viewX <= 0 && s.viewY <= 0 && s.viewX + s.viewW >= ctx.width && s.viewY + s.viewH >= ctx.height) {
+  if (!ClipActive()) {
     SDL_RenderSetClipRect(ctx.renderer, nullptr);
     return;
   }
@@ -157,31 +146,8 @@ void ApplyClip() {
   SDL_RenderSetClipRect(ctx.renderer, &r);
 }
 
-void WindowToView(int wx, int wy, int& vx, int& vy) {
-  float sx, sy;
-  OutputScale(sx, sy);
-  const SDL_Rect box = Letterbox();
-  if (box.w <= 0 || box.h <= 0) {
-    vx = wx;
-    vy = wy;
-    return;
-  }
-  vx = static_cast<int>(std::floor((wx * sx - box.x) * ctx.width / box.w));
-  vy = static_cast<int>(std::floor((wy * sy - box.y) * ctx.height / box.h));
-}
-
-void ViewToWindow(int vx, int vy, int& wx, int& wy) {
-  float sx, sy;
-  OutputScale(sx, sy);
-  const SDL_Rect box = Letterbox();
-  if (ctx.width <= 0 || ctx.height <= 0) {
-    wx = vx;
-    wy = vy;
-    return;
-  }
-  wx = static_cast<int>((box.x + (vx + 0.5f) * box.w / ctx.width) / sx);
-  wy = static_cast<int>((box.y + (vy + 0.5f) * box.h / ctx.height) / sy);
-}
+void WindowToView(int wx, int wy, int& vx, int& vy) { CurrentLetterbox().ToView(wx, wy, vx, vy); }
+void ViewToWindow(int vx, int vy, int& wx, int& wy) { CurrentLetterbox().ToWindow(vx, vy, wx, wy); }
 
 void NoteWindowEvent(const SDL_WindowEvent& event) {
   if (!ctx.window || event.windowID != SDL_GetWindowID(ctx.window)) return;
@@ -253,6 +219,16 @@ bool GraphicsModeExists(int width, int height, int depth, int /*hertz*/) {
   // Full screen always uses the desktop's own mode and scales the view into it.
   if (width <= 0 || height <= 0) return false;
   return depth == 0 || depth == 16 || depth == 24 || depth == 32;
+}
+
+std::string GraphicsDriverName() {
+  SDL_RendererInfo info;
+  if (!ctx.renderer || SDL_GetRendererInfo(ctx.renderer, &info) != 0 || !info.name) return "";
+  return info.name;
+}
+
+void SetWindowSize(int width, int height) {
+  if (ctx.window && width > 0 && height > 0) SDL_SetWindowSize(ctx.window, width, height);
 }
 
 bool IsFullScreen() { return ctx.fullScreen; }

@@ -26,6 +26,10 @@ int GraphicsWidth();
 int GraphicsHeight();
 int GraphicsGeneration();  // increases with every open; textures are remade when it changes
 bool GraphicsModeExists(int width, int height, int depth, int hertz);
+// The back end's name ("opengl", "software", ...), empty while closed.
+std::string GraphicsDriverName();
+// Resizes the window (not the view, which is scaled into it).
+void SetWindowSize(int width, int height);
 bool IsFullScreen();
 // Switches between the window and the desktop's full screen without
 // reopening (textures stay valid); false when the system refuses.

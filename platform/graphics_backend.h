@@ -8,10 +8,15 @@
 namespace backend {
 
 SDL_Renderer* Renderer();  // null while no display is open
+// True when nothing can be shown: SDL's dummy or offscreen video driver, or
+// no display server to talk to.
+bool NoDisplay();
 SDL_Window* Window();
 SDL_Texture* BackBuffer();  // the view-sized render target
 // Re-applies the viewport as the scissor rectangle of the back buffer.
 void ApplyClip();
+// True while the viewport clips (it is not the whole view).
+bool ClipActive();
 // Pointer positions: window pixels <-> view pixels (letterboxing undone).
 void WindowToView(int wx, int wy, int& vx, int& vy);
 void ViewToWindow(int vx, int vy, int& wx, int& wy);

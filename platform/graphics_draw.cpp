@@ -20,11 +20,32 @@ SDL_Renderer* Ready(TPaint& paint) {
 
 SDL_Vertex Vertex(TPoint p, SDL_Color c, float u = 0, float v = 0) { return SDL_Vertex{{p.x, p.y}, c, {u, v}}; }
 
-// A filled convex polygon in screen coordinates, as a fan of triangles.
+// The axis-aligned rectangle a quad covers, when it is one.
+bool UprightRect(const std::vector<TPoint>& p, SDL_FRect& rect) {
+  if (p.size() != 4) return false;
+  const bool rows = p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x;
+  const bool cols = p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y;
+  if (!rows && !cols) return false;
+  const float x0 = std::min(p[0].x, p[2].x), x1 = std::max(p[0].x, p[2].x);
+  const float y0 = std::min(p[0].y, p[2].y), y1 = std::max(p[0].y, p[2].y);
+  rect = SDL_FRect{x0, y0, x1 - x0, y1 - y0};
+  return true;
+}
+
+// A filled convex polygon in screen coordinates. Upright rectangles are
+// filled as such (exact edges, and clipped correctly by every renderer);
+// anything else is a fan of triangles.
 void FillPolygon(const std::vector<TPoint>& points) {
   TPaint paint;
   SDL_Renderer* r = Ready(paint);
   if (!r || points.size() < 3) return;
+  SDL_SetRenderDrawBlendMode(r, paint.mode);
+  SDL_FRect rect;
+  if (UprightRect(points, rect)) {
+    SDL_SetRenderDrawColor(r, paint.color.r, paint.color.g, paint.color.b, paint.color.a);
+    SDL_RenderFillRectF(r, &rect);
+    return;
+  }
   std::vector<SDL_Vertex> vertices;
   vertices.reserve(points.size());
   for (const TPoint& p : points) vertices.push_back(Vertex(p, paint.color));
@@ -35,7 +56,6 @@ void FillPolygon(const std::vector<TPoint>& points) {
     indices.push_back(i);
     indices.push_back(i + 1);
   }
-  SDL_SetRenderDrawBlendMode(r, paint.mode);
   SDL_RenderGeometry(r, nullptr, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
                      static_cast<int>(indices.size()));
 }
@@ -49,8 +69,11 @@ void DrawFrame(TImage& image, int frame, TPoint topLeft, float ix, float iy, flo
   SDL_Texture* texture = backend::FrameTexture(image, frame, paint);
   if (!texture) return;
   SDL_SetTextureBlendMode(texture, paint.mode);
-  if (iy == 0 && jx == 0 && ix > 0 && jy > 0) {
-    // Upright and not mirrored: a plain stretched copy.
+  const bool upright = iy == 0 && jx == 0 && ix > 0 && jy > 0;
+  const bool stretched = std::fabs(ix * ix + jx * jx - 1) > 1e-6f || std::fabs(iy * iy + jy * jy - 1) > 1e-6f;
+  const bool clipped = backend::ClipActive();
+  if (upright && !(stretched && clipped)) {
+    // Upright and not mirrored: a plain (stretched) copy.
     SDL_SetTextureColorMod(texture, paint.color.r, paint.color.g, paint.color.b);
     SDL_SetTextureAlphaMod(texture, paint.color.a);
     const SDL_FRect dst{topLeft.x, topLeft.y, w * ix, h * jy};
@@ -66,6 +89,14 @@ void DrawFrame(TImage& image, int frame, TPoint topLeft, float ix, float iy, flo
       Vertex({topLeft.x + h * iy, topLeft.y + h * jy}, paint.color, 0, 1),
   };
   static const int indices[6] = {0, 1, 2, 0, 2, 3};
+  if (stretched && clipped) {
+    // SDL's software renderer turns a two-triangle rectangle into a scaled
+    // copy, which loses small pictures stretched under a clip; one triangle
+    // at a time is always rasterised as such.
+    SDL_RenderGeometry(r, texture, v, 4, indices, 3);
+    SDL_RenderGeometry(r, texture, v, 4, indices + 3, 3);
+    return;
+  }
   SDL_RenderGeometry(r, texture, v, 4, indices, 6);
 }
 
@@ -213,7 +244,7 @@ int TextWidth(const std::string& text) {
   int width = 0;
   for (unsigned char ch : text) {
     const TGlyph* glyph = font->Glyph(ch);
-    if (glyph) width = static_cast<int>(width + static_cast<float>(glyph->advance));
+    if (glyph) width += glyph->advance;  // whole pixels: the running sum never needs truncating
   }
   return width;
 }

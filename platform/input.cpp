@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/graphics.h"
 #include "platform/graphics_backend.h"
@@ -244,11 +243,6 @@ void Translate(const SDL_Event& ev) {
   }
 }
 
-bool Headless() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  return !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
-}
-
 }  // namespace
 
 void PollSystem() {
@@ -370,7 +364,7 @@ void ShowPointer() {
 
 void Notify(const std::string& text, bool serious) {
   // Without a display a message box could never be answered.
-  if (!Headless() &&
+  if (!backend::NoDisplay() &&
       SDL_ShowSimpleMessageBox(serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION, "Tesmoria", text.c_str(),
                                backend::Window()) == 0)
     return;

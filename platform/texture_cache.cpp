@@ -7,11 +7,22 @@
 // variant, all belonging to one graphics generation. When the display has
 // been reopened they are simply made again.
 struct TTextureCache {
+  // A frame may need up to three variants: its pixels as they are (solid
+  // and shade use every pixel's colour), with colour bled into transparent
+  // pixels (alpha and light blending of a filtered image, so filtering never
+  // pulls in dark fringes), and cut at the mask threshold (mask blending).
   struct TEntry {
-    SDL_Texture* texture = nullptr;
+    SDL_Texture* raw = nullptr;
+    SDL_Texture* bled = nullptr;
     SDL_Texture* masked = nullptr;
     int maskedKey = -1;
     bool stale = false;
+    void DestroyAll() {
+      for (SDL_Texture* t : {raw, bled, masked})
+        if (t) SDL_DestroyTexture(t);
+      raw = bled = masked = nullptr;
+      maskedKey = -1;
+    }
   };
   int generation = 0;
   std::vector<TEntry> entries;
@@ -19,10 +30,7 @@ struct TTextureCache {
   void Release() {
     // Textures of an older context died with its renderer.
     if (generation == GraphicsGeneration() && backend::Renderer()) {
-      for (TEntry& e : entries) {
-        if (e.texture) SDL_DestroyTexture(e.texture);
-        if (e.masked) SDL_DestroyTexture(e.masked);
-      }
+      for (TEntry& e : entries) e.DestroyAll();
     }
     entries.clear();
   }
@@ -83,13 +91,27 @@ std::vector<uint32_t> Convert(const TPixmap& pixmap, int maskKey) {
   return px;
 }
 
-SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, int maskKey) {
+bool AllOpaque(const std::vector<uint32_t>& px) {
+  for (uint32_t c : px)
+    if ((c >> 24) != 255) return false;
+  return true;
+}
+
+SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, bool bleed, int maskKey) {
   if (pixmap.width <= 0 || pixmap.height <= 0) return nullptr;
   std::vector<uint32_t> px = Convert(pixmap, maskKey);
-  if (filtered) BleedEdges(px, pixmap.width, pixmap.height);
+  if (bleed) BleedEdges(px, pixmap.width, pixmap.height);
+  // Opaque frames (backgrounds, grabbed screens) go up without an alpha
+  // channel: blending them by the drawing alpha is then exact and faster in
+  // the software renderer.
+  const Uint32 format = AllOpaque(px) ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
+  Uint32 current = 0;
+  if (texture && (SDL_QueryTexture(texture, &current, nullptr, nullptr, nullptr) != 0 || current != format)) {
+    SDL_DestroyTexture(texture);
+    texture = nullptr;
+  }
   if (!texture) {
-    texture = SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, pixmap.width,
-                                pixmap.height);
+    texture = SDL_CreateTexture(Renderer(), format, SDL_TEXTUREACCESS_STATIC, pixmap.width, pixmap.height);
     if (!texture) return nullptr;
     SDL_SetTextureScaleMode(texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   }
@@ -101,14 +123,7 @@ SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, 
 
 SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered, bool bleedEdges) {
   if (!Renderer()) return nullptr;
-  std::vector<uint32_t> px = Convert(pixmap, -1);
-  if (bleedEdges) BleedEdges(px, pixmap.width, pixmap.height);
-  SDL_Texture* texture =
-      SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, pixmap.width, pixmap.height);
-  if (!texture) return nullptr;
-  SDL_SetTextureScaleMode(texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-  SDL_UpdateTexture(texture, nullptr, px.data(), pixmap.width * 4);
-  return texture;
+  return Upload(nullptr, pixmap, filtered, bleedEdges, -1);
 }
 
 SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
@@ -124,20 +139,27 @@ SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
   const TPixmap& pixmap = *image.pixmaps[frame];
   const bool filtered = (image.flags & kImageFiltered) != 0;
   if (e.stale) {
-    // A grab or an edit changed the pixels: upload again, drop the mask variant.
-    e.texture = Upload(e.texture, pixmap, filtered, -1);
-    e.maskedKey = -1;
+    // A grab or an edit changed the pixels: the variants in use are filled
+    // again in place (a screen grabbed every frame reuses its textures).
+    if (e.raw) e.raw = Upload(e.raw, pixmap, filtered, false, -1);
+    if (e.bled) e.bled = Upload(e.bled, pixmap, true, true, -1);
+    if (e.masked) e.masked = Upload(e.masked, pixmap, filtered, filtered, e.maskedKey);
     e.stale = false;
   }
-  if (!paint.maskTest) {
-    if (!e.texture) e.texture = Upload(nullptr, pixmap, filtered, -1);
-    return e.texture;
+  if (paint.maskTest) {
+    if (!e.masked || e.maskedKey != paint.alphaKey) {
+      e.masked = Upload(e.masked, pixmap, filtered, filtered, paint.alphaKey);
+      e.maskedKey = paint.alphaKey;
+    }
+    return e.masked;
   }
-  if (!e.masked || e.maskedKey != paint.alphaKey) {
-    e.masked = Upload(e.masked, pixmap, filtered, paint.alphaKey);
-    e.maskedKey = paint.alphaKey;
+  const bool blends = paint.mode == SDL_BLENDMODE_BLEND || paint.mode == SDL_BLENDMODE_ADD;
+  if (blends && filtered) {
+    if (!e.bled) e.bled = Upload(nullptr, pixmap, true, true, -1);
+    return e.bled;
   }
-  return e.masked;
+  if (!e.raw) e.raw = Upload(nullptr, pixmap, filtered, false, -1);
+  return e.raw;
 }
 
 }  // namespace backend

@@ -19,6 +19,8 @@ SIZES = {
     "sparkle.png": (16, 16), "wall.png": (5 * 100, 5), "floor.png": (5 * 100, 5), "arrow.png": (30, 30),
     "map_dot.png": (8, 8), "map_icons.png": (90 * 32, 90), "sun_frames.png": (130 * 10, 130),
     "spark_big.png": (64, 64), "spark_med.png": (32, 32),
+    "mouse.png": (40 * 2, 48), "gui_buttons.png": (171 * 4, 42), "gui_buttons_sml.png": (88 * 4, 28),
+    "gui_tickBox.png": (40 * 5, 40),
 }
 
 # Distinct flat colours so a screenshot shows which picture is which.

@@ -20,6 +20,18 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cannot make the stand-in pictures")
 endif()
 
+# The same for the font pack: the game's font is the one asset it cannot
+# start without.
+if(NOT EXISTS ${work}/data1.dat)
+  configure_file(${STAND_IN_FONT} ${work}/font.ttf COPYONLY)
+  execute_process(COMMAND ${PACK_TOOL} build --key ${PACK_KEY} --compress ${work}/data1.dat ${work}/font.ttf
+                  RESULT_VARIABLE rc OUTPUT_QUIET)
+  file(REMOVE ${work}/font.ttf)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cannot make the stand-in font pack")
+  endif()
+endif()
+
 set(expect_exit 0)
 set(expect_output "")
 file(STRINGS ${SCRIPT} lines)

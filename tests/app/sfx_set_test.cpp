@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
 #include "app/font_pack.h"
 #include "app/globals.h"
+#include "app/shell_services.h"
 #include "data/pack.h"
 #include "data/pack_tool.h"
 #include "platform/file_system.h"
@@ -24,6 +26,7 @@ class SfxSetTest : public TempDirTest {
   }
   void TearDown() override {
     ChangeDir(oldDir_);
+    StopAllChannels();
     CloseAudio();
     TempDirTest::TearDown();
   }
@@ -76,12 +79,13 @@ TEST_F(SfxSetTest, UnpackAllConvertsEveryOggFileAndOneNameJustThatOne) {
   writeOgg("end_room");
   writeOgg("fx_glyph");
   ASSERT_TRUE(ReplaceFileAtomically("sfx/readme.txt", {'x'}));
-  EXPECT_EQ(unpackSounds("fx_glyph"), 0);
+  runUnpackMode({"tesmoria", "/unpack", "fx_glyph"});
   EXPECT_TRUE(FileExists("sfx/fx_glyph.wav"));
   EXPECT_TRUE(FileExists("sfx/game1.ogg"));
-  EXPECT_EQ(unpackSounds("all"), 0);
+  runUnpackMode({"tesmoria", "/unpack", "all"});
   EXPECT_EQ(ReadDir("sfx"), (std::vector<std::string>{"end_room.wav", "fx_glyph.wav", "game1.wav", "readme.txt"}));
-  EXPECT_EQ(unpackSounds("absent"), 1);
+  runUnpackMode({"tesmoria", "/unpack", "absent"});
+  EXPECT_FALSE(FileExists("sfx/absent.wav"));
 }
 
 TEST_F(SfxSetTest, LoadFillsTheSetsAndNamesWhatIsMissing) {
@@ -133,6 +137,42 @@ TEST_F(SfxSetTest, FontComesFromDataPackOne) {
   auto stream = openFontStream();
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(stream->ReadAll(), font);
+}
+
+}  // namespace
+
+namespace {
+
+// The main loop's calls into the sound set, before and after it exists.
+TEST_F(SfxSetTest, ShellCallsWaitForTheSoundSetAndThenDriveIt) {
+  ASSERT_EQ(sfx, nullptr);
+  shellUpdateMusic();
+  shellPlayMusic(2);
+  shellPauseAllSound();
+  shellResumeAllSound(true);
+  shellSetVolumes(1, 1, 1);
+
+  writeOgg("game1", 30000);
+  writeOgg("game2", 30000);
+  shellLoadSounds();  // no display: converts without drawing
+  ASSERT_NE(sfx, nullptr);
+  EXPECT_TRUE(FileExists("sfx/game1.wav"));
+  shellSetVolumes(0.5f, 0.25f, 1.0f);
+  shellPlayMusic(2);
+  EXPECT_TRUE(ChannelPlaying(sfx->music->songChannel));
+  shellPauseMusicUnless(2);  // the wanted track already plays: left alone
+  EXPECT_EQ(sfx->music->musicStopped, 0);
+  shellPauseAllSound();  // focus lost: silent, and still silent after frames
+  shellUpdateMusic();
+  shellUpdateMusic();
+  EXPECT_EQ(sfx->music->currentSong, 2);
+  EXPECT_FALSE(ChannelPlaying(sfx->music->songChannel));
+  shellResumeAllSound(true);
+  EXPECT_TRUE(ChannelPlaying(sfx->music->songChannel));
+  shellPauseMusicUnless(0);
+  EXPECT_EQ(sfx->music->musicStopped, 1);
+  delete sfx;
+  sfx = nullptr;
 }
 
 }  // namespace

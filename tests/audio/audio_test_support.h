@@ -17,6 +17,7 @@ class MemoryAudioTest : public TempDirTest {
     ASSERT_TRUE(SetAudioDriver("memory"));
   }
   void TearDown() override {
+    StopAllChannels();
     CloseAudio();
     TempDirTest::TearDown();
   }

@@ -150,13 +150,37 @@ TEST_F(MusicTest, ATrackThatFailsToLoadIsPassedOverOnTheNextFrame) {
   EXPECT_EQ(heard(), 2);
 }
 
-TEST_F(MusicTest, PauseAndResume) {
+TEST_F(MusicTest, PausedMusicStaysOnItsTrackUntilResumed) {
+  // Losing the window focus pauses the music while frames keep running.
   music.play(3, 0);
+  lastLeft(500);
   music.pause();
   EXPECT_EQ(music.isPlaying(), 0);
+  for (int i = 0; i < 3; ++i) music.update(0, 1.0f);
+  EXPECT_EQ(music.currentSong, 3);
   EXPECT_EQ(heard(), -1);
   music.resume();
   EXPECT_EQ(music.isPlaying(), 1);
+  EXPECT_EQ(heard(), 3);
+  lastLeft(499);  // the rest of the track, from where it was paused
+  music.update(0, 1.0f);
+  EXPECT_EQ(music.currentSong, 4);
+}
+
+TEST_F(MusicTest, AScreenChangeReplacesPausedMusicWithTheNewTrack) {
+  music.play(2, 0);
+  music.pause();
+  music.play(3, 0);
+  EXPECT_EQ(heard(), 3);
+  music.update(0, 1.0f);  // the new channel plays, so the stopped flag clears
+  EXPECT_EQ(music.musicStopped, 0);
+  // A paused track whose successor fails to load still moves on.
+  std::filesystem::remove(path("game1.wav"));
+  music.pause();
+  music.play(kMusicRandom, 0);
+  music.update(0, 1.0f);
+  music.update(0, 1.0f);
+  EXPECT_EQ(music.currentSong, 3);
   EXPECT_EQ(heard(), 3);
 }
 

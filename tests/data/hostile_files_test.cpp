@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "data/high_scores.h"
+#include "data/pack.h"
 #include "data/profile.h"
 #include "game_folder.h"
 
@@ -128,8 +129,8 @@ TEST(HostileFiles, UnknownValuesKeepSafeOnes) {
 }
 
 TEST(HostileFiles, SeenTipsScramblingAndShortFiles) {
-  EXPECT_EQ(scrambleSeenTipsText(scrambleSeenTipsText("01101")), "01101");
-  EXPECT_EQ(scrambleSeenTipsText("3"), std::string(1, '\0'));  // the key starts with 3
+  EXPECT_EQ(scrambleText(scrambleText("01101")), "01101");
+  EXPECT_EQ(scrambleText("3"), std::string(1, '\0'));  // the key starts with 3
 
   THelpItems tips{};
   TVisitedLocs visited{};

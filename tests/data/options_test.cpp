@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "data/text_number.h"
+#include "game_folder.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -62,33 +58,19 @@ TEST(TextToInt, DecimalHexBinaryAndJunk) {
   EXPECT_EQ(textToInt("4294967297"), 1);
 }
 
-TEST(VolumeLevelName, Steps) {
-  EXPECT_EQ(volumeLevelName(-1), "Off");
-  EXPECT_EQ(volumeLevelName(0), "Off");
-  EXPECT_EQ(volumeLevelName(0.25f), "Low");
-  EXPECT_EQ(volumeLevelName(0.3f), "Medium");
-  EXPECT_EQ(volumeLevelName(0.75f), "High");
-  EXPECT_EQ(volumeLevelName(1), "Max");
-  EXPECT_EQ(volumeLevelName(1.1f), "");
-}
-
 // Each test runs in its own empty folder standing in for the program's.
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public GameFolderTest {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tesmoria-options-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    previous_ = CurrentDir();
-    ASSERT_TRUE(ChangeDir(folder_));
+    GameFolderTest::SetUp();
     CreateDir("profiles");
   }
-  void TearDown() override {
-    ChangeDir(previous_);
-    std::filesystem::remove_all(folder_);
-  }
   static void write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
+    writeBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+  }
+  static std::string read(const std::string& path) {
+    std::vector<uint8_t> bytes = fileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
   }
   // Settings of profile `name` loaded from a file holding text.
   static std::unique_ptr<TOptions> loaded(const std::string& name, const std::string& text) {
@@ -97,22 +79,13 @@ class SettingsFileTest : public ::testing::Test {
     o->load();
     return o;
   }
-  static std::string read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
- private:
-  std::string folder_, previous_;
 };
 
 TEST_F(SettingsFileTest, NewSettingsHoldTheDefaults) {
   std::unique_ptr<TOptions> o(TOptions::create("Ann"));
   EXPECT_EQ(o->fileName, "profiles\\Ann.cfg");
   EXPECT_EQ(o->ogl, 0);
-  EXPECT_EQ(o->screenD, 32);
+  EXPECT_EQ(o->screenD, 0);
   EXPECT_EQ(o->bestDepth, 32);
   EXPECT_EQ(o->vsync, 1);
   EXPECT_EQ(o->music + o->sounds + o->clicks + o->showTips, 4);
@@ -120,21 +93,27 @@ TEST_F(SettingsFileTest, NewSettingsHoldTheDefaults) {
   EXPECT_FLOAT_EQ(o->musicVol, 0.75f);
   std::unique_ptr<TOptions> nameless(TOptions::create(""));
   EXPECT_EQ(nameless->fileName, "");
+  // A name that would lead out of the profiles folder gives no file at all.
+  for (const char* bad : {"../evil", "a/b", "..", "a\\b"}) {
+    std::unique_ptr<TOptions> o2(TOptions::create(bad));
+    EXPECT_EQ(o2->fileName, "") << bad;
+    EXPECT_FALSE(o2->save(""));
+  }
 }
 
 TEST_F(SettingsFileTest, SaveWritesTheTenLinesAndLoadReadsThemBack) {
   std::unique_ptr<TOptions> o(TOptions::create("Ann"));
-  o->screenD = 0;
+  o->screenD = 32;
   o->vsync = 0;
   o->music = 0;
   o->played = 1;
   ASSERT_TRUE(o->save(""));
   EXPECT_EQ(read("profiles/Ann.cfg"),
-            "glDriver:\t0\r\ngfxDepth:\t0\r\nvsync:\t0\r\n\r\nmusic:\t0\r\nsounds:\t1\r\nclicks:\t1\r\n\r\n"
+            "glDriver:\t0\r\ngfxDepth:\t32\r\nvsync:\t0\r\n\r\nmusic:\t0\r\nsounds:\t1\r\nclicks:\t1\r\n\r\n"
             "showTips:\t1\r\nplayed:\t1\r\n");
   std::unique_ptr<TOptions> back(TOptions::create("Ann"));
   back->load();
-  EXPECT_EQ(back->screenD, 0);
+  EXPECT_EQ(back->screenD, 32);
   EXPECT_EQ(back->vsync, 0);
   EXPECT_EQ(back->music, 0);
   EXPECT_EQ(back->played, 1);
@@ -146,7 +125,7 @@ TEST_F(SettingsFileTest, SaveWritesTheTenLinesAndLoadReadsThemBack) {
 
 TEST_F(SettingsFileTest, LoaderQuirks) {
   write("profiles/Bob.cfg",
-        ";gfxDepth:\t0\r\n"          // commented out: the window setting is not taken
+        ";gfxDepth:\t16\r\n"         // commented out: not taken
         "vsync:0\r\n"                 // no TAB: the value is empty, so 0
         "music:\t1 ; on\r\n"          // trailing comment
         "sounds:\t$0\r\n"             // hexadecimal
@@ -158,7 +137,7 @@ TEST_F(SettingsFileTest, LoaderQuirks) {
   std::unique_ptr<TOptions> o(TOptions::create("Bob"));
   o->music = 0;
   o->load();
-  EXPECT_EQ(o->screenD, 32);
+  EXPECT_EQ(o->screenD, 0);
   EXPECT_EQ(o->vsync, 0);
   EXPECT_EQ(o->music, 1);
   EXPECT_EQ(o->sounds, 0);

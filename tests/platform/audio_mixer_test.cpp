@@ -143,11 +143,17 @@ TEST(AudioMixer, ChannelsAddUpAndClipInsteadOfWrapping) {
   a.reset();
   render(mixer, 1);
   EXPECT_EQ(mixer.ActiveChannels(), 1);
+  mixer.StopAll();
+  EXPECT_FALSE(mixer.Playing(b));
+  EXPECT_EQ(render(mixer, 1)[0], 0);
 }
 
 class AudioServiceTest : public ::testing::Test {
  protected:
-  void TearDown() override { CloseAudio(); }
+  void TearDown() override {
+    StopAllChannels();
+    CloseAudio();
+  }
 };
 
 TEST_F(AudioServiceTest, LoadsFromAStreamAndCuesThroughTheService) {

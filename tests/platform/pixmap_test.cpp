@@ -76,6 +76,27 @@ TEST(Pixmap, BrokenFilesGiveNull) {
   EXPECT_FALSE(DecodePixmap(bytes.data(), bytes.size()));
 }
 
+TEST(Pixmap, CorruptedBytesNeverCrashTheDecoders) {
+  const std::string png = TempPath("mutate.png"), jpg = TempPath("mutate.jpg");
+  ASSERT_TRUE(SavePixmapPNG(*Gradient(32, 24), png));
+  ASSERT_TRUE(SavePixmapJPEG(*Gradient(32, 24), jpg, 75));
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+  for (const std::string& path : {png, jpg}) {
+    const std::vector<uint8_t> good = FileBytes(path);
+    for (int round = 0; round < 300; ++round) {
+      std::vector<uint8_t> bad = good;
+      const int flips = 1 + static_cast<int>(next() % 8);
+      for (int i = 0; i < flips; ++i) bad[next() % bad.size()] = static_cast<uint8_t>(next() >> 16);
+      const auto p = DecodePixmap(bad.data(), bad.size());
+      if (p) {
+        ASSERT_GT(p->width, 0);
+        ASSERT_EQ(p->pixels.size(), static_cast<size_t>(p->width) * p->height * 4);
+      }
+    }
+  }
+}
+
 TEST(Pixmap, WindowCopiesAndPadsOutsideWithTransparentBlack) {
   const auto p = Gradient(10, 10);
   const auto w = p->Window(8, -1, 4, 3);

@@ -1,0 +1,55 @@
+#include "app/custom_screen.h"
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "app/location_requester.h"
+#include "app/menu_layout.h"
+#include "data/profile.h"
+#include "platform/graphics.h"
+#include "widgets/text.h"
+
+TCustomScreen::TCustomScreen() {
+  musicTrack = 0;
+  SetColor(255, 255, 255);
+  if (text) text->setFont(7);
+  if (profile && profile->curLoc != 0) {
+    locationText = profile->locs[kCustomSlot].name;
+  } else {
+    disableContinue = 1;
+    locationText = "None";
+  }
+}
+
+TCustomScreen::~TCustomScreen() = default;
+
+void TCustomScreen::update() {
+  menu::drawBackground(gfx ? gfx->mainBg : nullptr, true);
+  menu::drawTitle("CUSTOM GAME", 58);
+  if (menu::columnButton("CONTINUE GAME", 0, disableContinue != 0)) gameState = kScreenGame;
+  if (menu::columnButton("LOAD LOCATION", 1)) locRequester = createLocationRequester("SELECT LOCATION", "", diagX, diagY, 1);
+  if (menu::columnButton("MAP LOCATIONS", 2)) {
+    customMapMode = 1;
+    gameState = kScreenMap;
+  }
+  if (menu::columnButton("EDITOR", 3)) gameState = kScreenEditor;
+  if (menu::columnButton("MAIN MENU", 4)) gameState = kScreenMainMenu;
+
+  if (text) {
+    text->setFont(1);
+    text->draw("Current Location: ", 220, 570, false, true);
+    text->draw(locationText, 380, 570);
+  }
+
+  if (!locRequester) return;
+  const int result = locRequester->update();
+  if (result == 1 && !locRequester->filename.empty() && profile) {
+    // The chosen location starts at once, as a new custom game.
+    profile->reset();
+    profile->newLocation(kCustomSlot);
+    profile->locs[kCustomSlot].name = locRequester->filename;
+    gameState = kScreenGame;
+  } else if (result == 2) {
+    locRequester.reset();
+    textInputActive = 0;
+  }
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The high-score screen: the tables of the global high-score object, page by
+// page. Leaving it saves the tables.
+#include "app/screen_controller.h"
+
+class THighScoreScreen : public TScreenController {
+ public:
+  THighScoreScreen();
+  void update() override;
+  void leave() override;
+};

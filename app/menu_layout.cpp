@@ -1,0 +1,26 @@
+#include "app/menu_layout.h"
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "platform/graphics.h"
+#include "widgets/button.h"
+#include "widgets/text.h"
+
+namespace menu {
+
+void drawBackground(const TImagePtr& background, bool withFrame) {
+  if (background) DrawImage(background, 0, 0, 0);
+  if (withFrame && gfx && gfx->gui_menuFrameImg) DrawImage(gfx->gui_menuFrameImg, 489, 236, 0);
+}
+
+bool columnButton(const std::string& label, int row, bool disabled) {
+  return buttons && buttons->draw(label, buttonX, buttonY[row], largeButton, disabled) == kButtonActivated;
+}
+
+void drawTitle(const std::string& title, int y) {
+  if (!text) return;
+  text->setFont(7);
+  text->draw(title, 400, static_cast<float>(y), true, true);
+}
+
+}  // namespace menu

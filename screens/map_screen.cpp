@@ -1,0 +1,161 @@
+#include "screens/map_screen.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "app/sfx_set.h"
+#include "data/profile.h"
+#include "platform/clock.h"
+#include "platform/graphics.h"
+#include "widgets/button.h"
+#include "widgets/mouse.h"
+#include "widgets/text.h"
+
+namespace {
+
+void drawIcon(const TMapLocation& loc, int frameOffset, float nameAlpha) {
+  if (gfx && gfx->mapIconsImg)
+    DrawImage(gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y), loc.icon + frameOffset);
+  if (text) text->draw(loc.name, static_cast<float>(loc.x), static_cast<float>(loc.y + 30), true, false, nameAlpha);
+}
+
+bool pointerOnIcon(const TMapLocation& loc) {
+  return mouse && gfx && mouse->imageCollide(gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y),
+                                              loc.icon);
+}
+
+void clickSound() {
+  if (sfx && sfx->clicks) sfx->clicks->play(0);
+}
+
+void sideText(const char* const lines[5]) {
+  if (!text) return;
+  const int ys[5] = {240, 290, 320, 350, 380};
+  for (int i = 0; i < 5; ++i) text->draw(lines[i], 460, static_cast<float>(ys[i]));
+}
+
+}  // namespace
+
+TMapScreen::TMapScreen() { musicTrack = 1; }
+
+void TMapScreen::update() {
+  if (gfx && gfx->mapBg) DrawImage(gfx->mapBg, 0, 0, 0);
+  if (text) {
+    text->setFont(7);
+    text->draw("Map Of Egypt", 420, 50, true, true);
+    text->setFont(6);
+  }
+  const int menuTarget = customMapMode ? kScreenCustomMenu : kScreenMainMenu;
+  if (profile) {
+    if (customMapMode)
+      replayMode();
+    else
+      campaignMode();
+  }
+  if (buttons && buttons->draw("MENU", 620, 470, 2) == kButtonActivated) gameState = menuTarget;
+}
+
+void TMapScreen::replayMode() {
+  static const char* const lines[5] = {"CUSTOM GAME", "From here you can replay locations you",
+                                       "have completed in the campaign game.",
+                                       "Playing these locations will not affect", "your current campaign game."};
+  sideText(lines);
+  for (int i = 1; i <= 8; ++i) {
+    const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
+    const bool completed = profile->visitedLocs[static_cast<size_t>(i)] == 1;
+    if (i == 8 && !completed) continue;  // the hidden location stays secret until found
+    int f = 3;
+    if (completed) {
+      f = 0;
+      if (pointerOnIcon(loc)) {
+        f = 1;
+        if (mouse->clicked[1]) {
+          clickSound();
+          profile->reset();
+          profile->newLocation(kCustomSlot);
+          profile->locs[kCustomSlot].name = loc.name;
+          gameState = kScreenGame;
+        }
+      }
+    }
+    drawIcon(loc, f, f == 3 ? 0.65f : 1.0f);
+  }
+}
+
+void TMapScreen::campaignMode() {
+  static const char* const lines[5] = {"CAMPAIGN GAME", "Please select your destination.",
+                                       "Locations will be unlocked as you", "progress through the map, and your",
+                                       "game will be automatically saved."};
+  sideText(lines);
+  for (int i = 1; i <= 8; ++i) {
+    const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
+    if (loc.status == kLocationHidden) continue;
+    int f = loc.status;
+    if (tempStatus == 0 && loc.status == kLocationAvailable && pointerOnIcon(loc)) {
+      f = 1;
+      if (mouse->clicked[1]) {
+        clickSound();
+        const int from = profile->lastLoc;
+        profile->newLocation(i);
+        selectedLoc = i;
+        if (from != 0) {
+          tempStatus = kScreenGame;
+          buildPath(from, i);
+        } else {
+          gameState = kScreenGame;
+        }
+      }
+    }
+    if (i == selectedLoc) f = 1;
+    drawIcon(loc, f, loc.status == kLocationLocked ? 0.65f : 1.0f);
+  }
+  SetAlpha(1);
+  SetColor(255, 255, 255);
+  drawDots();
+}
+
+void TMapScreen::drawDots() {
+  if (dotList.empty()) return;
+  bool allVisible = true, shownThisFrame = false;
+  const int now = static_cast<int>(MilliSecs());
+  for (TMapDot& dot : dotList) {
+    if (dot.visible) {
+      if (gfx && gfx->mapDotImg) DrawImage(gfx->mapDotImg, static_cast<float>(dot.x), static_cast<float>(dot.y), 0);
+      continue;
+    }
+    allVisible = false;
+    if (!shownThisFrame && now - dotTimer > 500) {
+      dotTimer = now;
+      dot.visible = 1;
+      shownThisFrame = true;
+    }
+  }
+  if (allVisible) gameState = tempStatus;
+}
+
+void TMapScreen::buildPath(int from, int to) {
+  dotList.clear();
+  dotTimer = static_cast<int>(MilliSecs());
+  if (!profile || from < 1 || from > 8 || to < 1 || to > 8) return;
+  const TMapLocation& start = profile->locs[static_cast<size_t>(from)];
+  const TMapLocation& target = profile->locs[static_cast<size_t>(to)];
+  int x = start.x, y = start.y;
+  const int dx = target.x - x, dy = target.y - y;
+  int n = std::max(std::abs(dx), std::abs(dy));
+  // Two locations on one spot: no path, the game starts once the map sees
+  // the (empty) path done.
+  if (n == 0) {
+    dotList.push_back({x, y, 1});
+    return;
+  }
+  const int stepX = static_cast<int>(static_cast<double>(dx) / n * dotSize);
+  const int stepY = static_cast<int>(static_cast<double>(dy) / n * dotSize);
+  while (n >= 1) {
+    dotList.push_back({x, y, 0});
+    x += stepX;
+    y += stepY;
+    n -= dotSize;
+  }
+}

@@ -1,0 +1,147 @@
+#include "screens/score_screen.h"
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "app/sfx_set.h"
+#include "data/options.h"
+#include "data/pack.h"
+#include "data/profile.h"
+#include "effects/effects.h"
+#include "platform/graphics.h"
+#include "platform/random.h"
+#include "widgets/button.h"
+#include "widgets/text.h"
+
+std::unique_ptr<TScoreScreen> TScoreScreen::create(int type) { return std::make_unique<TScoreScreen>(type); }
+
+TScoreScreen::TScoreScreen(int type) : scoreType(type) {
+  musicTrack = kMusicSilence;
+  for (int i = 1; i <= 3; ++i)
+    fireworkSnd[static_cast<size_t>(i)] =
+        LoadSound(openPackStream("firework" + std::to_string(i) + ".wav", "data1.dat", packKey), 0);
+  fireworks = TFireworks::create("gfx\\spark.png");
+  if (profile) showMapText = profile->showMapMessage;
+}
+
+TScoreScreen::~TScoreScreen() {
+  if (fireworks) fireworks->destroy();
+}
+
+void TScoreScreen::update() {
+  const TImagePtr background = gfx ? (scoreType == kScreenGameComplete ? gfx->completeBg : gfx->mainBg) : nullptr;
+  if (background) DrawImage(background, 0, 0, 0);
+  if (text) text->setFont(1);
+  switch (scoreType) {
+    case kScreenOutOfTime: outOfTime(); break;
+    case kScreenRoomComplete: endRoom(); break;
+    case kScreenLocationComplete: endLocation(); break;
+    case kScreenGameComplete: endGame(); break;
+    default: break;
+  }
+}
+
+void TScoreScreen::playTuneOnce(int tune) {
+  if (musicPlayed) return;
+  musicPlayed = 1;
+  if (sfx && sfx->endTunes) sfx->endTunes->play(tune);
+}
+
+namespace {
+void title(const char* heading) {
+  if (!text) return;
+  text->setFont(7);
+  text->draw(heading, 400, TScoreScreen::yTitle, true, true);
+  text->setFont(1);
+}
+
+void centred(const std::string& line, int y, bool outlined = false) {
+  if (text) text->draw(line, 400, static_cast<float>(y), true, outlined);
+}
+}  // namespace
+
+void TScoreScreen::label(const char* name, int y, const std::string& value, bool outlined) {
+  if (!text) return;
+  text->draw(name, x1, static_cast<float>(y), false, outlined);
+  text->draw(value, x2, static_cast<float>(y), true, outlined);
+}
+
+bool TScoreScreen::button(const char* name, int x) {
+  return buttons && buttons->draw(name, x, yButton, 1) == kButtonActivated;
+}
+
+void TScoreScreen::outOfTime() {
+  playTuneOnce(3);
+  title("OUT OF TIME");
+  centred("All items & money found in this room have been lost.", y1);
+  if (!profile || profile->locStatus.lives >= 0) {
+    if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
+    if (button("TRY AGAIN", 600)) gameState = kScreenGame;
+    return;
+  }
+  centred("You have run out of lives.", y3);
+  if (text) {
+    text->setFont(7);
+    text->draw("GAME OVER", 400, y5, true, false);
+    text->setFont(1);
+  }
+  if (button("CONTINUE", 400)) gameState = kScreenHighScores;
+}
+
+void TScoreScreen::endRoom() {
+  playTuneOnce(0);
+  title("ROOM COMPLETE");
+  if (profile) {
+    label("Money This Room", y1, std::to_string(profile->roomStatus.money));
+    label("Total Score", y2, std::to_string(profile->locStatus.money));
+  }
+  if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
+  if (button("CONTINUE", 600)) gameState = kScreenGame;
+}
+
+void TScoreScreen::endLocation() {
+  playTuneOnce(1);
+  title("LOCATION COMPLETE");
+  if (profile) {
+    label("Money This Room", y1, std::to_string(profile->roomStatus.money));
+    label("Time Bonus", y2, std::to_string(profile->locStatus.getTimeBonus()));
+    label("Total Score", y3, std::to_string(profile->locStatus.money));
+    if (showMapText) {
+      label("Total Maps", y4, std::to_string(profile->locStatus.maps) + "/4");
+      if (profile->locStatus.maps >= 4) {
+        profile->showMapMessage = 0;
+        centred("All maps found - secret location revealed!", y5);
+      }
+    }
+  }
+  if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
+  if (button("CONTINUE", 600)) gameState = kScreenMap;
+}
+
+void TScoreScreen::endGame() {
+  playTuneOnce(2);
+  title("CONGRATULATIONS");
+  const bool campaign = !profile || profile->gameType == kGameCampaign;
+  centred(campaign ? "You have completed every location" : "Location completed", y0, true);
+  if (profile) {
+    label("Money This Room", y1, std::to_string(profile->roomStatus.money), true);
+    label("Time Bonus", y2, std::to_string(profile->locStatus.getTimeBonus()), true);
+    label("Ankh Bonus", y3, std::to_string(50 * profile->locStatus.lives), true);
+    label("Completion Bonus", y4, "500", true);
+    label("Total Score", y5, std::to_string(profile->locStatus.money), true);
+  }
+  if (button("CONTINUE", 400)) {
+    gameState = kScreenHighScores;
+    fireworks->destroy();
+  }
+  // New bursts grow rarer while many sparks are alive.
+  if (Rand(1, 1000) + sparkCount < 50) {
+    fireworks->add(static_cast<float>(Rand(-100, 100)), static_cast<float>(Rand(-100, 100)), 500, 0.1f);
+    const TSoundPtr& bang = fireworkSnd[static_cast<size_t>(Rand(1, 3))];
+    if (bang) {
+      TChannelPtr channel = CueSound(bang);
+      SetChannelVolume(channel, options ? options->soundVol : 1.0f);
+      ResumeChannel(channel);
+    }
+  }
+  sparkCount = fireworks->update() / 25;
+}
