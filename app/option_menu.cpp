@@ -85,8 +85,7 @@ void TOptionMenu::update() {
   }
   text->setFont(1);
   text->draw(subTitle, textX, textY);
-  text->draw("Current Profile: ", 240, 570, false, true);
-  text->draw(profile ? profile->name : std::string(), 380, 570);
+  menu::drawStatusLine("Current Profile: ", profile ? profile->name : std::string(), 240, 380, 570);
 }
 
 int TOptionMenu::tickRow(const std::string& label, int labelY, bool ticked) {
