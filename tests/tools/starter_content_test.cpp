@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "app/globals.h"
 #include "data/campaign.h"
 #include "data/pack.h"
+#include "platform/file_system.h"
 #include "platform/stream.h"
 #include "tools/locmake/location_source.h"
 #include "tools/solver/room_play.h"
@@ -166,6 +168,25 @@ TEST(CampaignPack, HoldsEachCompiledLocationAndReadsBackAsItsSource) {
       EXPECT_EQ(a.obj, b.obj);
     }
   }
+}
+
+TEST(CampaignPack, TheGameFindsTheStarterLocationsInIt) {
+  // A game folder holding only the pack, as a player's would before any
+  // location of their own.
+  const fs::path dir = fs::temp_directory_path() / ("tesmoria_campaign_pack_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir / "locations");
+  fs::copy_file(kGame / "data2.dat", dir / "data2.dat");
+  const std::string here = CurrentDir();
+  ASSERT_TRUE(ChangeDir(dir.string()));
+  for (const auto& [name, rooms] : kStarter) {
+    TLocation location;
+    EXPECT_EQ(location.load(name), 1) << name;
+    EXPECT_EQ(location.roomCount, rooms) << name;
+    EXPECT_TRUE(location.loadProblem.empty()) << location.loadProblem;
+  }
+  ChangeDir(here);
+  fs::remove_all(dir);
 }
 
 }  // namespace
