@@ -190,3 +190,31 @@ TEST(CampaignPack, TheGameFindsTheStarterLocationsInIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Runs a tool of the game folder; its exit status, with its output in out.
+int runTool(const std::string& args, std::string& out) {
+  const fs::path outFile = fs::temp_directory_path() / ("tesmoria_solve_" + std::to_string(::getpid()) + ".txt");
+  const int status = std::system((kGame.string() + "/" + args + " >" + outFile.string() + " 2>&1").c_str());
+  std::ifstream in(outFile);
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  fs::remove(outFile);
+  return WEXITSTATUS(status);
+}
+
+TEST(SolveTool, ReplaysAndSearchesFromTheCommandLine) {
+  const std::string giza = (kSources / "Giza.rooms").string();
+  std::string out;
+  EXPECT_EQ(runTool("tesmoria-solve --replay " + (kSources / "Giza.solution").string() + " " + giza, out), 0) << out;
+  EXPECT_NE(out.find("room 1 (The Causeway): all glyphs lit after "), std::string::npos) << out;
+  EXPECT_NE(out.find("room 2 (The King's Chamber): all glyphs lit after "), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-solve " + giza + " 2", out), 0) << out;
+  EXPECT_NE(out.find("room 2 (The King's Chamber): solved in "), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-solve " + giza + " 3", out), 2);
+  EXPECT_NE(out.find("room 3 is not in"), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-locmake " + giza + " /nonexistent-folder/Abydos.loc", out), 1);
+  EXPECT_NE(out.find("must be written to \"Giza.loc\""), std::string::npos) << out;
+}
+
+}  // namespace
