@@ -129,6 +129,24 @@ TEST_F(StarterContent, TheSearchReportsARoomWithoutSolution) {
   EXPECT_GT(r.statesExplored, 4);
 }
 
+TEST_F(StarterContent, TheSearchWaitsForDecayedWallsToExplode) {
+  // White light leaves the red decayed wall standing; once the ruby colours
+  // the beam the wall glows, explodes and the red glyph behind it lights.
+  const std::string text =
+      "location Decay\nroom Decay\n|############|\n|*..........R|  |       R    |\n|#..........#|\n"
+      "|#..........#|\n|#..........#|  |  r         |\n|############|\n|############|\n|############|\n"
+      "|############|\n|############|\n";
+  TLocation location;
+  std::string error;
+  ASSERT_TRUE(parseLocationSource(text, location, error)) << error;
+  EXPECT_FALSE(replayRoom(location, 1, {}).solved);
+  const TSolveResult r = solveRoom(location, 1);
+  ASSERT_TRUE(r.solved);
+  ASSERT_EQ(r.moves.size(), 1u);
+  EXPECT_TRUE(replayRoom(location, 1, r.moves).solved) << describeMoves(r.moves);
+  EXPECT_TRUE(replayRoom(location, 1, {{3, 5, 0, -1, false}}).solved);
+}
+
 TEST_F(StarterContent, AReplayStopsAtAMoveTheRoomRefuses) {
   const TLocation location = source("Abydos");
   // Room 1's mirror stands at 6 8; nothing stands at 2 2, and a mirror
