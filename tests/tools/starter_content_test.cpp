@@ -147,6 +147,23 @@ TEST_F(StarterContent, TheSearchWaitsForDecayedWallsToExplode) {
   EXPECT_TRUE(replayRoom(location, 1, {{3, 5, 0, -1, false}}).solved);
 }
 
+TEST_F(StarterContent, TheSearchWaitsForACrumbledFloorToSwallowWhatStandsOnIt) {
+  // The sarcophagus stops on the crumbling floor over the pit (the skeleton
+  // holds it), still in the light; only when the floor has crumbled and it
+  // has fallen in does the light pass on to the glyph.
+  const std::string column = "|#####.######|\n";
+  const std::string text = "location Crumble\nroom Crumble\n|#####*######|\n" + column + column + column +
+                           "|#####.######|  |     S      |\n|#####O######|  |     ~      |\n|#####x######|\n" +
+                           column + column + "|#####W######|\n";
+  TLocation location;
+  std::string error;
+  ASSERT_TRUE(parseLocationSource(text, location, error)) << error;
+  const TSolveResult r = solveRoom(location, 1);
+  ASSERT_TRUE(r.solved);
+  EXPECT_EQ(describeMoves(r.moves), "click 6 5, move down");
+  EXPECT_TRUE(replayRoom(location, 1, r.moves).solved);
+}
+
 TEST_F(StarterContent, AReplayStopsAtAMoveTheRoomRefuses) {
   const TLocation location = source("Abydos");
   // Room 1's mirror stands at 6 8; nothing stands at 2 2, and a mirror

@@ -53,11 +53,17 @@ bool turnableMirrorAt(const TEngine& e, int c, int r) {
   return false;
 }
 
+// Something will still change without the player: a slide, a floor
+// crumbling, a wall glowing, or an object about to fall into the pit a
+// crumbled floor has just opened under it.
 bool busy(const TEngine& e) {
   if (e.objectsMoving != 0) return true;
   for (int i = 1; i <= e.roomObjects; ++i) {
     const TObject* o = e.object(i);
-    if (o && o->frame != 0 && (o->crumbleDelay != 0 || o->glow > 0 || o->glowActive != 0)) return true;
+    if (!o || o->frame == 0) continue;
+    if (o->crumbleDelay != 0 || o->glow > 0 || o->glowActive != 0) return true;
+    const TBlock* here = e.cell(o->c, o->r);
+    if (o->movable != 0 && here && here->pit != 0 && e.isEmpty(o->c, o->r, 1, 1) != 0) return true;
   }
   return false;
 }
