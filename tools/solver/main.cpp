@@ -105,9 +105,9 @@ int main(int argc, char** argv) {
     }
     const TSolveResult r = solveRoom(location, i, limits);
     char figures[96];
-    std::snprintf(figures, sizeof figures, "%ld states explored in %.3f s", r.statesExplored, r.seconds);
+    std::snprintf(figures, sizeof figures, "%ld states explored in %.1f ms", r.statesExplored, r.seconds * 1000);
     if (r.solved)
-      std::cout << room << "solved in " << r.moves.size() << " moves, " << figures << "\n  room " << i << ": "
+      std::cout << room << "solved in " << r.moves.size() << (r.moves.size() == 1 ? " move, " : " moves, ") << figures << "\n  room " << i << ": "
                 << describeMoves(r.moves) << "\n";
     else
       std::cout << room << (r.exhausted ? "no solution exists, " : "no solution found within the limits, ")
