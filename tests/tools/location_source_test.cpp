@@ -35,7 +35,8 @@ TEST(LocationSource, CellsAndObjectsLandWhereDrawnThenListed) {
   const std::string text =
       "// a comment\nlocation Place\n\nroom First room\nabout Its words.\n"
       "|*..........W|  |  \\       C |\n" +
-      rows("|#.,:O%&xX[|]|  |            |", 8) + "|R?G-B......#|  |     ~m  sb |\n" + "crumbling-floor 2 1\nruby 9 10\n";
+      rows("|#.,:O%&xX[|]|  |            |", 8) + "|R?G-B......#|  |     ~m  sb |\n" +
+      "crumbling-floor 2 1\nruby 9 10\n";
   TLocation location;
   std::string error;
   ASSERT_TRUE(parseLocationSource(text, location, error)) << error;
@@ -59,7 +60,8 @@ TEST(LocationSource, CellsAndObjectsLandWhereDrawnThenListed) {
 
 TEST(LocationSource, MistakesAreNamedWithTheirLine) {
   const std::string head = "location L\nroom R\n";
-  EXPECT_EQ(sourceError(head + "|...........|\n"), "line 3: a row of cells is 12 characters between two bars: |............|");
+  EXPECT_EQ(sourceError(head + "|...........|\n"),
+            "line 3: a row of cells is 12 characters between two bars: |............|");
   EXPECT_EQ(sourceError(head + "|....Q.......|\n"), "line 3: 'Q' is not a cell character");
   EXPECT_EQ(sourceError(head + rows("|............|") + "lamp 3 4\n"),
             "line 13: \"lamp\" is neither a keyword nor an object name");
@@ -80,7 +82,8 @@ TEST(LocationSource, MistakesAreNamedWithTheirLine) {
 TEST(SolutionText, MovesReadBackAsWritten) {
   TSolutions s;
   std::string error;
-  ASSERT_TRUE(parseSolutions("// c\nroom 2: click 4 8, move up; turn 6 6 ;click 12 10,move left\n\nroom 1:\n", s, error))
+  ASSERT_TRUE(
+      parseSolutions("// c\nroom 2: click 4 8, move up; turn 6 6 ;click 12 10,move left\n\nroom 1:\n", s, error))
       << error;
   ASSERT_EQ(s.size(), 2u);
   EXPECT_TRUE(s[1].empty());

@@ -2,11 +2,11 @@
 // its written solution to "all glyphs lit" through the engine, and is solved
 // by the search; the built pack holds exactly the compiled locations.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "app/globals.h"
 #include "data/campaign.h"
@@ -76,7 +76,8 @@ TEST_F(StarterContent, LocationsAreNamedAsTheCampaignAndFullyFurnished) {
       EXPECT_FALSE(room.description.empty()) << name << " room " << i;
       // Every cell of the room is built on: no holes in the floor plan.
       for (int r = 1; r <= 10; ++r)
-        for (int c = 1; c <= 12; ++c) EXPECT_NE(room.blk[c][r], 0) << name << " room " << i << " cell " << c << " " << r;
+        for (int c = 1; c <= 12; ++c)
+          EXPECT_NE(room.blk[c][r], 0) << name << " room " << i << " cell " << c << " " << r;
     }
   }
 }
@@ -153,8 +154,8 @@ TEST_F(StarterContent, TheSearchWaitsForACrumbledFloorToSwallowWhatStandsOnIt) {
   // has fallen in does the light pass on to the glyph.
   const std::string column = "|#####.######|\n";
   const std::string text = "location Crumble\nroom Crumble\n|#####*######|\n" + column + column + column +
-                           "|#####.######|  |     S      |\n|#####O######|  |     ~      |\n|#####x######|\n" +
-                           column + column + "|#####W######|\n";
+                           "|#####.######|  |     S      |\n|#####O######|  |     ~      |\n|#####x######|\n" + column +
+                           column + "|#####W######|\n";
   TLocation location;
   std::string error;
   ASSERT_TRUE(parseLocationSource(text, location, error)) << error;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::array<char, kBlockIds> kBlockChars = {'-', '.', ',', ':', 'O', 'x', 'X', '#', '%', '&',
                                                      '*', 'W', 'R', 'G', 'B', '[', '|', ']', '?'};
-constexpr std::array<char, kObjectIds> kObjectChars = {' ', 'd', 'r', 'e', 's', 'S', 'W', 'R', 'G', 'B',
+constexpr std::array<char, kObjectIds> kObjectChars = {' ', 'd', 'r', 'e', 's', 'S', 'W',  'R', 'G', 'B',
                                                        'c', 'o', 'k', 'v', 'b', 'a', '\\', '~', 'm', 'C'};
 
 // "White Decayed Wall" is listed as white-decayed-wall.

@@ -107,11 +107,11 @@ int main(int argc, char** argv) {
     char figures[96];
     std::snprintf(figures, sizeof figures, "%ld states explored in %.1f ms", r.statesExplored, r.seconds * 1000);
     if (r.solved)
-      std::cout << room << "solved in " << r.moves.size() << (r.moves.size() == 1 ? " move, " : " moves, ") << figures << "\n  room " << i << ": "
-                << describeMoves(r.moves) << "\n";
+      std::cout << room << "solved in " << r.moves.size() << (r.moves.size() == 1 ? " move, " : " moves, ") << figures
+                << "\n  room " << i << ": " << describeMoves(r.moves) << "\n";
     else
-      std::cout << room << (r.exhausted ? "no solution exists, " : "no solution found within the limits, ")
-                << figures << "\n";
+      std::cout << room << (r.exhausted ? "no solution exists, " : "no solution found within the limits, ") << figures
+                << "\n";
     allSolved = allSolved && r.solved;
   }
   gfx = nullptr;
