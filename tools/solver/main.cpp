@@ -22,7 +22,7 @@ const char* const kUsage =
     "plays the written solutions instead, clicking as a player would, and reports\n"
     "whether every glyph lit. LOC is a location source (.rooms), a .loc file or a\n"
     "location name looked up as the game does. DIR holds gfx/objects.png (default:\n"
-    "the folder of this program). --states caps the search (default 200000).\n"
+    "the folder of this program). --states caps the search (default 100000).\n"
     "Exit status 0 when every room asked about was solved.\n";
 
 int fail(const std::string& message) {

@@ -172,13 +172,18 @@ bool startMove(TEngine& engine, const TRoomMove& move) {
   return true;
 }
 
-TRoomSnapshot takeSnapshot(const TEngine& engine) {
+TRoomSnapshot takeSnapshot(const TEngine& engine, const TRoomSnapshot* sameFogAs) {
   TRoomSnapshot s;
   s.objects.reserve(engine.roomObjects);
   for (int i = 1; i <= engine.roomObjects; ++i) s.objects.push_back(*engine.obj[i]);
-  s.fog.reserve(10 * 12);
+  std::vector<float> fog;
+  fog.reserve(10 * 12);
   for (int r = 1; r <= 10; ++r)
-    for (int c = 1; c <= 12; ++c) s.fog.push_back(engine.cellFog(c, r));
+    for (int c = 1; c <= 12; ++c) fog.push_back(engine.cellFog(c, r));
+  if (sameFogAs && sameFogAs->fog && *sameFogAs->fog == fog)
+    s.fog = sameFogAs->fog;
+  else
+    s.fog = std::make_shared<const std::vector<float>>(std::move(fog));
   return s;
 }
 
@@ -187,7 +192,7 @@ void restoreSnapshot(TEngine& engine, const TRoomSnapshot& s) {
   size_t k = 0;
   for (int r = 1; r <= 10; ++r)
     for (int c = 1; c <= 12; ++c, ++k)
-      if (TBlock* b = engine.cell(c, r)) b->fog = s.fog[k];
+      if (TBlock* b = engine.cell(c, r)) b->fog = (*s.fog)[k];
   engine.objectsMoving = 0;
 }
 

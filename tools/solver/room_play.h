@@ -2,6 +2,7 @@
 // Playing a room headless with the engine's own rules: starting it, letting
 // everything come to rest, asking whether every glyph is lit, and the moves
 // a player could make, each made the way the player's clicks make it.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,10 +44,12 @@ bool startMove(TEngine& engine, const TRoomMove& move);
 
 // The parts of a room at rest that moves change: every object and the fog.
 struct TRoomSnapshot {
-  std::vector<TObject> objects;  // slots 1..roomObjects
-  std::vector<float> fog;
+  std::vector<TObject> objects;                   // slots 1..roomObjects
+  std::shared_ptr<const std::vector<float>> fog;  // cells row by row
 };
-TRoomSnapshot takeSnapshot(const TEngine& engine);
+// The fog rarely changes (only when a wall explodes), so a snapshot shares
+// the fog of the one it was reached from (sameFogAs) when it is unchanged.
+TRoomSnapshot takeSnapshot(const TEngine& engine, const TRoomSnapshot* sameFogAs = nullptr);
 void restoreSnapshot(TEngine& engine, const TRoomSnapshot& snapshot);
 // What tells two rooms at rest apart: each object's piece, cell and turn.
 std::string stateKey(const TEngine& engine);

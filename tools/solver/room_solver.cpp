@@ -58,7 +58,7 @@ TSolveResult solveRoom(const TLocation& location, int index, const TSolveLimits&
       if (!startMove(*engine, move) || !settleRoom(*engine, traceLight)) continue;
       if (!seen.insert(stateKey(*engine)).second) continue;
       ++result.statesExplored;
-      nodes.push_back({takeSnapshot(*engine), from, move});
+      nodes.push_back({takeSnapshot(*engine, &nodes[from].room), from, move});
       const long reached = static_cast<long>(nodes.size()) - 1;
       if (glyphsAllLit(*engine)) {
         result.solved = true;

@@ -7,7 +7,7 @@
 #include "room_moves.h"
 
 struct TSolveLimits {
-  long maxStates = 200000;
+  long maxStates = 100000;  // about 2 KB each for a room of ten objects
   double maxSeconds = 120;
 };
 
