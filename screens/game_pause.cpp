@@ -21,6 +21,8 @@ constexpr float kFadeStep = 0.02f;
 void TGame::pause(float alpha) {
   suspendApp = AppSuspended() ? 1 : 0;
   shellPauseAllSound();
+  // The hum of lit glyphs too; the engine starts it again while they glow.
+  silenceGlyphs();
   pauseImg = CreateImage(800, 600, 1);
   if (pauseImg) {
     SetImageHandle(pauseImg, 0, 0);
@@ -44,7 +46,9 @@ void TGame::pause(float alpha) {
     presentFrame(options ? options->vsync : 1);
   } while (continueGame == 0 && gameState != kScreenQuit);
 
-  if (continueGame) {
+  // Closing the window ends the pause at once, even in the frame in which
+  // the confirmation was answered: nothing is applied and sounds stay paused.
+  if (continueGame && gameState != kScreenQuit) {
     for (float fade = alpha; fade < 1.0f; fade += kFadeStep) {
       drawPause(fade);
       presentFrame(options ? options->vsync : 1);
@@ -57,6 +61,12 @@ void TGame::pause(float alpha) {
   FlushKeys();
   if (frameTimer) frameTimer->resetDelta();
   if (profile) profile->resetTimer();
+}
+
+void TGame::silenceGlyphs() {
+  if (!engine || !engine->host) return;
+  for (const TChannelPtr& channel : engine->glyphCh)
+    if (channel) engine->host->pauseGlyphChannel(channel);
 }
 
 void TGame::applyPendingStatus() {

@@ -54,7 +54,8 @@ TGame::TGame() {
   if (options) options->played = 1;
 }
 
-TGame::~TGame() = default;
+// The glyphs' channels belong to this room; none hums on after it.
+TGame::~TGame() { silenceGlyphs(); }
 
 void TGame::update() {
   const int gameCompleteBefore = profile ? profile->gameComplete : 0;

@@ -68,4 +68,5 @@ class TGame : public TScreenController {
   void runTips();
   void collectItems();
   void applyPendingStatus();
+  void silenceGlyphs();
 };

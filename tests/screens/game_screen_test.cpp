@@ -231,6 +231,31 @@ TEST_F(GameScreenTest, ClosingTheWindowDuringAConfirmationQuitsWithoutApplyingIt
   EXPECT_EQ(game.skipRoom, 0);
 }
 
+TEST_F(GameScreenTest, ClosingTheWindowAsYesIsClickedDoesNotApplyIt) {
+  TGame game;
+  frame(game);
+  // "YES" is clicked, and the window closed in the very frame it fires.
+  auto count = std::make_shared<int>(0);
+  setModalFrameHook([count, &game] {
+    AdvanceVirtualClock(25);
+    const int n = ++*count;
+    if (!game.dialogue) return true;
+    const int x = game.dialogue->x + game.dialogue->bxOffset[1];
+    const int y = game.dialogue->y + game.dialogue->byOffset;
+    if (n == 20) PostEvent(kEventMouseMove, 0, x, y);
+    if (n == 22) PostEvent(kEventMouseDown, 1, x, y);
+    if (n == 24) PostEvent(kEventMouseUp, 1, x, y);
+    const bool firesNow = buttons->clickX == x && buttons->clickY == y &&
+                          MilliSecs() - static_cast<uint32_t>(buttons->clickTime) > 100;
+    if (firesNow || n > 2000) PostEvent(kEventAppTerminate);
+    return true;
+  });
+  clickButton(game, 42);
+  EXPECT_EQ(gameState, kScreenQuit);
+  EXPECT_EQ(player->locStatus.lives, 2);
+  EXPECT_EQ(game.skipRoom, 0);
+}
+
 TEST_F(GameScreenTest, RoomInProgressIsStoredAndResumedThroughTheGameFile) {
   {
     TGame game;
