@@ -4,3 +4,5 @@
 #include <string>
 
 [[noreturn]] void fatalError(const std::string& message);
+// "Error: Could not load <path>." for a file the game cannot do without.
+[[noreturn]] void fatalMissingFile(const std::string& path);

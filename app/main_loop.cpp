@@ -32,9 +32,11 @@ bool TMainLoop::frame() {
   shellUpdateSounds();
   globalKeys();
   if (AppTerminate()) gameState = kScreenQuit;
-  if (WindowMaximized() && options && screen) {
-    // Maximising the window is the quick way to full screen; this frame
-    // is not presented.
+  // Maximising the window is the quick way to full screen; this frame is not
+  // presented. A window system that reports the full screen itself as
+  // maximised must not make the display reopen again and again.
+  const bool maximised = WindowMaximized();
+  if (maximised && options && screen && options->screenD == 0) {
     options->screenD = options->bestDepth;
     screen->setRes();
   } else {

@@ -12,6 +12,7 @@
 #include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/stream.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ const std::map<std::string, TCommandShape>& commandShapes() {
       {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}},
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
-      {"assert", {2, 2}},
+      {"assert", {2, 1000}},
   };
   return shapes;
 }
@@ -74,6 +75,22 @@ bool anyFileMatches(const std::string& pattern) {
     if (fnmatch(pattern.c_str(), name.c_str(), 0) == 0) return true;
   }
   return false;
+}
+
+// The words after "assert contains PATH", joined by spaces, "\\t" a TAB.
+std::string expectedText(const std::vector<std::string>& args) {
+  std::string text;
+  for (size_t i = 2; i < args.size(); ++i) text += (i > 2 ? " " : "") + args[i];
+  for (size_t p = text.find("\\t"); p != std::string::npos; p = text.find("\\t", p)) text.replace(p, 2, "\t");
+  return text;
+}
+
+bool fileContains(const std::string& path, const std::string& needle) {
+  TStreamPtr in = ReadStream(path);
+  if (!in) return false;
+  std::vector<uint8_t> bytes = in->ReadAll();
+  in->Close();
+  return std::string(bytes.begin(), bytes.end()).find(needle) != std::string::npos;
 }
 
 }  // namespace
@@ -137,9 +154,11 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
       return bad("expected a screen code and a frame limit");
     if (c.op == "assert") {
       const std::string& what = c.args[0];
-      bool ok = (what == "screen" || what == "presented") ? toInt(c.args[1], value)
-                : what == "showfps"                       ? (c.args[1] == "on" || c.args[1] == "off")
-                                                          : what == "file";
+      const bool two = c.args.size() == 2;
+      bool ok = (what == "screen" || what == "presented") ? two && toInt(c.args[1], value)
+                : what == "showfps"                       ? two && (c.args[1] == "on" || c.args[1] == "off")
+                : what == "file"                          ? two
+                                                          : what == "contains" && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
     }
     commands.push_back(std::move(c));
@@ -227,7 +246,12 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     if (c.op == "key" && a[0].size() == 1) PostEvent(kEventKeyChar, static_cast<unsigned char>(a[0][0]));
     if (c.op != "keydown") PostEvent(kEventKeyUp, key);
   } else if (c.op == "type") {
-    for (char ch : c.rest) typeChar(ch);
+    // One character a frame, as a player types: text boxes take one
+    // character per frame.
+    if (waited_ < static_cast<int>(c.rest.size())) {
+      typeChar(c.rest[static_cast<size_t>(waited_++)]);
+      return false;
+    }
   } else if (c.op == "screenshot") {
     pendingShot_ = a[0];
   }
@@ -247,5 +271,9 @@ bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
     return fail(c, "expected " + want + " presented frames since the mark, counted " +
                        std::to_string(presentedFrameCount() - markedFrames_));
   if (what == "file" && !anyFileMatches(want)) return fail(c, "no file matching " + want + " in the game folder");
+  if (what == "contains") {
+    const std::string needle = expectedText(c.args);
+    if (!fileContains(want, needle)) return fail(c, want + " does not contain \"" + c.args[2] + "...\"");
+  }
   return true;
 }

@@ -7,7 +7,7 @@
 //   click [BUTTON]           press and release
 //   key NAME                 press and release a key (Escape, Enter, F, F12, ...)
 //   keydown NAME / keyup NAME
-//   type TEXT                types the rest of the line
+//   type TEXT                types the rest of the line, one character a frame
 //   wait N                   lets N frames run
 //   waitscreen C LIMIT       runs frames until the screen code is C; fails
 //                            after LIMIT frames
@@ -18,6 +18,7 @@
 //   assert presented N       N frames were presented since the last mark
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
 //                            game folder
+//   assert contains PATH TEXT  the file holds TEXT ("\t" for a TAB)
 //
 // Commands run between frames: input given before a frame is seen by it. When
 // the script ends, the game quits as if its window had been closed.

@@ -8,7 +8,6 @@
 #include "app/globals.h"
 #include "app/shell_services.h"
 #include "data/pack.h"
-#include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"
 #include "widgets/mouse.h"
@@ -61,7 +60,7 @@ bool loadFonts() {
 // Buttons and tick boxes are how the game is played: without their
 // pictures it cannot go on.
 void requirePicture(bool loaded, const std::string& path) {
-  if (!loaded) fatalError("Error: Could not load " + NormalizePath(path) + ".");
+  if (!loaded) fatalMissingFile(path);
 }
 
 TStreamPtr clickSound() { return openPackStream("click.wav", "data1.dat", packKey); }

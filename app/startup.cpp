@@ -9,7 +9,6 @@
 #include "app/timer.h"
 #include "data/options.h"
 #include "platform/audio.h"
-#include "platform/file_system.h"
 
 void createGlobals() {
   frameTimer = TTimer::create(40.0f);
@@ -27,7 +26,7 @@ void createGlobals() {
 
 void loadResources() {
   std::string missing = gfx->load();
-  if (!missing.empty()) fatalError("Error: Could not load " + NormalizePath(missing) + ".");
+  if (!missing.empty()) fatalMissingFile(missing);
   shellLoadSounds();
 }
 

@@ -37,6 +37,8 @@ TEST(ScriptParser, RejectsMistakesWithTheirLine) {
       "assert colour red",   // unknown assertion
       "assert showfps maybe",
       "mark now",
+      "assert contains profiles/A.cfg",  // no text to look for
+      "assert screen 1 2",
   };
   for (const char* line : bad) {
     std::vector<TScriptCommand> cmds;
@@ -44,6 +46,14 @@ TEST(ScriptParser, RejectsMistakesWithTheirLine) {
     EXPECT_FALSE(parseScript(std::string("wait 1\n") + line + "\n", cmds, error)) << line;
     EXPECT_NE(error.find("line 2"), std::string::npos) << error;
   }
+}
+
+TEST(ScriptParser, FileTextAssertionKeepsItsWords) {
+  std::vector<TScriptCommand> cmds;
+  std::string error;
+  ASSERT_TRUE(parseScript("assert contains profiles/A.cfg gfxDepth:\\t0 more words\n", cmds, error)) << error;
+  ASSERT_EQ(cmds.size(), 1u);
+  EXPECT_EQ(cmds[0].args.size(), 5u);
 }
 
 TEST(ScriptParser, KeyNames) {

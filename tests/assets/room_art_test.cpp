@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/catalogue.h"
 #include "png_frames.h"
 
 namespace {
@@ -333,4 +334,25 @@ TEST(RoomArt, GeneratorIsReproducible) {
     EXPECT_TRUE(built == again) << name << " differs between two runs";
   }
   fs::remove_all(out);
+}
+
+TEST(RoomArt, SparklesLandOnTheirTreasures) {
+  // The catalogue places each treasure's sparkle at an offset from the cell centre; the picture
+  // must have the treasure there (within a few pixels), or the glint hangs in the air.
+  std::vector<TRgbaPicture> objects = Frames("objects.png", kObjectCell, kObjectCell, 25);
+  TObjectCatalogue catalogue = makeObjectCatalogue();
+  int sparkling = 0;
+  for (size_t id = 1; id < catalogue.size(); ++id) {
+    const TObjectPtr& o = catalogue[id];
+    if (!o || o->sx == 0) continue;
+    ++sparkling;
+    const int px = kCentre + o->sx, py = kCentre + o->sy;
+    int nearest = 1000;
+    for (int y = 0; y < kCell; ++y)
+      for (int x = 0; x < kCell; ++x)
+        if (objects[id].alpha(x, y) >= kOpaque)
+          nearest = std::min(nearest, std::max(std::abs(x - px), std::abs(y - py)));
+    EXPECT_LE(nearest, 5) << o->name << ": sparkle at " << px << "," << py;
+  }
+  EXPECT_EQ(sparkling, 6);  // coins, Ra disc, scarab, vase, bracelet, ankh
 }

@@ -21,10 +21,6 @@ def blank(w, h):
     return Image.new("RGBA", (w * SS, h * SS), (0, 0, 0, 0))
 
 
-def solid(w, h, colour):
-    return Image.new("RGBA", (w * SS, h * SS), tuple(colour) + (255,) if len(colour) == 3 else tuple(colour))
-
-
 def svg(w, h, body):
     """Renders SVG markup drawn in final-pixel units into a supersampled layer."""
     doc = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w * SS}" height="{h * SS}" '
@@ -86,10 +82,6 @@ def shift(img, dx, dy):
     out = Image.new(img.mode, img.size, 0)
     out.paste(img, (dx, dy))
     return out
-
-
-def alpha_of(img):
-    return img.getchannel("A")
 
 
 def scale_mask(mask, factor):

@@ -217,7 +217,7 @@ def decayed_wall(colour, seed, full=False):
 
 def coins():
     coin_list = [(14, 38), (24, 40), (35, 38), (19, 33), (30, 34), (40, 31)]
-    coin_list += [(30, 31 - 3.4 * k) for k in range(6)]   # the stack, top coin at y = 14
+    coin_list += [(30, 29 - 3.4 * k) for k in range(6)]   # the stack; its top coin catches the sparkle
     parts = []
     for (x, y) in coin_list:
         parts.append(f'<ellipse cx="{x}" cy="{y + 1.4}" rx="6.2" ry="3.6" fill="{_hex(mat.GOLD_DARK)}" '
@@ -293,21 +293,22 @@ def hes_vase():
 
 
 def bracelet():
+    # Set high in its cell so the sparkle at (-14, -18) from the centre lands on its rim.
     segs = []
     colours = [mat.LAPIS, mat.CARNELIAN, mat.TURQUOISE]
     for i in range(12):
         a0, a1 = i * math.pi / 6 + 0.08, (i + 1) * math.pi / 6 - 0.08
         col = colours[i % 3]
         def pt(a, rx, ry):
-            return f"{25 + math.cos(a) * rx:.2f},{27 + math.sin(a) * ry:.2f}"
+            return f"{25 + math.cos(a) * rx:.2f},{23 + math.sin(a) * ry:.2f}"
         segs.append(f'<path d="M{pt(a0, 17, 14.5)} A17,14.5 0 0 1 {pt(a1, 17, 14.5)} L{pt(a1, 12.5, 10)} '
                     f'A12.5,10 0 0 0 {pt(a0, 12.5, 10)} Z" fill="{_hex(col)}"/>')
     body = (
         f'<defs>{_gold_defs()}</defs>'
-        f'<path d="M6,27 A19,16.5 0 1 1 44,27 A19,16.5 0 1 1 6,27 Z M10.5,27 A14.5,12 0 1 0 39.5,27 '
-        f'A14.5,12 0 1 0 10.5,27 Z" fill="url(#gold)" fill-rule="evenodd" stroke="#5a3406" stroke-width="0.6"/>'
+        f'<path d="M6,23 A19,16.5 0 1 1 44,23 A19,16.5 0 1 1 6,23 Z M10.5,23 A14.5,12 0 1 0 39.5,23 '
+        f'A14.5,12 0 1 0 10.5,23 Z" fill="url(#gold)" fill-rule="evenodd" stroke="#5a3406" stroke-width="0.6"/>'
         + "".join(segs) +
-        f'<path d="M9,20 A17.5,15 0 0 1 20,11.5" stroke="#ffffff" stroke-width="1.1" fill="none" opacity="0.7" '
+        f'<path d="M9,16 A17.5,15 0 0 1 20,7.5" stroke="#ffffff" stroke-width="1.1" fill="none" opacity="0.7" '
         f'stroke-linecap="round"/>'
     )
     return _finish(cv.svg(N, N, body), depth=0.6)

@@ -19,8 +19,6 @@ def save(img, path):
     """Writes a PNG with no time stamp or other varying chunk, so equal pixels give equal bytes.
     Fully transparent pixels are zeroed first so hidden colour never differs between runs."""
     img = img.convert("RGBA")
-    px = img.load()
-    w, h = img.size
     clean = Image.new("RGBA", img.size, (0, 0, 0, 0))
     clean.paste(img, (0, 0), img.getchannel("A").point(lambda a: 255 if a else 0))
     os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
