@@ -22,7 +22,7 @@ constexpr TCreditLine kCredits[] = {
     {"Music & Sound", 220, "Synthesised; FluidR3 GM soundfont (MIT)"},
     {"Level Design", 250, "The Tesmoria Team"},
     {"", 280, "Rooms proven by our own solver"},
-    {"", 310, "Typeface: EB Garamond (SIL OFL 1.1)"},
+    {"", 310, "Typeface: Linux Libertine (SIL OFL 1.1 / GPL)"},
 };
 
 }  // namespace

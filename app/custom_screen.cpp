@@ -36,8 +36,7 @@ void TCustomScreen::update() {
 
   if (text) {
     text->setFont(1);
-    text->draw("Current Location: ", 220, 570, false, true);
-    text->draw(locationText, 380, 570);
+    menu::drawStatusLine("Current Location: ", locationText, 220, 380, 570);
   }
 
   if (!locRequester) return;

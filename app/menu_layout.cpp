@@ -1,5 +1,7 @@
 #include "app/menu_layout.h"
 
+#include <algorithm>
+
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "platform/graphics.h"
@@ -15,6 +17,13 @@ void drawBackground(const TImagePtr& background, bool withFrame) {
 
 bool columnButton(const std::string& label, int row, bool disabled) {
   return buttons && buttons->draw(label, buttonX, buttonY[row], largeButton, disabled) == kButtonActivated;
+}
+
+void drawStatusLine(const std::string& label, const std::string& value, int x, int valueX, int y) {
+  if (!text) return;
+  text->draw(label, static_cast<float>(x), static_cast<float>(y), false, true);
+  const int after = x + TextWidth(label) + 4;
+  text->draw(value, static_cast<float>(std::max(valueX, after)), static_cast<float>(y));
 }
 
 void drawTitle(const std::string& title, int y) {

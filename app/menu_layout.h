@@ -16,6 +16,9 @@ constexpr int smallButton = 2;
 void drawBackground(const TImagePtr& background, bool withFrame);
 // A large button of the column; true on the frame it is activated.
 bool columnButton(const std::string& label, int row, bool disabled = false);
+// "Label: value" on one line: the label outlined at x, the value at valueX
+// or just after the label when the label is wider, in the current font.
+void drawStatusLine(const std::string& label, const std::string& value, int x, int valueX, int y);
 // A title, centred and outlined in the large font.
 void drawTitle(const std::string& title, int y);
 

@@ -32,10 +32,12 @@ TOptionMenu::TOptionMenu() {
   }
   profileList = TListBox::Create(95, 300, diagW - 50, diagH - 90, mouse, text, 3, 0);
   profileList->addArrows("gfx\\gui_arrows.png", 21, 21, "gfx\\gui_arrTrack.png");
-  if (IsDirectory("profiles")) {
-    profileList->clearItems();
-    for (const std::string& name : profileNamesInFolder("profiles")) profileList->addItem(name);
-  }
+  fillProfileList();
+}
+
+void TOptionMenu::fillProfileList() {
+  profileList->clearItems();
+  for (const std::string& name : profileNamesInFolder("profiles")) profileList->addItem(name);
   profileList->addItem("[new profile]");
 }
 
@@ -67,7 +69,9 @@ void TOptionMenu::update() {
     if (name == kNameCancelled) {
       optStatus = opt_none;
     } else if (!name.empty()) {
-      switchProfile(name);  // saving the new profile creates it
+      switchProfile(name);
+      if (profile) profile->save();  // saving the new profile creates its files
+      fillProfileList();
       optStatus = opt_none;
     }
     return;
@@ -85,8 +89,7 @@ void TOptionMenu::update() {
   }
   text->setFont(1);
   text->draw(subTitle, textX, textY);
-  text->draw("Current Profile: ", 240, 570, false, true);
-  text->draw(profile ? profile->name : std::string(), 380, 570);
+  menu::drawStatusLine("Current Profile: ", profile ? profile->name : std::string(), 240, 380, 570);
 }
 
 int TOptionMenu::tickRow(const std::string& label, int labelY, bool ticked) {

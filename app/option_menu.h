@@ -31,6 +31,8 @@ class TOptionMenu : public TScreenController {
   void setDialogue(const std::string& message);
 
  private:
+  // The profiles in the folder, then "[new profile]".
+  void fillProfileList();
   void profilesPage();
   void audioPage();
   void videoPage();

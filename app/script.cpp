@@ -70,9 +70,13 @@ void typeChar(char c) {
   if (key) PostEvent(kEventKeyUp, key);
 }
 
+// The pattern may name a folder of the game folder: "profiles/P*.cam".
 bool anyFileMatches(const std::string& pattern) {
-  for (const std::string& name : ReadDir(CurrentDir())) {
-    if (fnmatch(pattern.c_str(), name.c_str(), 0) == 0) return true;
+  const size_t slash = pattern.rfind('/');
+  const std::string folder = slash == std::string::npos ? CurrentDir() : pattern.substr(0, slash);
+  const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  for (const std::string& name : ReadDir(folder)) {
+    if (fnmatch(namePattern.c_str(), name.c_str(), 0) == 0) return true;
   }
   return false;
 }

@@ -172,14 +172,18 @@ def winged_scarab(img, cx, cy, span, seed):
     legs = Image.new("L", big, 0)
     ld = ImageDraw.Draw(legs)
     for side in (-1, 1):
-        ld.line([((cx + side * 14) * s, (cy - 40) * s), ((cx + side * 28) * s, (cy - 62) * s),
-                 ((cx + side * 18) * s, (cy - 80) * s)], fill=255, width=5 * s, joint="curve")
-        ld.line([((cx + side * 24) * s, (cy + 40) * s), ((cx + side * 40) * s, (cy + 70) * s),
-                 ((cx + side * 30) * s, (cy + 92) * s)], fill=255, width=5 * s, joint="curve")
+        ld.line([((cx + side * 14) * s, (cy - 38) * s), ((cx + side * 30) * s, (cy - 60) * s),
+                 ((cx + side * 20) * s, (cy - 82) * s)], fill=255, width=8 * s, joint="curve")
+        ld.line([((cx + side * 26) * s, (cy + 34) * s), ((cx + side * 44) * s, (cy + 64) * s),
+                 ((cx + side * 32) * s, (cy + 90) * s)], fill=255, width=8 * s, joint="curve")
+        ld.line([((cx + side * 30) * s, (cy + 4) * s), ((cx + side * 52) * s, (cy + 20) * s)], fill=255,
+                width=7 * s)
     disc = Image.new("L", big, 0)
     ImageDraw.Draw(disc).ellipse([(cx - 34) * s, (cy - 148) * s, (cx + 34) * s, (cy - 80) * s], fill=255)
     split = Image.new("L", big, 0)
-    ImageDraw.Draw(split).line([(cx * s, (cy - 12) * s), (cx * s, (cy + 60) * s)], fill=255, width=2 * s)
+    sd = ImageDraw.Draw(split)
+    sd.line([(cx * s, (cy - 2) * s), (cx * s, (cy + 60) * s)], fill=255, width=2 * s)
+    sd.arc([(cx - 30) * s, (cy - 30) * s, (cx + 30) * s, (cy + 10) * s], 20, 160, fill=255, width=2 * s)
     to_small = lambda m: m.reduce(SS)
     wings_s, body_s, legs_s, disc_s, split_s = map(to_small, (wings, body, legs, disc, split))
     feathers = feathers_rgb.reduce(SS)
@@ -224,8 +228,12 @@ def bg_main(seed):
     """A dim inner chamber: the walls carry lines of glyphs, two columns
     frame the room and a single shaft of light crosses it. The middle stays
     dark enough for white text."""
-    img = tomb.wall((W, H), seed, course=70, light=0.72)
+    img = tomb.wall((W, H), seed, course=70, light=0.78)
     g = tomb.glyph_mask((W, H), (70, 60, 730, 550), 38, seed + 1)
+    # The carving is shallower in the middle of the wall, where the screens
+    # write their texts.
+    calm = ImageOps.invert(kit.scale_l(kit.radial_ramp(W, H, 400, 310, 330, 255, 0), 0.7))
+    g = kit.ImageChops.multiply(g, calm)
     img = tomb.carve_glyphs(img, g, seed + 2, paint=0.35)
     img = frieze(img, seed + 3, 0, 36)
     for x0, x1, light in ((-8, 58, 1.0), (742, 808, 0.8)):
@@ -237,7 +245,7 @@ def bg_main(seed):
     img = tomb.light_room(img, shafts, dust, 0.42)
     # Shade the middle of the room where the screens write.
     centre = kit.radial_ramp(W, H, 400, 300, 420, 255, 0)
-    img = kit.darken(img, centre, 0.45, (16, 8, 2))
+    img = kit.darken(img, centre, 0.42, (34, 16, 4))
     img = kit.vignette(img, 0.55, 400, 260)
     return img
 
@@ -287,6 +295,8 @@ def bg_complete(seed):
     sky = ImageOps.colorize(grad, black=top, white=low, mid=mid_c)
     glow = kit.radial_ramp(w, h, 520, 470, 420, 255, 0)
     sky = kit.screen_light(sky, glow, (255, 170, 70), 0.75)
+    sunset = kit.radial_ramp(w, h, 560, 480, 220, 255, 0)
+    sky = kit.screen_light(sky, sunset, (255, 206, 110), 0.6)
     # Stars, fewer towards the glow.
     stars = Image.new("L", (w, h), 0)
     sd = ImageDraw.Draw(stars)
@@ -333,6 +343,11 @@ def bg_complete(seed):
     water = ImageOps.colorize(kit.linear_ramp(w, h, 0), (30, 30, 70), (200, 120, 60), (120, 70, 80))
     sparkle = kit.fractal_noise(w, h, seed + 3, base=12, octaves=2, aspect=8.0)
     water = kit.screen_light(water, kit.scale_l(sparkle, 1.0, -120), (255, 200, 120), 0.8)
+    # The river mirrors the sky and the pyramids, broken by ripples.
+    mirror = img.crop((0, 470 - (600 - 500), w, 470)).transpose(Image.FLIP_TOP_BOTTOM)
+    reflected = Image.new("RGB", (w, h))
+    reflected.paste(mirror, (0, 500))
+    water = Image.blend(water, reflected, 0.45)
     img = Image.composite(water, img, river)
     # Palm silhouettes on the near bank.
     palms = Image.new("L", (w * SS, h * SS), 0)

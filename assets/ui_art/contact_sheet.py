@@ -93,13 +93,21 @@ def wrap(f, text, w):
     return out
 
 
-def title_screen(gfx):
+def menu_screen(gfx, background, title, labels, states=(0, 0, 0, 0, 0)):
+    """A front-end menu: background, frame and the column of buttons."""
     s = Screen(gfx)
-    s.pic("bg_title.png", 0, 0)
+    s.pic(background, 0, 0)
     s.pic("gui_menuframe.png", *layout.MENU_FRAME_POS)
-    for label, y, st in zip(("PLAY CAMPAIGN", "CUSTOM GAME", "OPTIONS", "HIGH SCORES", "QUIT"),
-                            layout.MENU_BUTTON_YS, (0, 1, 0, 2, 0)):
+    if title:
+        s.text(title, 400, 58, 7, centre=True, outline=True)
+    for label, y, st in zip(labels, layout.MENU_BUTTON_YS, states):
         s.button(label, layout.MENU_BUTTON_X, y, 1, st)
+    return s
+
+
+def title_screen(gfx):
+    s = menu_screen(gfx, "bg_title.png", None, ("PLAY CAMPAIGN", "CUSTOM GAME", "OPTIONS", "HIGH SCORES", "QUIT"),
+                    (0, 1, 0, 2, 0))
     s.text("Release 1.1", 5, 583, 3)
     s.text("Current Profile: Nefertari", 400, 583, 3, centre=True)
     s.text("Credits", 745, 583, 3)
@@ -108,12 +116,7 @@ def title_screen(gfx):
 
 
 def options_screen(gfx):
-    s = Screen(gfx)
-    s.pic("bg_main.png", 0, 0)
-    s.pic("gui_menuframe.png", *layout.MENU_FRAME_POS)
-    s.text("OPTIONS", 400, 58, 7, centre=True, outline=True)
-    for label, y in zip(("PROFILES", "AUDIO", "VIDEO", "GAME", "MAIN MENU"), layout.MENU_BUTTON_YS):
-        s.button(label, layout.MENU_BUTTON_X, y)
+    s = menu_screen(gfx, "bg_main.png", "OPTIONS", ("PROFILES", "AUDIO", "VIDEO", "GAME", "MAIN MENU"))
     s.dialogue("gui_dialogue_lrg.png", 70, 240, "", buttons=())
     s.text("VIDEO SETTINGS", 95, 265, 1)
     s.text("Full Screen", 95, 315, 2)
@@ -129,13 +132,8 @@ def options_screen(gfx):
 
 
 def requester_screen(gfx):
-    s = Screen(gfx)
-    s.pic("bg_main.png", 0, 0)
-    s.pic("gui_menuframe.png", *layout.MENU_FRAME_POS)
-    s.text("CUSTOM GAME", 400, 58, 7, centre=True, outline=True)
-    for label, y in zip(("CONTINUE GAME", "LOAD LOCATION", "MAP LOCATIONS", "EDITOR", "MAIN MENU"),
-                        layout.MENU_BUTTON_YS):
-        s.button(label, layout.MENU_BUTTON_X, y, 1, 3 if label == "CONTINUE GAME" else 0)
+    s = menu_screen(gfx, "bg_main.png", "CUSTOM GAME",
+                    ("CONTINUE GAME", "LOAD LOCATION", "MAP LOCATIONS", "EDITOR", "MAIN MENU"), (3, 0, 0, 0, 0))
     s.dialogue("gui_dialogue_lrg.png", 70, 240, "SELECT LOCATION", buttons=("LOAD", "CANCEL"))
     for i, name in enumerate(("The Valley", "Sunken Halls", "Tomb of Ay", "My First Location")):
         s.text(name, 95, 273 + 33 + i * 21, 2, colour=(255, 255, 255) if i == 1 else None)

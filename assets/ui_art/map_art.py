@@ -418,6 +418,7 @@ def bg_map(seed):
                width=int(1.2 * SS))
     dunes = dunes.reduce(SS)
     img = kit.darken(img, dunes, 0.35, (80, 48, 20))
+    img = hills(img, seed + 7)
     green = river_mask(12, extra=16)
     green = kit.blur(green, 4)
     fertile = kit.sandstone(W, H, seed + 1, dark=(50, 74, 30), mid=(78, 104, 44), light=(110, 130, 60),
@@ -458,8 +459,10 @@ def bg_map(seed):
     nd = ImageDraw.Draw(names)
     for name, icon, x, y in layout.MAP_LOCATIONS:
         half = 8 + len(name) * 5
-        nd.rounded_rectangle([x - half, y + 28, x + half, y + 52], radius=10, fill=190)
-    img = kit.darken(img, kit.blur(names, 6), 0.75, (24, 12, 4))
+        nd.rounded_rectangle([x - half, y + 30, x + half, y + 50], radius=10, fill=150)
+    # Soft enough to pass for shade in the sand where the hidden location's
+    # name is not shown yet.
+    img = kit.darken(img, kit.blur(names, 9), 0.6, (40, 20, 6))
     # The map is painted on the wall: a border of painted blocks and gold.
     from frames_art import block_border
     brgb, bm = block_border((W, H), (0, 0, W, H), 8, seed + 6)
@@ -467,6 +470,35 @@ def bg_map(seed):
     img = kit.emboss(img, bm, depth=1, softness=1, hi_strength=0.3, lo_strength=0.4)
     img = kit.vignette(img, 0.35, 300, 300)
     return img
+
+
+def hills(img, seed):
+    """Ranges of little hills in the deserts either side of the valley, as
+    an old map draws them: lit on the left, shaded on the right."""
+    rnd = random.Random(seed)
+    lit = Image.new("L", (W * SS, H * SS), 0)
+    shade = Image.new("L", (W * SS, H * SS), 0)
+    ld, sd = ImageDraw.Draw(lit), ImageDraw.Draw(shade)
+    # Each range runs along a line; hills are bigger in its middle.
+    ranges = [((360, 140), (420, 300), 9), ((430, 340), (520, 470), 8), ((380, 520), (560, 580), 9),
+              ((40, 420), (80, 570), 8), ((30, 110), (70, 200), 4), ((300, 470), (330, 580), 4)]
+    for (ax, ay), (bx, by), n in ranges:
+        for k in range(n):
+            t = (k + 0.5) / n
+            x = ax + (bx - ax) * t + rnd.uniform(-9, 9)
+            y = ay + (by - ay) * t + rnd.uniform(-6, 6)
+            if any(math.hypot(x - lx, y - ly) < 50 or (abs(x - lx) < 60 and 0 < y - ly < 62)
+                   for _, _, lx, ly in layout.MAP_LOCATIONS):
+                continue
+            hw = (6 + 6 * math.sin(t * math.pi)) * rnd.uniform(0.85, 1.15)
+            hh = hw * rnd.uniform(1.0, 1.3)
+            apex = (x * SS, (y - hh) * SS)
+            ld.polygon([apex, ((x - hw) * SS, y * SS), (x * SS, y * SS)], fill=255)
+            sd.polygon([apex, (x * SS, y * SS), ((x + hw) * SS, y * SS)], fill=255)
+    lit, shade = lit.reduce(SS), shade.reduce(SS)
+    img = kit.darken(img, kit.blur(kit.shift(kit.mask_max(lit, shade), 2, 1), 1.2), 0.35, (50, 28, 10))
+    img = kit.screen_light(img, lit, (255, 220, 160), 0.35)
+    return kit.darken(img, shade, 0.45, (70, 40, 16))
 
 
 def compass(img, centre, r, seed):

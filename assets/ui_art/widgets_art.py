@@ -7,7 +7,7 @@ read clearly; the pressed face sinks one pixel towards the shadow.
 """
 import math
 
-from PIL import Image, ImageDraw, ImageEnhance, ImageOps
+from PIL import Image, ImageChops, ImageDraw, ImageEnhance, ImageOps
 
 import kit
 import layout
@@ -31,22 +31,29 @@ STATES = ("idle", "hover", "pressed", "disabled")
 
 
 def face_for(state, size, seed):
-    """The inlay of a button face in the given state."""
+    """The inlay of a button face in the given state: polished lapis, light
+    at the top where the sun catches its curve, deep at the bottom."""
+    w, h = size
     if state == "disabled":
-        face = kit.sandstone(size[0], size[1], seed, dark=(92, 84, 74), mid=(128, 118, 104),
-                             light=(160, 150, 134), strata=0.2, base=max(8, size[1] // 2))
-        return face
-    face = kit.lapis_surface(size, seed)
+        return kit.sandstone(w, h, seed, dark=(104, 96, 84), mid=(124, 116, 102), light=(146, 138, 122),
+                             strata=0.2, base=max(8, h // 2))
+    top, bottom = (58, 100, 190), (16, 34, 96)
     if state == "hover":
-        face = ImageEnhance.Brightness(face).enhance(1.35)
-        glow = kit.radial_ramp(size[0], size[1], size[0] / 2, size[1] * 0.55,
-                               max(size) * 0.55, 170, 0)
-        face = kit.screen_light(face, glow, (120, 170, 255), 0.8)
+        top, bottom = (96, 150, 240), (30, 62, 150)
     elif state == "pressed":
-        face = ImageEnhance.Brightness(face).enhance(0.72)
-    # Light falls from the top left across the face.
-    shade = kit.linear_ramp(size[0], size[1], 70, 0, 110)
-    return kit.darken(face, shade, 0.6)
+        top, bottom = (20, 40, 104), (36, 70, 150)  # sunk: the light now falls on the lower edge
+    face = ImageOps.colorize(kit.linear_ramp(w, h, 90), black=top, white=bottom)
+    veins = kit.lapis_surface(size, seed)
+    face = Image.blend(face, ImageChops.multiply(face, veins.point(lambda v: min(255, v * 2 + 60))), 0.45)
+    # A soft gloss over the upper half.
+    gloss = Image.new("L", size, 0)
+    ImageDraw.Draw(gloss).rounded_rectangle([w * 0.06, h * 0.12, w * 0.94, h * 0.46], radius=h * 0.2,
+                                           fill=90 if state != "pressed" else 30)
+    face = kit.screen_light(face, kit.blur(gloss, h * 0.08), (200, 220, 255), 1.0)
+    if state == "hover":
+        glow = kit.radial_ramp(w, h, w / 2, h * 0.6, max(size) * 0.5, 150, 0)
+        face = kit.screen_light(face, glow, (120, 170, 255), 0.7)
+    return face
 
 
 def rim_for(state, size, seed):

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "effects.h"
+#include "platform/audio_sample.h"
 #include "mastering.h"
 #include "sound_files.h"
 #include "wav_file.h"
@@ -134,6 +135,24 @@ TEST(SoundFiles, PackedSoundsArePlain16BitWav) {
     std::string error;
     ASSERT_TRUE(ParseWav(bytes, sound, error)) << expected.name << ": " << error;
     expectHealthy(expected.name, sound, expected);
+  }
+}
+
+TEST(SoundFiles, TheGamesOwnDecodersTakeEveryFile) {
+  for (const ExpectedSound& expected : kSfxFiles) {
+    std::string name = expected.name;
+    TAudioSamplePtr sample = DecodeOggVorbis(fileBytes(sfxPath(name)));
+    ASSERT_NE(sample, nullptr) << name;
+    AudioBuffer ours = loadOrFail(sfxPath(name));
+    EXPECT_EQ(size_t(sample->length), ours.frames()) << name;
+    EXPECT_EQ(sample->hertz, 44100) << name;
+    bool music = name.rfind("fx_", 0) != 0;
+    EXPECT_EQ(sample->format, music ? kSampleStereo16 : kSampleMono16) << name;
+  }
+  for (const ExpectedSound& expected : kPackedSounds) {
+    TAudioSamplePtr sample = DecodeWav(packedFile(std::string(expected.name) + ".wav"));
+    ASSERT_NE(sample, nullptr) << expected.name;
+    EXPECT_EQ(sample->format, kSampleMono16) << expected.name;
   }
 }
 

@@ -148,6 +148,32 @@ TEST(AudioMixer, ChannelsAddUpAndClipInsteadOfWrapping) {
   EXPECT_EQ(render(mixer, 1)[0], 0);
 }
 
+TEST(AudioMixer, EveryFormatIsHeardAtTheSameLoudness) {
+  // One frame of about +16384 (left) and -16384 (right) in each format.
+  struct Case { int format; std::vector<uint8_t> bytes; int left, right; };
+  const Case cases[] = {
+      {kSampleMono8, {192}, 16384, 16384},
+      {kSampleStereo8, {192, 64}, 16384, -16384},
+      {kSampleMono16, {0x00, 0x40}, 16384, 16384},
+      {kSampleStereo16, {0x00, 0x40, 0x00, 0xC0}, 16384, -16384},
+      {kSampleMono16BE, {0x40, 0x00}, 16384, 16384},
+      {kSampleStereo16BE, {0x40, 0x00, 0xC0, 0x00}, 16384, -16384},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    auto sample = CreateAudioSample(1, 44100, c.format);
+    sample->samples = c.bytes;
+    auto sound = CreateSound(sample, 0);  // big-endian is converted here
+    ASSERT_NE(sound, nullptr);
+    TAudioMixer mixer(44100);
+    auto channel = std::make_shared<TChannel>();
+    mixer.Start(channel, sound, false);
+    auto out = render(mixer, 1);
+    EXPECT_EQ(out[0], c.left);
+    EXPECT_EQ(out[1], c.right);
+  }
+}
+
 class AudioServiceTest : public ::testing::Test {
  protected:
   void TearDown() override {

@@ -1,0 +1,256 @@
+// The starter campaign: every room compiles, is not already solved, replays
+// its written solution to "all glyphs lit" through the engine, and is solved
+// by the search; the built pack holds exactly the compiled locations.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/globals.h"
+#include "data/campaign.h"
+#include "data/pack.h"
+#include "platform/file_system.h"
+#include "platform/stream.h"
+#include "tools/locmake/location_source.h"
+#include "tools/solver/room_play.h"
+#include "tools/solver/room_replay.h"
+#include "tools/solver/room_solver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSources = fs::path(TESMORIA_SOURCE_DIR) / "assets/locations";
+const fs::path kGame = TESMORIA_GAME_DIR;
+
+// The starter locations and their room counts.
+const std::pair<const char*, int> kStarter[] = {{"Abydos", 4}, {"Giza", 2}};
+
+class StarterContent : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::string error;
+    shapesLoaded_ = loadObjectShapes(kGame.string(), pictures_, error);
+    gfx = &pictures_;
+  }
+  static void TearDownTestSuite() {
+    gfx = nullptr;
+    pictures_ = TGfx();
+  }
+  void SetUp() override { ASSERT_TRUE(shapesLoaded_) << "the room art must be built (gfx/objects.png)"; }
+
+  static TLocation source(const std::string& name) {
+    TLocation location;
+    std::string error;
+    EXPECT_TRUE(readLocationSource((kSources / (name + ".rooms")).string(), location, error)) << error;
+    return location;
+  }
+  static TSolutions solutions(const std::string& name) {
+    TSolutions s;
+    std::string error;
+    EXPECT_TRUE(readSolutions((kSources / (name + ".solution")).string(), s, error)) << error;
+    return s;
+  }
+
+  static TGfx pictures_;
+  static bool shapesLoaded_;
+};
+
+TGfx StarterContent::pictures_;
+bool StarterContent::shapesLoaded_ = false;
+
+TEST_F(StarterContent, LocationsAreNamedAsTheCampaignAndFullyFurnished) {
+  const TMapLocations campaign = campaignLocations();
+  for (const auto& [name, rooms] : kStarter) {
+    const TLocation location = source(name);
+    EXPECT_EQ(location.name, name);
+    EXPECT_EQ(location.roomCount, rooms) << name;
+    bool inCampaign = false;
+    for (const TMapLocation& slot : campaign) inCampaign = inCampaign || slot.name == name;
+    EXPECT_TRUE(inCampaign) << name << " is not a campaign location";
+    for (int i = 1; i <= location.roomCount; ++i) {
+      const TRoom& room = *location.room[i];
+      EXPECT_FALSE(room.name.empty()) << name << " room " << i;
+      EXPECT_FALSE(room.description.empty()) << name << " room " << i;
+      // Every cell of the room is built on: no holes in the floor plan.
+      for (int r = 1; r <= 10; ++r)
+        for (int c = 1; c <= 12; ++c)
+          EXPECT_NE(room.blk[c][r], 0) << name << " room " << i << " cell " << c << " " << r;
+    }
+  }
+}
+
+TEST_F(StarterContent, EveryRoomNeedsMovesAndItsWrittenSolutionLightsEveryGlyph) {
+  for (const auto& [name, rooms] : kStarter) {
+    const TLocation location = source(name);
+    const TSolutions written = solutions(name);
+    EXPECT_EQ(static_cast<int>(written.size()), rooms) << name << " has a solution line per room";
+    for (int i = 1; i <= location.roomCount; ++i) {
+      SCOPED_TRACE(std::string(name) + " room " + std::to_string(i));
+      EXPECT_FALSE(replayRoom(location, i, {}).solved) << "solved before any move";
+      ASSERT_EQ(written.count(i), 1u);
+      const TReplayResult played = replayRoom(location, i, written.at(i));
+      EXPECT_TRUE(played.solved) << played.error;
+      EXPECT_TRUE(played.error.empty()) << played.error;
+    }
+  }
+}
+
+TEST_F(StarterContent, TheSearchSolvesEveryRoomAndItsSolutionReplays) {
+  for (const auto& [name, rooms] : kStarter) {
+    const TLocation location = source(name);
+    const TSolutions written = solutions(name);
+    for (int i = 1; i <= location.roomCount; ++i) {
+      SCOPED_TRACE(std::string(name) + " room " + std::to_string(i));
+      const TSolveResult found = solveRoom(location, i);
+      ASSERT_TRUE(found.solved);
+      EXPECT_FALSE(found.moves.empty());
+      // Breadth-first: never longer than the written solution.
+      EXPECT_LE(found.moves.size(), written.at(i).size());
+      EXPECT_TRUE(replayRoom(location, i, found.moves).solved) << describeMoves(found.moves);
+    }
+  }
+}
+
+TEST_F(StarterContent, TheSearchReportsARoomWithoutSolution) {
+  // The glyph is walled in: no mirror can bring the beam to it.
+  const std::string text =
+      "location Sealed\nroom Sealed\n"
+      "|############|\n|*..........#|\n|#..........#|\n|#..........#|  |     \\      |\n|#..........#|\n"
+      "|############|\n|#W##########|\n|############|\n|############|\n|############|\nmirror 3 5\n";
+  TLocation location;
+  std::string error;
+  ASSERT_TRUE(parseLocationSource(text, location, error)) << error;
+  const TSolveResult r = solveRoom(location, 1);
+  EXPECT_FALSE(r.solved);
+  EXPECT_TRUE(r.exhausted);
+  // The mirrors were slid and turned all over their four rows first.
+  EXPECT_GT(r.statesExplored, 4);
+}
+
+TEST_F(StarterContent, TheSearchWaitsForDecayedWallsToExplode) {
+  // White light leaves the red decayed wall standing; once the ruby colours
+  // the beam the wall glows, explodes and the red glyph behind it lights.
+  const std::string text =
+      "location Decay\nroom Decay\n|############|\n|*..........R|  |       R    |\n|#..........#|\n"
+      "|#..........#|\n|#..........#|  |  r         |\n|############|\n|############|\n|############|\n"
+      "|############|\n|############|\n";
+  TLocation location;
+  std::string error;
+  ASSERT_TRUE(parseLocationSource(text, location, error)) << error;
+  EXPECT_FALSE(replayRoom(location, 1, {}).solved);
+  const TSolveResult r = solveRoom(location, 1);
+  ASSERT_TRUE(r.solved);
+  ASSERT_EQ(r.moves.size(), 1u);
+  EXPECT_TRUE(replayRoom(location, 1, r.moves).solved) << describeMoves(r.moves);
+  EXPECT_TRUE(replayRoom(location, 1, {{3, 5, 0, -1, false}}).solved);
+}
+
+TEST_F(StarterContent, TheSearchWaitsForACrumbledFloorToSwallowWhatStandsOnIt) {
+  // The sarcophagus stops on the crumbling floor over the pit (the skeleton
+  // holds it), still in the light; only when the floor has crumbled and it
+  // has fallen in does the light pass on to the glyph.
+  const std::string column = "|#####.######|\n";
+  const std::string text = "location Crumble\nroom Crumble\n|#####*######|\n" + column + column + column +
+                           "|#####.######|  |     S      |\n|#####O######|  |     ~      |\n|#####x######|\n" + column +
+                           column + "|#####W######|\n";
+  TLocation location;
+  std::string error;
+  ASSERT_TRUE(parseLocationSource(text, location, error)) << error;
+  const TSolveResult r = solveRoom(location, 1);
+  ASSERT_TRUE(r.solved);
+  EXPECT_EQ(describeMoves(r.moves), "click 6 5, move down");
+  EXPECT_TRUE(replayRoom(location, 1, r.moves).solved);
+}
+
+TEST_F(StarterContent, AReplayStopsAtAMoveTheRoomRefuses) {
+  const TLocation location = source("Abydos");
+  // Room 1's mirror stands at 6 8; nothing stands at 2 2, and a mirror
+  // against the bottom glyph cannot go further down.
+  TReplayResult r = replayRoom(location, 1, {{2, 2, 1, 0, false}});
+  EXPECT_FALSE(r.solved);
+  EXPECT_NE(r.error.find("click 2 2, move right"), std::string::npos) << r.error;
+  r = replayRoom(location, 1, {{6, 8, 0, 1, false}, {6, 9, 0, 1, false}});
+  EXPECT_FALSE(r.solved);
+  EXPECT_NE(r.error.find("click 6 9, move down"), std::string::npos) << r.error;
+}
+
+TEST(CampaignPack, HoldsEachCompiledLocationAndReadsBackAsItsSource) {
+  for (const auto& [name, rooms] : kStarter) {
+    std::ifstream loose(kGame / "locations-work" / (std::string(name) + ".loc"), std::ios::binary);
+    ASSERT_TRUE(loose) << name << ".loc was not compiled";
+    const std::string looseBytes((std::istreambuf_iterator<char>(loose)), std::istreambuf_iterator<char>());
+    TStreamPtr packed = openPackStream(std::string(name) + ".loc", (kGame / "data2.dat").string(), packKey);
+    ASSERT_TRUE(packed) << name << " is not in data2.dat";
+    std::string packedBytes(static_cast<size_t>(packed->Size()), '\0');
+    packed->ReadBytes(packedBytes.data(), static_cast<int>(packedBytes.size()));
+    EXPECT_EQ(packedBytes, looseBytes) << name;
+
+    packed->Seek(0);
+    TLocation fromPack, fromSource;
+    ASSERT_EQ(fromPack.read(*packed), 1);
+    EXPECT_TRUE(fromPack.loadProblem.empty()) << fromPack.loadProblem;
+    std::string error;
+    ASSERT_TRUE(readLocationSource((kSources / (std::string(name) + ".rooms")).string(), fromSource, error)) << error;
+    ASSERT_EQ(fromPack.roomCount, rooms);
+    for (int i = 1; i <= rooms; ++i) {
+      const TRoom &a = *fromPack.room[i], &b = *fromSource.room[i];
+      EXPECT_EQ(a.name, b.name);
+      EXPECT_EQ(a.description, b.description);
+      EXPECT_EQ(a.blk, b.blk);
+      EXPECT_EQ(a.roomObjects, b.roomObjects);
+      EXPECT_EQ(a.obj, b.obj);
+    }
+  }
+}
+
+TEST(CampaignPack, TheGameFindsTheStarterLocationsInIt) {
+  // A game folder holding only the pack, as a player's would before any
+  // location of their own.
+  const fs::path dir = fs::temp_directory_path() / ("tesmoria_campaign_pack_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir / "locations");
+  fs::copy_file(kGame / "data2.dat", dir / "data2.dat");
+  const std::string here = CurrentDir();
+  ASSERT_TRUE(ChangeDir(dir.string()));
+  for (const auto& [name, rooms] : kStarter) {
+    TLocation location;
+    EXPECT_EQ(location.load(name), 1) << name;
+    EXPECT_EQ(location.roomCount, rooms) << name;
+    EXPECT_TRUE(location.loadProblem.empty()) << location.loadProblem;
+  }
+  ChangeDir(here);
+  fs::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+// Runs a tool of the game folder; its exit status, with its output in out.
+int runTool(const std::string& args, std::string& out) {
+  const fs::path outFile = fs::temp_directory_path() / ("tesmoria_solve_" + std::to_string(::getpid()) + ".txt");
+  const int status = std::system((kGame.string() + "/" + args + " >" + outFile.string() + " 2>&1").c_str());
+  std::ifstream in(outFile);
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  fs::remove(outFile);
+  return WEXITSTATUS(status);
+}
+
+TEST(SolveTool, ReplaysAndSearchesFromTheCommandLine) {
+  const std::string giza = (kSources / "Giza.rooms").string();
+  std::string out;
+  EXPECT_EQ(runTool("tesmoria-solve --replay " + (kSources / "Giza.solution").string() + " " + giza, out), 0) << out;
+  EXPECT_NE(out.find("room 1 (The Causeway): all glyphs lit after "), std::string::npos) << out;
+  EXPECT_NE(out.find("room 2 (The King's Chamber): all glyphs lit after "), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-solve " + giza + " 2", out), 0) << out;
+  EXPECT_NE(out.find("room 2 (The King's Chamber): solved in "), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-solve " + giza + " 3", out), 2);
+  EXPECT_NE(out.find("room 3 is not in"), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-locmake " + giza + " /nonexistent-folder/Abydos.loc", out), 1);
+  EXPECT_NE(out.find("must be written to \"Giza.loc\""), std::string::npos) << out;
+}
+
+}  // namespace
