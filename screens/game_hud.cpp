@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kSmallButtons = 2;
+// The title box of the top panel runs from x 420 to the buttons at 705.
+constexpr int kTitleWidth = 285;
 
 void drawIfLoaded(const TImagePtr& image, float x, float y, int frame = 0) {
   if (image && frame >= 0 && frame < image->FrameCount()) DrawImage(image, x, y, frame);
@@ -38,8 +40,15 @@ void TGame::drawRoomAndHud(int sunFrame) {
   if (text && profile) {
     text->setFont(1);
     text->draw(engine->location.name, 420, 12);
+    // A long room name drops to the smaller font and is cut at the edge of
+    // its box rather than running under the buttons.
     text->setFont(6);
+    if (TextWidth(levelName) > kTitleWidth) text->setFont(4);
+    int vx, vy, vw, vh;
+    GetViewport(vx, vy, vw, vh);
+    SetViewport(420, 30, kTitleWidth, 40);
     text->draw(levelName, 420, 42);
+    SetViewport(vx, vy, vw, vh);
     text->setFont(7);
     const TStatus& room = profile->roomStatus;
     const TStatus& game = profile->locStatus;
