@@ -8,6 +8,7 @@ bool scripted = false;
 uint32_t lastPresent = 0;
 int64_t presented = 0;
 std::function<void()> beforePresent;
+std::function<bool()> modalFrameHook;
 }  // namespace
 
 void useScriptedFrames() {
@@ -19,6 +20,9 @@ void useScriptedFrames() {
 bool scriptedFrames() { return scripted; }
 int64_t presentedFrameCount() { return presented; }
 void setBeforePresent(std::function<void()> hook) { beforePresent = std::move(hook); }
+
+void setModalFrameHook(std::function<bool()> hook) { modalFrameHook = std::move(hook); }
+bool runModalFrameHook() { return modalFrameHook ? modalFrameHook() : true; }
 
 void presentFrame(int sync) {
   if (beforePresent) beforePresent();

@@ -17,3 +17,10 @@ bool scriptedFrames();
 int64_t presentedFrameCount();
 // Called with every frame just before it is presented (scripted screenshots).
 void setBeforePresent(std::function<void()> hook);
+
+// Blocking loops that wait for the player (the in-game pause) call
+// runModalFrameHook before each frame they draw, so that a scripted run can
+// feed them its input. It returns false when the script has failed: the loop
+// then ends as if the window had been closed. Without a hook it returns true.
+void setModalFrameHook(std::function<bool()> hook);
+bool runModalFrameHook();

@@ -76,6 +76,9 @@ int runProgram(int argc, char** argv) {
   applyVolumes();
 
   TMainLoop loop([] { presentFrame(-1); });
+  // The pause waits for the player in a loop of its own; the script drives
+  // it there too.
+  if (script) setModalFrameHook([&script, &loop] { return script->beforeFrame(loop); });
   introStart = static_cast<int>(MilliSecs());
   bool ok = true;
   while (true) {
@@ -92,6 +95,7 @@ int runProgram(int argc, char** argv) {
     EndGraphics();
   }
   setBeforePresent(nullptr);
+  setModalFrameHook(nullptr);
   destroyGlobals();
   if (!ok) return scriptFailed(script->error());
   return 0;

@@ -10,6 +10,7 @@
 #include "app/option_menu.h"
 #include "app/placeholder_screen.h"
 #include "app/reset_screen.h"
+#include "screens/game_screen.h"
 #include "screens/map_screen.h"
 #include "screens/score_screen.h"
 
@@ -43,7 +44,7 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenMap:
       return std::make_unique<TMapScreen>();
     case kScreenGame:
-      return placeholder("GAME", kMusicRandom);
+      return std::make_unique<TGame>();
     case kScreenCustomMenu:
       return std::make_unique<TCustomScreen>();
     case kScreenEditor:

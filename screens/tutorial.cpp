@@ -1,5 +1,11 @@
-// Help texts and the tip queue.
+// Help texts, the tip queue and the tip box with its arrow.
 #include "screens/tutorial.h"
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "platform/graphics.h"
+#include "widgets/button.h"
+#include "widgets/dialogue.h"
 
 namespace {
 
@@ -50,6 +56,8 @@ TTutorial::TTutorial() {
   for (int i = 0; i < kHelpItems; ++i) helpInfo[i] = kHelpTable[i];
 }
 
+TTutorial::~TTutorial() = default;
+
 void TTutorial::addMessage(int helpID, int x, int y, int arrowX, int arrowY, int /*extra*/) {
   if (helpID < 0 || helpID >= kHelpItems) return;
   for (const TTutorialMessage& m : messageQ)
@@ -66,11 +74,41 @@ void TTutorial::addMessage(int helpID, int x, int y, int arrowX, int arrowY, int
   messageQ.push_back(m);
 }
 
+int TTutorial::update() {
+  if (messageQ.empty()) return 0;
+  const TTutorialMessage& tip = messageQ.front();
+  if (!dialogue) {
+    dialogue = TDialogue::Create(tip.diagX, tip.diagY, 25, gfx ? gfx->gui_dialogueMedImg : nullptr, tip.message,
+                                 mouse, text, 2);
+    dialogue->setButtons(buttons, 2, 25, "OK", "");
+    arrX = tip.arrX;
+    arrY = tip.arrY;
+    arrInc = inc;
+    return 0;
+  }
+  if (arrX != 0) {
+    if (gfx && gfx->arrImg) DrawImage(gfx->arrImg, static_cast<float>(arrX) + arrOffset, arrY - arrOffset, 0);
+    arrOffset += arrInc * frameDelta();
+    if (arrOffset > maxOffset) {
+      arrOffset = maxOffset;
+      arrInc = -inc;
+    } else if (arrOffset < -maxOffset) {
+      arrOffset = -maxOffset;
+      arrInc = inc;
+    }
+  }
+  const int result = dialogue->update();
+  mouseCollide = dialogue->mouseCollide;
+  if (result == 1) firstTipOK();
+  return result;
+}
+
 void TTutorial::firstTipOK() {
   if (!messageQ.empty()) {
     if (markSeen) markSeen(messageQ.front().helpID);
     messageQ.pop_front();
   }
+  dialogue.reset();
   refreshHelpTips = 1;
   mouseCollide = 0;
 }

@@ -7,13 +7,14 @@ import sys
 
 from PIL import Image
 
-# name: (width, height) of the whole picture
+# name: (width, height) of the whole picture; the dialogue boxes have the
+# sizes of the real art, so scripts click their buttons in the same places
 SIZES = {
     "bg_title.png": (800, 600), "bg_main.png": (800, 600), "bg_map.png": (800, 600),
     "bg_complete.png": (800, 600), "game_top.png": (800, 100), "game_side.png": (100, 500),
     "editor_top.png": (800, 100), "editor_side.png": (100, 500), "gui_menuframe.png": (220, 300),
-    "gui_dialogue_sml.png": (300, 150), "gui_dialogue_med.png": (400, 250),
-    "gui_dialogue_lrg.png": (420, 320), "gui_dialogue_mas.png": (660, 500),
+    "gui_dialogue_sml.png": (360, 240), "gui_dialogue_med.png": (350, 250),
+    "gui_dialogue_lrg.png": (410, 320), "gui_dialogue_mas.png": (660, 500),
     "objects.png": (60 * 25, 60), "objects_shadows.png": (60 * 25, 60), "logo_norel.png": (300, 120),
     "arrows.png": (50 * 8, 50), "blocks.png": (50 * 25, 50), "shadows.png": (50 * 16, 50),
     "sparkle.png": (16, 16), "wall.png": (5 * 100, 5), "floor.png": (5 * 100, 5), "arrow.png": (30, 30),

@@ -2,6 +2,7 @@
 # folder, applies the script's set-up lines, runs the program headless with
 # the script and checks how it ended. Set-up lines in the script:
 #   #! remove PATH          delete a file from the copy before the run
+#   #! copy SOURCE PATH     copy a file of the source tree into the copy
 #   #! expect-exit N        the exit status expected (default 0)
 #   #! expect-output REGEX  text the program must print (stdout or stderr)
 
@@ -38,6 +39,8 @@ file(STRINGS ${SCRIPT} lines)
 foreach(line IN LISTS lines)
   if(line MATCHES "^#! *remove +(.+)$")
     file(REMOVE ${work}/${CMAKE_MATCH_1})
+  elseif(line MATCHES "^#! *copy +([^ ]+) +([^ ]+)$")
+    configure_file(${SOURCE_DIR}/${CMAKE_MATCH_1} ${work}/${CMAKE_MATCH_2} COPYONLY)
   elseif(line MATCHES "^#! *expect-exit +([0-9]+)")
     set(expect_exit ${CMAKE_MATCH_1})
   elseif(line MATCHES "^#! *expect-output +(.+)$")

@@ -11,6 +11,7 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/pixmap.h"
+#include "tests/support/solid_strip.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
 
@@ -52,18 +53,7 @@ class WidgetTest : public ::testing::Test {
     PostEvent(kEventKeyUp, key);
   }
 
-  // An opaque strip of frames, each filled with its own grey level.
-  static TImagePtr solidStrip(int w, int h, int frames) {
-    auto pm = std::make_shared<TPixmap>(w * frames, h);
-    for (int f = 0; f < frames; ++f)
-      for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-          uint8_t* p = pm->At(f * w + x, y);
-          p[0] = p[1] = p[2] = static_cast<uint8_t>(40 + 40 * f);
-          p[3] = 255;
-        }
-    return LoadAnimImage(pm, w, h, 0, frames, 0);
-  }
+  static TImagePtr solidStrip(int w, int h, int frames) { return ::solidStrip(w, h, frames); }
   static int pixelRed(int x, int y) {
     auto px = GrabPixmap(x, y, 1, 1);
     return px ? px->At(0, 0)[0] : -1;

@@ -1,0 +1,146 @@
+// Building the room for the in-game screen, running one frame of it, and
+// ending the room: solved, skipped or out of time.
+#include "screens/game_screen.h"
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "data/high_scores.h"
+#include "data/options.h"
+#include "data/profile.h"
+#include "platform/input.h"
+
+namespace {
+
+constexpr int kSunset = 9;  // the last sun frame: the location's time is up
+
+std::string makeLevelName(const TEngine& engine) {
+  const std::string number = std::to_string(engine.location.curRoom);
+  std::string name = "Room " + number + " of " + std::to_string(engine.location.roomCount);
+  // Rooms still carrying their default name show the number alone.
+  if (engine.roomName != "Room " + number) name += ": " + engine.roomName;
+  return name;
+}
+
+}  // namespace
+
+const TMapLocation& TGame::currentLocation() {
+  // A slot outside the map reads as the unused slot 0, never past the table.
+  const int slot = profile->curLoc >= 0 && profile->curLoc < static_cast<int>(profile->locs.size()) ? profile->curLoc
+                                                                                                      : 0;
+  return profile->locs[static_cast<size_t>(slot)];
+}
+
+TGame::TGame() {
+  musicTrack = kMusicRandom;
+  FlushKeys();
+  if (gfx && gfx->gui_dialogueSmlImg) diagX = 400 - gfx->gui_dialogueSmlImg->width / 2;
+  if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;
+
+  engine = TEngine::create(profile ? currentLocation().name : std::string());
+  engine->setOffset(6, 95);
+  if (profile && profile->newRoom) profile->roomStatus = TStatus();
+  engine->createRoom(profile ? profile->curRoom : 1, 1.0f);
+  if (profile && profile->newRoom)
+    profile->newRoom = 0;
+  else if (profile)
+    setEngineObjects();
+  levelName = makeLevelName(*engine);
+  if (profile) profile->roomCount = engine->location.roomCount;
+  if (highScores && profile)
+    highScores->location = profile->gameType == kGameCampaign ? "Campaign" : currentLocation().name;
+
+  engine->setHelpTips();
+  if (profile) profile->resetTimer();
+  if (options) options->played = 1;
+}
+
+// The glyphs' channels belong to this room; none hums on after it.
+TGame::~TGame() { silenceGlyphs(); }
+
+void TGame::update() {
+  const int gameCompleteBefore = profile ? profile->gameComplete : 0;
+  const int sunFrame = profile ? profile->sunTimer() : 0;
+  drawRoomAndHud(sunFrame);
+  endRoomIfDone(sunFrame);
+  offerHighScore(gameCompleteBefore);
+  updateButtons();
+
+  if ((KeyHit('P') > 0 && textInputActive == 0) || AppSuspended()) pause(0.0f);
+
+  if (pendingStatus != kPendingNone) {
+    dialogue = TDialogue::Create(diagX, diagY, 25, gfx ? gfx->gui_dialogueSmlImg : nullptr, dialogueText, mouse, text,
+                                 2);
+    if (pendingStatus == kPendingNotice)
+      dialogue->setButtons(buttons, 2, 25, "OK", "");
+    else
+      dialogue->setButtons(buttons, 2, 25, "YES", "NO");
+    pause(0.0f);
+  } else {
+    runTips();
+  }
+  collectItems();
+}
+
+void TGame::endRoomIfDone(int sunFrame) {
+  if (!profile) return;
+  TStatus& room = profile->roomStatus;
+  TStatus& game = profile->locStatus;
+  if (sunFrame >= kSunset) {
+    game.lives -= 1;
+    profile->locs[0].time = clampToInt(int64_t{profile->locs[0].time} + room.timer + game.timer);
+    game.timer = 0;
+    if (game.lives < 0)
+      profile->gameComplete = 1;
+    else
+      profile->newRoom = 1;
+    gameState = kScreenOutOfTime;
+    return;
+  }
+  const bool solved = engine->glyphCount != 0 && engine->activeGlyphs == engine->glyphCount;
+  if (!solved && skipRoom == 0) return;
+  profile->newRoom = 1;
+  game.addScore(room);
+  // ">=": a damaged game file with the room past the location's end still
+  // finishes the location instead of counting rooms for ever.
+  if (profile->curRoom >= engine->location.roomCount) {
+    gameState = profile->locationComplete();
+  } else {
+    profile->roomComplete();
+    engine->createRoom(profile->curRoom, 1.0f);
+    gameState = kScreenRoomComplete;
+  }
+}
+
+void TGame::offerHighScore(int gameCompleteBefore) {
+  // Only the frame in which this game ended enters it, and only once: a
+  // game file that was saved after its end must not add its score again.
+  if (!profile || !highScores || profile->gameComplete == 0 || gameCompleteBefore != 0 || scoreOffered_) return;
+  scoreOffered_ = 1;
+  highScores->updateScoreTable(profile->saveScore());
+}
+
+void TGame::runTips() {
+  TTutorial& tutorial = engine->tutorial;
+  if (!options || options->showTips == 0) {
+    tutorial.mouseCollide = 0;
+    return;
+  }
+  tutorial.update();
+  if (tutorial.refreshHelpTips) engine->setHelpTips();
+}
+
+void TGame::collectItems() {
+  const int item = engine->updateObjects();
+  if (item <= 0 || !profile) return;
+  TStatus& room = profile->roomStatus;
+  if (item == kItemMap) {
+    room.maps += 1;
+  } else if (item == kItemAnkh) {
+    room.lives += 1;
+  } else {
+    int64_t money = room.money;
+    for (int id = 0; id < kObjectIds; ++id)
+      if (engine->objMaster[id] && engine->objMaster[id]->itemID == item) money += engine->objMaster[id]->score;
+    room.money = clampToInt(money);
+  }
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The in-game screen: one room of the current location played through the
+// puzzle engine, with the heads-up display (location, room, money, lives and
+// the sun), the four buttons RESET, SKIP, ABANDON and MENU, the help tips,
+// and the pause, a short modal loop of its own that freezes the picture.
+// It ends the room (solved, skipped or out of time), hands the scores to the
+// profile and chooses the result screen. The work is split by concern:
+//   game_screen.cpp   building the room, the frame, ending the room
+//   game_hud.cpp      the panels, texts and buttons
+//   game_pause.cpp    the pause loop and the confirmations it runs
+//   game_objects.cpp  storing and restoring a room in progress
+#include <memory>
+#include <string>
+
+#include "app/screen_controller.h"
+#include "data/map_location.h"
+#include "engine/engine.h"
+#include "platform/image.h"
+#include "widgets/dialogue.h"
+
+class TGame : public TScreenController {
+ public:
+  static constexpr int butX = 755;  // x of the four buttons
+
+  TEnginePtr engine;
+  std::string levelName;    // second title line: "Room 2 of 5: Tomb"
+  TImagePtr pauseImg;       // the frame the pause froze
+  int suspendApp = 0;       // the pause began because the window lost focus
+  int pendingStatus = 0;    // what the open confirmation does when accepted (see below)
+  std::string dialogueText;
+  std::unique_ptr<TDialogue> dialogue;
+  int continueGame = 0;     // the pause loop is to end
+  int diagX = 0, diagY = 0; // top-left corner of the confirmation boxes
+  int skipRoom = 0;         // a confirmed skip: the next frame ends the room
+
+  // Values of pendingStatus besides the screen codes it leads to.
+  static constexpr int kPendingNone = 0;
+  static constexpr int kPendingNotice = 11;  // a box with "OK" that changes nothing
+  static constexpr int kPendingSkip = 27;
+
+  TGame();
+  ~TGame() override;
+
+  // Copies the engine's objects into the profile, so the room can be resumed.
+  void getEngineObjects();
+  // Puts the profile's saved objects back into the freshly built room.
+  void setEngineObjects();
+  void update() override;
+  // The modal pause: fades the frozen frame to alpha and runs until P is hit,
+  // the window comes back, or the open confirmation is answered.
+  void pause(float alpha);
+  void drawPause(float alpha);
+
+  // Leaving the screen stores the room in progress into the profile.
+  void leave() override { getEngineObjects(); }
+
+ private:
+  // The profile's current map location (needs the profile).
+  static const TMapLocation& currentLocation();
+
+  int scoreOffered_ = 0;  // this game's end was entered in the high scores
+
+  void drawRoomAndHud(int sunFrame);
+  void endRoomIfDone(int sunFrame);
+  void offerHighScore(int gameCompleteBefore);
+  void updateButtons();
+  void askConfirmation(int status, const std::string& message);
+  void runTips();
+  void collectItems();
+  void applyPendingStatus();
+  void silenceGlyphs();
+};
