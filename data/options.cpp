@@ -10,15 +10,6 @@
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && isSpace(s[b])) ++b;
-  while (e > b && isSpace(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 float levelFromFlag(int flag) { return flag != 0 ? 0.75f : 0.0f; }
 
 // The file's keys in the order they are written; an empty key is a blank line.
@@ -48,7 +39,7 @@ void TFileOption::getFileOption(const std::string& line) {
   value = colon + 2 <= line.size() ? line.substr(colon + 2) : std::string();
   size_t comment = value.find(';');
   if (comment != std::string::npos) value.erase(comment);
-  value = trim(value);
+  value = trimWhitespace(value);
 }
 
 std::string settingsFileName(const std::string& name) {

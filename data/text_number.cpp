@@ -36,3 +36,11 @@ int textToInt(const std::string& text) {
   if (negative) value = 0u - value;
   return static_cast<int>(value);
 }
+
+std::string trimWhitespace(const std::string& text) {
+  auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
+  size_t b = 0, e = text.size();
+  while (b < e && isSpace(text[b])) ++b;
+  while (e > b && isSpace(text[e - 1])) --e;
+  return text.substr(b, e - b);
+}

@@ -6,3 +6,6 @@
 #include <string>
 
 int textToInt(const std::string& text);
+
+// The text without white space (space, tab, CR, LF, VT, FF) at either end.
+std::string trimWhitespace(const std::string& text);

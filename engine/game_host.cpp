@@ -3,7 +3,6 @@
 // tools, and parts of the game still being put together).
 #include "app/globals.h"
 #include "app/sfx_set.h"
-#include "app/timer.h"
 #include "data/options.h"
 #include "data/profile.h"
 #include "effects/effects.h"
@@ -15,7 +14,7 @@ namespace {
 
 class TGameHost : public TStillHost {
  public:
-  float delta() override { return frameTimer ? frameTimer->delta : 1.0f; }
+  float delta() override { return frameDelta(); }
 
   void playSound(int index) override {
     if (sfx && sfx->sounds) sfx->sounds->play(index);

@@ -36,13 +36,13 @@ WIND_INSTRUMENTS = ("ney", "flute")
 
 
 class Track:
-    def __init__(self, name, spec, instruments):
+    def __init__(self, name, recipe, instruments):
         self.name = name
-        self.spec = spec
-        self.rng = random.Random(spec["seed"])
-        self.maqam = Maqam(spec["mode"], spec["tonic"])
-        self.song = MidiSong(spec["tempo"])
-        self.voices = spec["voices"]
+        self.recipe = recipe
+        self.rng = random.Random(recipe["seed"])
+        self.maqam = Maqam(recipe["mode"], recipe["tonic"])
+        self.song = MidiSong(recipe["tempo"])
+        self.voices = recipe["voices"]
         for voice, channel in CHANNELS.items():
             if voice in self.voices:
                 self.song.program(channel, instruments[self.voices[voice]])
@@ -51,12 +51,12 @@ class Track:
                 self.song.control(channel, 11, 100)
         self.song.control(DRUM_CHANNEL, 7, 100)
         self.song.control(DRUM_CHANNEL, 91, 45)
-        self.total_bars = sum(s["bars"] for s in spec["sections"])
+        self.total_bars = sum(s["bars"] for s in recipe["sections"])
 
     # -- helpers --------------------------------------------------------
     def chord_root(self, bar):
         """The progression moves every two bars and repeats."""
-        progression = self.spec["progression"]
+        progression = self.recipe["progression"]
         return progression[(bar // 2) % len(progression)]
 
     def humanise(self, beat, amount=0.02):
@@ -220,7 +220,7 @@ class Track:
     # -- the whole piece -----------------------------------------------
     def compose(self):
         bar = 0
-        for section in self.spec["sections"]:
+        for section in self.recipe["sections"]:
             bars, level = section["bars"], section.get("level", 0.8)
             if section.get("lead") or section.get("answer"):
                 self.melody(bar, bars, section, level)
@@ -249,17 +249,17 @@ class Track:
             self.song.note(CHANNELS[voice], self.maqam.pitch(degree), start + max(0, degree) * 0.03, 6, 52)
 
 
-def compose_tune(spec, instruments):
+def compose_tune(recipe, instruments):
     """An end tune written out note by note."""
-    maqam = Maqam(spec["mode"], spec["tonic"])
-    song = MidiSong(spec["tempo"])
-    for voice, instrument in spec["voices"].items():
+    maqam = Maqam(recipe["mode"], recipe["tonic"])
+    song = MidiSong(recipe["tempo"])
+    for voice, instrument in recipe["voices"].items():
         if voice == "drum":
             song.control(DRUM_CHANNEL, 91, 45)
             continue
         song.program(CHANNELS[voice], instruments[instrument])
         song.control(CHANNELS[voice], 91, 72)
-    for beat, length, value, voice, velocity in spec["notes"]:
+    for beat, length, value, voice, velocity in recipe["notes"]:
         if voice == "drum":
             song.note(DRUM_CHANNEL, value, beat, length, velocity)
         else:

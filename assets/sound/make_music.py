@@ -43,23 +43,23 @@ def compose_midi(description, name, midi_path):
     """Writes the MIDI file and returns (loop frames or 0, is a tune)."""
     instruments = description["instruments"]
     if name in description["tracks"]:
-        spec = description["tracks"][name]
-        track = compose.Track(name, spec, instruments)
+        recipe = description["tracks"][name]
+        track = compose.Track(name, recipe, instruments)
         beats = track.compose()
         song = track.song
-        loop_frames = beats * 60.0 * RATE / spec["tempo"] if spec["loop"] else 0
-        if not spec["loop"]:
+        loop_frames = beats * 60.0 * RATE / recipe["tempo"] if recipe["loop"] else 0
+        if not recipe["loop"]:
             beats = song.end_beat
         tune = False
     elif name in description["tunes"]:
-        spec = description["tunes"][name]
-        song = compose.compose_tune(spec, instruments)
+        recipe = description["tunes"][name]
+        song = compose.compose_tune(recipe, instruments)
         beats, loop_frames, tune = song.end_beat, 0, True
     else:
         sys.exit("make_music.py: no track or tune named " + name)
     if loop_frames and abs(loop_frames - round(loop_frames)) > 1e-6:
         sys.exit("make_music.py: %s does not loop on a whole sample; pick another tempo" % name)
-    song.write(midi_path, beats + TAIL_SECONDS * spec["tempo"] / 60.0)
+    song.write(midi_path, beats + TAIL_SECONDS * recipe["tempo"] / 60.0)
     return int(round(loop_frames)), tune
 
 

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <sstream>
 
+#include "data/text_number.h"
 #include "engine/catalogue.h"
 #include "source_text.h"
 
@@ -66,7 +67,7 @@ class TSourceReader {
     while (std::getline(in, raw)) {
       ++lineNo_;
       if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-      const std::string line = trimSpace(raw);
+      const std::string line = trimWhitespace(raw);
       if (line.empty() || line.rfind("//", 0) == 0) continue;
       if (!readLine(line)) return false;
     }
@@ -88,7 +89,7 @@ class TSourceReader {
     {
       const size_t space = line.find(' ');
       keyword = line.substr(0, space);
-      rest = space == std::string::npos ? "" : trimSpace(line.substr(space));
+      rest = space == std::string::npos ? "" : trimWhitespace(line.substr(space));
     }
     if (line[0] == '|') return gridLine(line);
     if (keyword == "location") {
@@ -127,8 +128,8 @@ class TSourceReader {
       if (id < 0) return fail(std::string("'") + cells[c - 1] + "' is not a cell character");
       room()->blk[c][r] = id;
     }
-    if (trimSpace(line.substr(pos)).empty()) return true;
-    if (!gridPart(line, pos, objects) || !trimSpace(line.substr(pos)).empty())
+    if (trimWhitespace(line.substr(pos)).empty()) return true;
+    if (!gridPart(line, pos, objects) || !trimWhitespace(line.substr(pos)).empty())
       return fail("the objects beside a row are 12 characters between two bars");
     for (int c = 1; c <= kRoomColumns; ++c) {
       const int id = objectIdOf(objects[c - 1]);

@@ -3,7 +3,6 @@
 #include <string>
 
 // The text without its leading and trailing white space.
-std::string trimSpace(const std::string& s);
 
 // Reads the whole file; false with a message when it cannot be read.
 bool readTextFile(const std::string& path, std::string& text, std::string& error);

@@ -3,6 +3,8 @@
 
 #include <sstream>
 
+#include "data/text_number.h"
+
 #include "tools/locmake/source_text.h"
 
 namespace {
@@ -56,7 +58,7 @@ bool parseMove(const std::string& text, TRoomMove& move, std::string& error) {
       }
     return false;
   }();
-  if (!ok) error = "\"" + trimSpace(text) + "\" is not a move (\"click C R, move up|down|left|right\" or \"turn C R\")";
+  if (!ok) error = "\"" + trimWhitespace(text) + "\" is not a move (\"click C R, move up|down|left|right\" or \"turn C R\")";
   return ok;
 }
 
@@ -71,7 +73,7 @@ bool parseSolutions(const std::string& text, TSolutions& solutions, std::string&
   };
   while (std::getline(in, line)) {
     ++lineNo;
-    line = trimSpace(line);
+    line = trimWhitespace(line);
     if (line.empty() || line.rfind("//", 0) == 0) continue;
     const size_t colon = line.find(':');
     std::istringstream head(line.substr(0, colon));
@@ -85,7 +87,7 @@ bool parseSolutions(const std::string& text, TSolutions& solutions, std::string&
     std::istringstream steps(line.substr(colon + 1));
     std::string step;
     while (std::getline(steps, step, ';')) {
-      if (trimSpace(step).empty()) continue;
+      if (trimWhitespace(step).empty()) continue;
       TRoomMove move;
       std::string moveError;
       if (!parseMove(step, move, moveError)) return fail(moveError);
