@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   # build
-  build-essential cmake ninja-build pkg-config clang libclang-rt-dev
+  build-essential cmake ninja-build pkg-config clang libclang-rt-dev ccache
   # libraries the game links
   libsdl2-dev libfreetype-dev libpng-dev libjpeg-dev zlib1g-dev libogg-dev libvorbis-dev
   # tests and benchmarks
