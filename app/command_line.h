@@ -2,19 +2,30 @@
 // The program's command line. Our own switches come first and are taken out:
 //   --headless        SDL's dummy video and audio drivers (no window, no sound)
 //   --script FILE     a scripted run (see script.h)
+//   -h, --help        the usage text; -V, --version the version line
 // What remains is the game's word list, the program path first; three or more
 // words run the sound-unpacking mode ("/unpack all" or "/unpack <name>").
+// Any other word starting with "-" is a mistake: usage and exit status 2.
 #include <string>
 #include <vector>
 
+enum class TRunAction { play, help, version, badUsage };
+
 struct TRunSettings {
+  TRunAction action = TRunAction::play;
   bool headless = false;
   std::string scriptPath;
   std::vector<std::string> words;
-  std::string error;  // not empty: the command line could not be read
+  std::string error;  // the one-line complaint of badUsage
 };
 
 TRunSettings parseCommandLine(int argc, char** argv);
+
+// What --help prints, and the "tesmoria VERSION" line of --version.
+std::string usageText();
+std::string versionLine();
+// Exit status of a command line the program cannot use.
+constexpr int kExitBadUsage = 2;
 
 // The /unpack mode: converts "sfx/*.ogg" (all) or one named sound to wave
 // files. Any second word other than "/unpack" does nothing.

@@ -109,5 +109,6 @@ void TMainLoop::quitSequence() {
   if (options) options->save("");
   Cls();
   crossFade_.fadeIn();
-  EndGraphics();
+  if (screen) screen->close();
+  else EndGraphics();
 }

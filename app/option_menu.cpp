@@ -17,7 +17,9 @@
 std::vector<std::string> profileNamesInFolder(const std::string& folder) {
   std::vector<std::string> names;
   for (const std::string& entry : ReadDir(folder, true)) {
-    if (entry.size() <= 4) continue;  // ".cfg" alone is the last-profile file
+    // ".cfg" is the last-profile file and ".window" the window's place;
+    // files starting with a dot are never profiles.
+    if (entry.size() <= 4 || entry[0] == '.') continue;
     std::string name = entry.substr(0, entry.size() - 4);
     if (names.empty() || names.back() != name) names.push_back(name);
   }

@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/game_folders.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/random.h"
@@ -37,6 +38,19 @@ std::unique_ptr<TScriptRunner> readScript(const std::string& path, std::string& 
   return std::make_unique<TScriptRunner>(StripDir(path), std::move(commands));
 }
 
+// The player's folder becomes the current one, so every file the game
+// writes lands there; reads fall back on the installed data.
+void enterPlayerFolder() {
+  const TGameFolders folders = FindGameFolders(ProgramDir(), PlayerDataHome());
+  if (!folders.shared()) {
+    SetInstalledDataFolder(folders.data);
+    CreateDir(folders.player + "/locations");
+    if (!CreateDir(folders.player + "/profiles"))
+      std::fprintf(stderr, "tesmoria: cannot create %s; nothing will be saved\n", folders.player.c_str());
+  }
+  if (!ChangeDir(folders.player)) ChangeDir(folders.data);
+}
+
 int scriptFailed(const std::string& message) {
   std::fprintf(stderr, "%s\n", message.c_str());
   return kExitScriptFailed;
@@ -46,7 +60,19 @@ int scriptFailed(const std::string& message) {
 
 int runProgram(int argc, char** argv) {
   TRunSettings run = parseCommandLine(argc, argv);
-  if (!run.error.empty()) return scriptFailed("tesmoria: " + run.error);
+  switch (run.action) {
+    case TRunAction::help:
+      std::fputs(usageText().c_str(), stdout);
+      return 0;
+    case TRunAction::version:
+      std::printf("%s\n", versionLine().c_str());
+      return 0;
+    case TRunAction::badUsage:
+      std::fprintf(stderr, "tesmoria: %s\n%s", run.error.c_str(), usageText().c_str());
+      return kExitBadUsage;
+    case TRunAction::play:
+      break;
+  }
   // The script is read before the program moves into its own folder, so
   // its path is taken as given.
   std::unique_ptr<TScriptRunner> script;
@@ -55,7 +81,7 @@ int runProgram(int argc, char** argv) {
     script = readScript(run.scriptPath, error);
     if (!script) return scriptFailed(error);
   }
-  ChangeDir(ProgramDir());
+  enterPlayerFolder();
   if (run.headless) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -4,10 +4,12 @@
 #include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "data/options.h"
+#include "data/window_place_file.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/pixmap.h"
+#include "platform/window_place.h"
 
 namespace {
 
@@ -17,12 +19,28 @@ void setWindowIcon() {
   if (icon) SetWindowIcon(icon);
 }
 
+// The window opens where the player left it in the last run.
+void restoreWindowPlace() {
+  TWindowPlace place;
+  if (loadWindowPlace(kWindowPlaceFile, place)) SetWindowPlace(place);
+}
+
 }  // namespace
+
+void TScreen::rememberWindowPlace() {
+  TWindowPlace place;
+  if (GetWindowPlace(place)) saveWindowPlace(kWindowPlaceFile, place);
+}
+
+void TScreen::close() {
+  rememberWindowPlace();
+  EndGraphics();
+}
 
 std::string windowTitle() { return "Tesmoria - " + versionText; }
 
 void TScreen::setRes() {
-  if (GraphicsOpen()) EndGraphics();
+  if (GraphicsOpen()) close();
   int depth = options ? options->screenD : 0;
   SetWindowTitle(windowTitle());
   bool open = Graphics(kViewWidth, kViewHeight, depth, hertz, 0);
@@ -37,6 +55,7 @@ void TScreen::setRes() {
   if (depth == 0) {
     SetWindowTitle(windowTitle());
     setWindowIcon();
+    restoreWindowPlace();
   }
   SetBlend(kBlendAlpha);
   SetColor(255, 255, 255);

@@ -17,6 +17,10 @@ class TScreen {
   // Writes "grab<clock>.jpg" into the program's folder; returns its name, or
   // "" when it could not be written.
   std::string save();
+  // Keeps the window's place and size for the next run (see
+  // data/window_place_file.h), then closes the display.
+  void close();
+  void rememberWindowPlace();
 };
 
 // "Tesmoria - Release 1.1".

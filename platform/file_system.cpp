@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/game_folders.h"
+
 namespace fs = std::filesystem;
 
 std::string NormalizePath(const std::string& path) {
@@ -17,7 +19,7 @@ std::string NormalizePath(const std::string& path) {
 
 int64_t FileSize(const std::string& path) {
   std::error_code ec;
-  fs::path p(NormalizePath(path));
+  fs::path p(FindReadablePath(path));
   if (!fs::is_regular_file(p, ec)) return fs::is_directory(p, ec) ? 0 : -1;
   auto size = fs::file_size(p, ec);
   return ec ? -1 : static_cast<int64_t>(size);
@@ -25,12 +27,12 @@ int64_t FileSize(const std::string& path) {
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
-  return fs::exists(fs::path(NormalizePath(path)), ec);
+  return fs::exists(fs::path(FindReadablePath(path)), ec);
 }
 
 bool IsDirectory(const std::string& path) {
   std::error_code ec;
-  return fs::is_directory(fs::path(NormalizePath(path)), ec);
+  return fs::is_directory(fs::path(FindReadablePath(path)), ec);
 }
 
 bool DeleteFile(const std::string& path) {
@@ -47,13 +49,24 @@ bool CreateDir(const std::string& path) {
   return fs::is_directory(p, ec);
 }
 
-std::vector<std::string> ReadDir(const std::string& path, bool skipDots) {
-  std::vector<std::string> names;
+namespace {
+
+void addFolderNames(const fs::path& dir, std::vector<std::string>& names) {
   std::error_code ec;
-  const fs::path dir = path.empty() ? fs::path(".") : fs::path(NormalizePath(path));
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
     names.push_back(it->path().filename().string());
+}
+
+}  // namespace
+
+std::vector<std::string> ReadDir(const std::string& path, bool skipDots) {
+  std::vector<std::string> names;
+  addFolderNames(path.empty() ? fs::path(".") : fs::path(NormalizePath(path)), names);
+  // An installed game lists the player's files and the installed ones as one folder.
+  const std::string installed = InstalledCounterpart(path.empty() ? "." : path);
+  if (!installed.empty()) addFolderNames(installed, names);
   std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
   if (!skipDots) names.insert(names.begin(), {".", ".."});
   return names;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/file_system.h"
+#include "platform/game_folders.h"
 
 // ---- Field encodings ---------------------------------------------------------
 
@@ -209,7 +210,8 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
 
 TStreamPtr OpenStream(const std::string& path, bool readable, bool writeable) {
   if (!readable && !writeable) return nullptr;
-  std::string p = NormalizePath(path);
+  // Reading falls back on the installed game data; writing never does.
+  std::string p = readable && !writeable ? FindReadablePath(path) : NormalizePath(path);
   if (IsDirectory(p)) return nullptr;
   const char* mode = readable && writeable ? "r+b" : readable ? "rb" : "wb";
   std::FILE* f = std::fopen(p.c_str(), mode);

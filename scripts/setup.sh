@@ -15,6 +15,9 @@ PACKAGES=(
   fonts-dejavu-core fonts-ebgaramond fonts-linuxlibertine
   # looking at the game in a real window
   xvfb xauth imagemagick
+  # installing and packaging: manual pages, desktop-file and AppStream
+  # validators, the Debian package's library dependencies
+  help2man desktop-file-utils appstream dpkg-dev man-db
 )
 
 missing=()

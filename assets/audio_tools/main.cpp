@@ -106,12 +106,24 @@ int measure(const std::vector<std::string>& args) {
 
 }  // namespace
 
+const char* const kUsage =
+    "Usage: tesmoria-audio effect NAME OUT\n"
+    "  or:  tesmoria-audio master IN OUT [options]\n"
+    "  or:  tesmoria-audio measure FILE...\n"
+    "Makes and checks the game's sounds at build time: effect synthesises the\n"
+    "sound effect NAME, master levels, loops and encodes a rendered piece, and\n"
+    "measure prints length, peak, loudness and loop seam of each FILE.\n";
+
 int main(int argc, char** argv) {
-  if (argc < 2) return fail("usage: tesmoria-audio effect|master|measure ...");
+  if (argc < 2) return fail("needs a command: effect, master or measure (see tesmoria-audio --help)");
   std::string command = argv[1];
+  if (command == "--help" || command == "-h") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "effect") return makeEffect(args);
   if (command == "master") return master(args);
   if (command == "measure") return measure(args);
-  return fail("unknown command " + command);
+  return fail("unknown command " + command + " (see tesmoria-audio --help)");
 }

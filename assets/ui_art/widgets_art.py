@@ -288,20 +288,23 @@ def mouse(seed):
 
 # ------------------------------------------------------------ window icon
 
-def window_icon(seed):
-    """A gold ankh on a lapis tile, lit from the top left."""
-    w, h = layout.WINDOW_ICON[0] * SS, layout.WINDOW_ICON[1] * SS
+def window_icon(seed, scale=1):
+    """A gold ankh on a lapis tile, lit from the top left. scale 1 gives the
+    64 px window icon; the desktop icons are the same drawing at 0.75, 2
+    and 4 (48, 128 and 256 px)."""
+    S = int(SS * scale)  # drawing units per icon pixel of the 64 px layout
+    w, h = layout.WINDOW_ICON[0] * S, layout.WINDOW_ICON[1] * S
     size = (w, h)
-    tile = kit.plate(size, (2 * SS, 2 * SS, w - 5 * SS, h - 5 * SS), 10 * SS, 4 * SS,
-                     kit.lapis_surface(size, seed), kit.gold_surface(size, seed + 1), depth=SS)
-    out = kit.shadow_layer(tile.getchannel("A"), (3 * SS, 3 * SS), 2 * SS, 0.5)
+    tile = kit.plate(size, (2 * S, 2 * S, w - 5 * S, h - 5 * S), 10 * S, 4 * S,
+                     kit.lapis_surface(size, seed), kit.gold_surface(size, seed + 1), depth=S)
+    out = kit.shadow_layer(tile.getchannel("A"), (3 * S, 3 * S), 2 * S, 0.5)
     out = Image.alpha_composite(out, tile)
     m = Image.new("L", size, 0)
     import glyphs
-    glyphs.draw_glyph(ImageDraw.Draw(m), glyphs.ankh, (14 * SS, 9 * SS, 32 * SS, 42 * SS))
-    gold = kit.emboss(kit.gold_surface(size, seed + 2, angle=50), m, depth=SS, softness=SS,
+    glyphs.draw_glyph(ImageDraw.Draw(m), glyphs.ankh, (14 * S, 9 * S, 32 * S, 42 * S))
+    gold = kit.emboss(kit.gold_surface(size, seed + 2, angle=50), m, depth=S, softness=S,
                       hi_strength=0.9)
-    out = Image.alpha_composite(out, kit.shadow_layer(m, (2 * SS, 2 * SS), 1.5 * SS, 0.7))
+    out = Image.alpha_composite(out, kit.shadow_layer(m, (2 * S, 2 * S), 1.5 * S, 0.7))
     out = Image.alpha_composite(out, kit.layer_from(gold, m))
     return kit.reduce_rgba(out, SS)
 

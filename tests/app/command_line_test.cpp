@@ -24,4 +24,30 @@ TEST(CommandLine, OwnSwitchesAreTakenOut) {
   EXPECT_FALSE(unpack.headless);
 }
 
+TEST(CommandLine, HelpVersionAndMistakes) {
+  EXPECT_EQ(parse({"tesmoria", "--help"}).action, TRunAction::help);
+  EXPECT_EQ(parse({"tesmoria", "-h", "--headless"}).action, TRunAction::help);
+  EXPECT_EQ(parse({"tesmoria", "--version"}).action, TRunAction::version);
+  // Asked for both, help wins.
+  EXPECT_EQ(parse({"tesmoria", "--version", "--help"}).action, TRunAction::help);
+  TRunSettings unknown = parse({"tesmoria", "--fullscreen"});
+  EXPECT_EQ(unknown.action, TRunAction::badUsage);
+  EXPECT_EQ(unknown.error, "unknown option --fullscreen");
+  EXPECT_EQ(parse({"tesmoria", "-x"}).action, TRunAction::badUsage);
+  EXPECT_EQ(parse({"tesmoria", "--script"}).action, TRunAction::badUsage);
+  EXPECT_EQ(parse({"tesmoria"}).action, TRunAction::play);
+  EXPECT_NE(versionLine().find("tesmoria 1."), std::string::npos);
+  EXPECT_EQ(usageText().rfind("Usage: tesmoria", 0), 0u);
+}
+
+TEST(CommandLine, UnpackWordsAreNotOptions) {
+  TRunSettings unpack = parse({"tesmoria", "/unpack", "fx_push"});
+  EXPECT_EQ(unpack.action, TRunAction::play);
+  EXPECT_EQ(unpackNames(unpack.words), std::vector<std::string>{"fx_push"});
+  // Two words whose first is not /unpack: nothing is converted (the program
+  // ends at once), and a lone "-" is a word, not an option.
+  EXPECT_TRUE(unpackNames(parse({"tesmoria", "/other", "all"}).words).empty());
+  EXPECT_EQ(parse({"tesmoria", "-", "x"}).action, TRunAction::play);
+}
+
 }  // namespace

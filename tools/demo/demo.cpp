@@ -22,6 +22,16 @@ struct TOptions {
   bool fullScreen = false;
 };
 
+const char* const kUsage =
+    "Usage: tesmoria-demo [--font FILE] [--frames N] [--screenshot FILE.png] [--fullscreen] [--size WxH]\n"
+    "Opens the game's 800 x 600 drawing surface and draws images, text, shapes and\n"
+    "a turning sprite with each blend mode; Escape or closing the window ends it.\n"
+    "  --font FILE          the font to draw text with (default DejaVu Sans)\n"
+    "  --frames N           stop after N frames\n"
+    "  --screenshot FILE    save the last frame as a PNG\n"
+    "  --fullscreen         use the desktop's full screen\n"
+    "  --size WxH           the window's size (the picture is scaled into it)\n";
+
 bool ParseOptions(int argc, char** argv, TOptions& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -31,8 +41,11 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
     else if (arg == "--screenshot" && hasValue) o.screenshot = argv[++i];
     else if (arg == "--fullscreen") o.fullScreen = true;
     else if (arg == "--size" && hasValue) std::sscanf(argv[++i], "%dx%d", &o.windowWidth, &o.windowHeight);
-    else {
-      std::fprintf(stderr, "usage: %s [--font FILE] [--frames N] [--screenshot FILE.png] [--fullscreen] [--size WxH]\n", argv[0]);
+    else if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      std::exit(0);
+    } else {
+      std::fprintf(stderr, "tesmoria-demo: unknown option or missing value: %s (see tesmoria-demo --help)\n", arg.c_str());
       return false;
     }
   }

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
-  if (argc != 3) return fail(std::string("needs a source and an output file\n") + kUsage);
+  if (argc != 3) return fail("needs a source and an output file (see tesmoria-locmake --help)");
   TLocation location;
   std::string error;
   if (!readLocationSource(argv[1], location, error)) return fail(error);

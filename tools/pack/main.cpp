@@ -25,7 +25,8 @@ int fail(const std::string& message) {
   return 1;
 }
 
-int usageError(const std::string& message) { return fail(message + "\n" + kUsage); }
+// Bad use gets one line naming the mistake; --help has the rest.
+int usageError(const std::string& message) { return fail(message + " (see tesmoria-pack --help)"); }
 
 struct TOptionsParsed {
   std::string key;

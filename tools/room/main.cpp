@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "engine/still_host.h"
 #include "platform/file_system.h"
+#include "platform/game_folders.h"
 #include "platform/graphics.h"
 #include "room_text.h"
 
@@ -31,7 +32,7 @@ const char* const kUsage =
     "LOC is a .loc file, or the name of a location looked up as the game does:\n"
     "\"locations/NAME.loc\", then the entry NAME.loc of \"data2.dat\" (first in the\n"
     "current folder, then in the game folder). DIR is the game folder holding gfx/\n"
-    "(default: the folder of this program).\n";
+    "(default: the folder of this program, or PREFIX/share/tesmoria when installed).\n";
 
 constexpr int kLitFrames = 200;
 constexpr int kRoomX = 6, kRoomY = 95, kRoomW = 600, kRoomH = 500;
@@ -40,6 +41,9 @@ int fail(const std::string& message) {
   std::cerr << "tesmoria-room: " << message << "\n";
   return 1;
 }
+
+// Bad use gets one line naming the mistake; --help has the rest.
+int usageError(const std::string& message) { return fail(message + " (see tesmoria-room --help)"); }
 
 struct TArgs {
   std::string gameDir;
@@ -76,7 +80,7 @@ bool parseArgs(const std::vector<std::string>& args, TArgs& parsed, std::string&
       parsed.words.push_back(w);
     }
   }
-  if (parsed.gameDir.empty()) parsed.gameDir = ProgramDir();
+  if (parsed.gameDir.empty()) parsed.gameDir = GameDataFolder();
   return true;
 }
 
@@ -96,7 +100,7 @@ bool loadLocation(const std::string& arg, TLocation& location, std::string& erro
   } else {
     bool found = location.load(arg) != 0;
     const std::string here = CurrentDir();
-    if (!found && ChangeDir(ProgramDir())) {
+    if (!found && ChangeDir(GameDataFolder())) {
       found = location.load(arg) != 0;
       ChangeDir(here);
     }
@@ -160,7 +164,7 @@ void runFrame(TEngine& engine) {
 }
 
 int litCommand(const TArgs& a) {
-  if (a.words.size() != 1) return fail("lit needs one location\n" + std::string(kUsage));
+  if (a.words.size() != 1) return usageError("lit needs one location");
   TLocation location;
   std::string error;
   if (!loadLocation(a.words[0], location, error)) return fail(error);
@@ -177,7 +181,7 @@ int litCommand(const TArgs& a) {
 }
 
 int renderCommand(const TArgs& a) {
-  if (a.words.size() != 3) return fail("render needs a location, a room number and a file\n" + std::string(kUsage));
+  if (a.words.size() != 3) return usageError("render needs a location, a room number and a file");
   TLocation location;
   std::string error;
   if (!loadLocation(a.words[0], location, error)) return fail(error);
@@ -214,7 +218,7 @@ int renderCommand(const TArgs& a) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return fail("nothing to do\n" + std::string(kUsage));
+  if (args.empty()) return usageError("nothing to do");
   if (args[0] == "--help" || args[0] == "-h") {
     std::cout << kUsage;
     return 0;
@@ -222,9 +226,9 @@ int main(int argc, char** argv) {
   const std::string command = args[0];
   TArgs parsed;
   std::string error;
-  if (!parseArgs({args.begin() + 1, args.end()}, parsed, error)) return fail(error + "\n" + kUsage);
+  if (!parseArgs({args.begin() + 1, args.end()}, parsed, error)) return usageError(error);
   if (command == "show") {
-    if (parsed.words.size() != 1) return fail("show needs one location\n" + std::string(kUsage));
+    if (parsed.words.size() != 1) return usageError("show needs one location");
     TLocation location;
     if (!loadLocation(parsed.words[0], location, error)) return fail(error);
     printLocation(location, std::cout);
@@ -232,5 +236,5 @@ int main(int argc, char** argv) {
   }
   if (command == "lit") return litCommand(parsed);
   if (command == "render") return renderCommand(parsed);
-  return fail("unknown command " + command + "\n" + kUsage);
+  return usageError("unknown command " + command);
 }

@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "platform/file_system.h"
+#include "platform/game_folders.h"
 #include "room_play.h"
 #include "room_replay.h"
 #include "room_solver.h"
@@ -22,13 +23,17 @@ const char* const kUsage =
     "plays the written solutions instead, clicking as a player would, and reports\n"
     "whether every glyph lit. LOC is a location source (.rooms), a .loc file or a\n"
     "location name looked up as the game does. DIR holds gfx/objects.png (default:\n"
-    "the folder of this program). --states caps the search (default 100000).\n"
+    "the folder of this program, or PREFIX/share/tesmoria when installed). --states\n"
+    "caps the search (default 100000).\n"
     "Exit status 0 when every room asked about was solved.\n";
 
 int fail(const std::string& message) {
   std::cerr << "tesmoria-solve: " << message << "\n";
   return 2;
 }
+
+// Bad use gets one line naming the mistake; --help has the rest.
+int usageError(const std::string& message) { return fail(message + " (see tesmoria-solve --help)"); }
 
 bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& error) {
   if (ExtractExt(arg) == "rooms") return readLocationSource(arg, location, error);
@@ -38,7 +43,7 @@ bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& e
     location.name = StripExt(StripDir(arg));
   } else if (!location.load(arg)) {
     const std::string here = CurrentDir();
-    const bool found = ChangeDir(ProgramDir()) && location.load(arg);
+    const bool found = ChangeDir(GameDataFolder()) && location.load(arg);
     ChangeDir(here);
     if (!found) {
       error = "no location file or location named " + arg;
@@ -55,7 +60,7 @@ bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& e
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string gameDir = ProgramDir(), replayFile;
+  std::string gameDir = GameDataFolder(), replayFile;
   TSolveLimits limits;
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
@@ -65,17 +70,19 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (a == "--game" || a == "--replay" || a == "--states") {
-      if (i + 1 >= argc) return fail(a + " needs a value\n" + kUsage);
+      if (i + 1 >= argc) return usageError(a + " needs a value");
       const std::string value = argv[++i];
       if (a == "--game") gameDir = value;
       if (a == "--replay") replayFile = value;
       if (a == "--states" && (limits.maxStates = std::atol(value.c_str())) < 1)
-        return fail("--states needs a positive number");
+        return usageError("--states needs a positive number");
+    } else if (a.size() > 1 && a[0] == '-') {
+      return usageError("unknown option " + a);
     } else {
       words.push_back(a);
     }
   }
-  if (words.empty() || words.size() > 2) return fail(std::string("needs a location\n") + kUsage);
+  if (words.empty() || words.size() > 2) return usageError("needs a location and at most one room number");
   TLocation location;
   std::string error;
   if (!loadAnyLocation(words[0], location, error)) return fail(error);
