@@ -11,7 +11,7 @@ deb="$(ls "$WORK/pkg/"*.deb)"
 [ "$(dpkg-deb -f "$deb" Package)" = tesmoria ] || fail "package name"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for lib in libc6 libstdc++6 libsdl2 libpng16 libjpeg libfreetype libvorbis libogg zlib1g; do
+for lib in libc6 libstdc++6 libsdl2 libpng16 libjpeg libfreetype libvorbisfile zlib1g; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
 
