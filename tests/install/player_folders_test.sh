@@ -17,7 +17,11 @@ copy_game() {
 fresh_home
 copy_game
 play "$WORK/game/tesmoria" new_player.txt
+# The window opens where the last run left it and is kept there at the end.
+printf 'x:\t30\r\ny:\t40\r\nwidth:\t1000\r\nheight:\t700\r\n' >"$WORK/game/profiles/.window"
+cp "$WORK/game/profiles/.window" "$WORK/window"
 play "$WORK/game/tesmoria" found_again.txt
+cmp -s "$WORK/window" "$WORK/game/profiles/.window" || fail "the window's place was not kept: $(cat "$WORK/game/profiles/.window")"
 [ -f "$WORK/game/profiles/Nefer.cam" ] || fail "the profile is not beside the program"
 ls "$WORK/game/sfx/"*.wav >/dev/null 2>&1 || fail "no converted sounds beside the program"
 [ ! -e "$XDG_DATA_HOME/tesmoria" ] || fail "a writable game folder still wrote to $XDG_DATA_HOME"
