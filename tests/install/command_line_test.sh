@@ -21,6 +21,22 @@ expect_status 2 "$GAME_DIR/tesmoria" --no-such-option
 grep -q "unknown option --no-such-option" "$WORK/err" || fail "no complaint about the option"
 grep -q "^Usage: tesmoria" "$WORK/err" || fail "no usage after a wrong option"
 
+# The /unpack forms: one sound, then all, converted beside the program
+# without opening a window; two words of another kind end the program.
+mkdir -p "$WORK/unpack/sfx"
+cp "$GAME_DIR/tesmoria" "$WORK/unpack/"
+sounds=("$GAME_DIR"/sfx/fx_*.ogg)
+[ -e "${sounds[0]}" ] || fail "no sounds in $GAME_DIR/sfx to unpack"
+cp "${sounds[0]}" "${sounds[1]}" "$WORK/unpack/sfx/"
+first="$(basename "${sounds[0]}" .ogg)" second="$(basename "${sounds[1]}" .ogg)"
+expect_status 0 "$WORK/unpack/tesmoria" /unpack "$first"
+[ -s "$WORK/unpack/sfx/$first.wav" ] && [ ! -e "$WORK/unpack/sfx/$first.ogg" ] || fail "/unpack $first"
+[ -e "$WORK/unpack/sfx/$second.ogg" ] || fail "/unpack $first touched $second"
+expect_status 0 "$WORK/unpack/tesmoria" /unpack all
+[ -s "$WORK/unpack/sfx/$second.wav" ] || fail "/unpack all"
+expect_status 0 "$WORK/unpack/tesmoria" /other words
+[ ! -e "$WORK/unpack/profiles" ] || fail "/other words started the game"
+
 for tool in tesmoria-pack tesmoria-room tesmoria-solve tesmoria-locmake tesmoria-demo; do
   expect_status 0 "$GAME_DIR/$tool" --help
   grep -qi "usage" "$WORK/out" || fail "$tool --help prints no usage"
