@@ -2,6 +2,8 @@
 // question about unsaved changes that leaving it asks.
 #include "screens/editor.h"
 
+#include <algorithm>
+
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "effects/effects.h"
@@ -54,7 +56,12 @@ TEditor::TEditor() {
   roomList->addArrows("gfx\\gui_arrows.png", 21, 21, "gfx\\gui_arrTrack.png");
 
   helpText = makeHelpText();
-  dialogue2 = TDialogue::Create(60, 140, 25, gfx ? gfx->gui_dialogueMasImg : nullptr, helpText, mouse, text, 2);
+  // The help box stands at (60, 140) unless it would then run off the
+  // picture, its OK button with it.
+  const TImagePtr helpPicture = gfx ? gfx->gui_dialogueMasImg : nullptr;
+  const int helpX = helpPicture ? std::min(60, 800 - helpPicture->width) : 60;
+  const int helpY = helpPicture ? std::min(140, 600 - helpPicture->height) : 140;
+  dialogue2 = TDialogue::Create(std::max(0, helpX), std::max(0, helpY), 25, helpPicture, helpText, mouse, text, 2);
   dialogue2->setButtons(buttons, kSmallButtons, 25, "OK", "");
 }
 
