@@ -1,5 +1,8 @@
 #include "app/frame_pacing.h"
 
+#include <chrono>
+#include <fstream>
+
 #include "platform/clock.h"
 #include "platform/graphics.h"
 
@@ -9,7 +12,17 @@ uint32_t lastPresent = 0;
 int64_t presented = 0;
 std::function<void()> beforePresent;
 std::function<bool()> modalFrameHook;
+std::string firstFrameStampPath;
+
+void writeFirstFrameStamp() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  std::ofstream out(firstFrameStampPath);
+  out << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << "\n";
+  firstFrameStampPath.clear();
+}
 }  // namespace
+
+void stampFirstFrame(const std::string& path) { firstFrameStampPath = path; }
 
 void useScriptedFrames() {
   scripted = true;
@@ -30,6 +43,7 @@ void presentFrame(int sync) {
   if (!scripted) {
     Delay(2);
     Flip(sync);
+    if (!firstFrameStampPath.empty()) writeFirstFrameStamp();
     return;
   }
   Flip(0);

@@ -5,6 +5,7 @@
 // scripted runs repeatable to the frame.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 constexpr uint32_t kScriptedFrameMs = 25;
 
@@ -13,6 +14,9 @@ void presentFrame(int sync);
 // Switches to the virtual clock and scripted presentation.
 void useScriptedFrames();
 bool scriptedFrames();
+// Writes the wall-clock time of the first frame shown into the file (start-up
+// measurements). Relative paths are taken from the current folder.
+void stampFirstFrame(const std::string& path);
 // Presented frames since start (cross-fade frames included).
 int64_t presentedFrameCount();
 // Called with every frame just before it is presented (scripted screenshots).
