@@ -3,6 +3,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "app/frame_cap.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 
@@ -13,6 +14,9 @@ int64_t presented = 0;
 std::function<void()> beforePresent;
 std::function<bool()> modalFrameHook;
 std::string firstFrameStampPath;
+// Frames of the main loop: at most 60 a second, with at least the 2 ms
+// sleep every frame always had.
+TFrameCap frameCap(60, 2);
 
 void writeFirstFrameStamp() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -41,7 +45,8 @@ void presentFrame(int sync) {
   if (beforePresent) beforePresent();
   ++presented;
   if (!scripted) {
-    Delay(2);
+    // Flip -1 (the cross-fade) paces itself to the display's rate.
+    Delay(sync >= 0 ? frameCap.sleepBefore(MilliSecs()) : 2);
     Flip(sync);
     if (!firstFrameStampPath.empty()) writeFirstFrameStamp();
     return;

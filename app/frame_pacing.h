@@ -1,6 +1,7 @@
 #pragma once
-// How a finished frame reaches the display. A normal run sleeps 2 ms and flips
-// with the given sync; a scripted run flips without waiting and moves the
+// How a finished frame reaches the display. A normal run sleeps until the
+// frame is due (at most 60 frames a second, at least 2 ms) and flips with the
+// given sync; a scripted run flips without waiting and moves the
 // virtual clock so that every presented frame lasts exactly 25 ms, which makes
 // scripted runs repeatable to the frame.
 #include <cstdint>
