@@ -98,14 +98,16 @@ for run in $(seq "$RUNS"); do
   MENU_CPU=$(cpu_share "$GAME_PID")
   MENU_RSS=$(rss_mb "$GAME_PID")
 
-  # PLAY CAMPAIGN, then Abydos on the map: the first room, whose first tip
-  # ("How to Play") is closed with its OK button.
+  # PLAY CAMPAIGN, then Abydos on the map: the first room, whose tips for
+  # a new player are closed one after the other with their OK button.
   click_at 598 290
   sleep 4
   click_at 160 340
   sleep 5
-  click_at 183 310
-  sleep 2
+  for _ in 1 2 3 4 5; do
+    click_at 183 310
+    sleep 1.5
+  done
   xdotool mousemove --window "$WINDOW" 30 580
   sleep 1
   ROOM_CPU=$(cpu_share "$GAME_PID")
