@@ -34,6 +34,9 @@ TRunSettings parseCommandLine(int argc, char** argv) {
       if (run.action != TRunAction::help) run.action = TRunAction::version;
     } else if (word.size() > 1 && word[0] == '-') {
       return badUsage(run, "unknown option " + word);
+    } else if (word == "--first-frame-stamp") {
+      if (i + 1 >= argc) return badUsage(run, "--first-frame-stamp needs a file name");
+      run.firstFrameStamp = argv[++i];
     } else {
       run.words.push_back(word);
     }
@@ -53,6 +56,8 @@ std::string usageText() {
          "Options:\n"
          "  --headless      run without a window or sound (SDL's dummy drivers)\n"
          "  --script FILE   play the commands of FILE instead of the mouse and keyboard\n"
+         "  --first-frame-stamp FILE\n"
+         "                  write the time the first frame was shown to FILE (start-up timing)\n"
          "  -h, --help      print this help and exit\n"
          "  -V, --version   print the version and exit\n"
          "\n"

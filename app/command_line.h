@@ -3,6 +3,9 @@
 //   --headless        SDL's dummy video and audio drivers (no window, no sound)
 //   --script FILE     a scripted run (see script.h)
 //   -h, --help        the usage text; -V, --version the version line
+//   --first-frame-stamp FILE
+//                     writes the wall-clock time (nanoseconds since 1970) at
+//                     which the first frame was shown, for start-up timing
 // What remains is the game's word list, the program path first; three or more
 // words run the sound-unpacking mode ("/unpack all" or "/unpack <name>").
 // Any other word starting with "-" is a mistake: usage and exit status 2.
@@ -15,6 +18,7 @@ struct TRunSettings {
   TRunAction action = TRunAction::play;
   bool headless = false;
   std::string scriptPath;
+  std::string firstFrameStamp;
   std::vector<std::string> words;
   std::string error;  // the one-line complaint of badUsage
 };
