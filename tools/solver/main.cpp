@@ -9,6 +9,7 @@
 #include "engine/room_play.h"
 #include "engine/solver.h"
 #include "engine/still_host.h"
+#include "model_parity.h"
 #include "room_replay.h"
 #include "tools/locmake/location_source.h"
 
@@ -26,7 +27,19 @@ const char* const kUsage =
     "location name looked up as the game does. DIR holds gfx/objects.png (default:\n"
     "the folder of this program). --states caps the positions (default 5000000),\n"
     "--seconds the time per room (default 60), --threads the cores (default all).\n"
-    "Exit status 0 when every room asked about was solved.\n";
+    "  tesmoria-solve --parity [--states N] LOC [ROOM]  compares the solver's model\n"
+    "      with the engine on every move from up to N positions of each room\n"
+    "  tesmoria-solve --parity-random ROOMS [--states N]  the same on ROOMS random rooms\n"
+    "Exit status 0 when every room asked about was solved (or the model agreed).\n";
+
+// Prints a parity report; 0 when the model agreed with the engine throughout.
+int reportParity(const TParityReport& r) {
+  std::cout << "compared " << r.moves << " moves from " << r.positions << " positions; " << r.uncertain
+            << " moves left to the engine; " << r.roomsRefused << " rooms the model could not stand for; "
+            << r.differences.size() << " differences\n";
+  for (const std::string& d : r.differences) std::cout << "  " << d << "\n";
+  return r.differences.empty() ? 0 : 1;
+}
 
 int fail(const std::string& message) {
   std::cerr << "tesmoria-solve: " << message << "\n";
@@ -61,7 +74,8 @@ int main(int argc, char** argv) {
   std::string gameDir = ProgramDir(), replayFile;
   TSolveBudget limits;
   limits.maxSeconds = 60;
-  bool analyse = false;
+  bool analyse = false, parity = false;
+  long parityRandom = 0;
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -69,8 +83,12 @@ int main(int argc, char** argv) {
       std::cout << kUsage;
       return 0;
     }
-    if (a == "--analyse") {
-      analyse = true;
+    if (a == "--analyse" || a == "--parity") {
+      (a == "--analyse" ? analyse : parity) = true;
+      continue;
+    }
+    if (a == "--parity-random") {
+      if (i + 1 >= argc || (parityRandom = std::atol(argv[++i])) < 1) return fail("--parity-random needs a number of rooms");
       continue;
     }
     if (a == "--game" || a == "--replay" || a == "--states" || a == "--seconds" || a == "--threads") {
@@ -88,6 +106,18 @@ int main(int argc, char** argv) {
       words.push_back(a);
     }
   }
+  if (parityRandom > 0) {
+    TRoomPictures pictures;
+    std::string error;
+    if (!loadObjectShapes(gameDir, pictures, error)) return fail(error);
+    const long positions = limits.maxPositions == TSolveBudget().maxPositions ? 100 : limits.maxPositions;
+    TParityReport report;
+    for (long seed = 1; seed <= parityRandom; ++seed) {
+      const TLocation location = randomPuzzleRoom(static_cast<uint32_t>(seed));
+      checkParity(*startRoom(location, 1, std::make_shared<TStillHost>(), pictures), positions, report);
+    }
+    return reportParity(report);
+  }
   if (words.empty() || words.size() > 2) return fail(std::string("needs a location\n") + kUsage);
   TLocation location;
   std::string error;
@@ -103,6 +133,13 @@ int main(int argc, char** argv) {
   if (!replayFile.empty() && !readSolutions(replayFile, solutions, error)) return fail(error);
   TRoomPictures pictures;
   if (!loadObjectShapes(gameDir, pictures, error)) return fail(error);
+
+  if (parity) {
+    TParityReport report;
+    for (int i = first; i <= last; ++i)
+      checkParity(*startRoom(location, i, std::make_shared<TStillHost>(), pictures), limits.maxPositions, report);
+    return reportParity(report);
+  }
 
   bool allSolved = true;
   for (int i = first; i <= last; ++i) {
