@@ -81,14 +81,28 @@ bool TRoomModel::buildShapes(const TEngine& room) {
   return true;
 }
 
-void TRoomModel::solidMap(const TState& s, TSolidMap& map) const {
-  map.fill(TSolid());
-  std::array<int, kCells> slotAt;
-  slotAt.fill(1 << 30);
+namespace {
+// Each thread's map, and the cells written into it since it was last empty.
+thread_local std::array<TRoomModel::TSolid, TRoomModel::kCells> scratchMap;
+thread_local int scratchCells[TRoomModel::kCells];
+thread_local int scratchCount = 0;
+}  // namespace
+
+void TRoomModel::clearSolidMap(TSolidMap& map) const {
+  for (int i = 0; i < scratchCount; ++i) map[scratchCells[i]] = TSolid();
+  scratchCount = 0;
+}
+
+TRoomModel::TSolidMap& TRoomModel::solidMap(const TState& s) const {
+  TSolidMap& map = scratchMap;
+  clearSolidMap(map);
   // Objects are tried in slot order: the lowest slot in a cell is the one hit.
-  auto place = [&](int cell, int slot, const TSolid& solid) {
-    if (slot < slotAt[cell]) {
-      slotAt[cell] = slot;
+  auto place = [&](int cell, int slot, TSolid solid) {
+    solid.slot = static_cast<int16_t>(slot);
+    if (map[cell].shape < 0) {
+      scratchCells[scratchCount++] = cell;
+      map[cell] = solid;
+    } else if (slot < map[cell].slot) {
       map[cell] = solid;
     }
   };
@@ -111,13 +125,13 @@ void TRoomModel::solidMap(const TState& s, TSolidMap& map) const {
     solid.still = static_cast<int16_t>(i);
     place(st.cell, st.slot, solid);
   }
+  return map;
 }
 
 bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls) const {
   glyphs = 0;
   int segments = 0;
-  for (int k = 0; k < kCells; ++k) {
-    if (cells_[k].emitter == 0) continue;
+  for (int k : emitterCells_) {
     const int c = k % 12 + 1, r = k / 12 + 1;
     for (int dir : kEmitterDirs) {
       const int nc = c + kDirs[dir][0], nr = r + kDirs[dir][1];
@@ -166,10 +180,10 @@ void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int
 }
 
 uint64_t TRoomModel::litGlyphs(const TState& s) const {
-  TSolidMap map;
-  solidMap(s, map);
+  TSolidMap& map = solidMap(s);
   uint64_t glyphs = 0;
   trace(map, glyphs, nullptr);
+  clearSolidMap(map);
   return glyphs;
 }
 
@@ -183,11 +197,12 @@ bool TRoomModel::explodeLitWalls(TState& s) const {
   if (!hasWalls_) return true;
   std::vector<int> walls;
   for (size_t round = 0; round <= stills_.size(); ++round) {
-    TSolidMap map;
-    solidMap(s, map);
+    TSolidMap& map = solidMap(s);
     uint64_t glyphs = 0;
     walls.clear();
-    if (!trace(map, glyphs, &walls)) return false;
+    const bool traced = trace(map, glyphs, &walls);
+    clearSolidMap(map);
+    if (!traced) return false;
     if (walls.empty()) return true;
     for (int i : walls) clearToggle(s, i);
   }
@@ -225,11 +240,12 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
     moment.cell[piece] = static_cast<uint8_t>(place);
     moment.fallen &= static_cast<uint16_t>(~bit);
     moment.gone &= static_cast<uint16_t>(~bit);
-    TSolidMap map;
-    solidMap(moment, map);
+    TSolidMap& map = solidMap(moment);
     uint64_t glyphs = 0;
     lit.clear();
-    if (!trace(map, glyphs, &lit)) return true;
+    const bool traced = trace(map, glyphs, &lit);
+    clearSolidMap(map);
+    if (!traced) return true;
     for (int i : lit) {
       const bool goesAnyway = std::find(exploded.begin(), exploded.end(), i) != exploded.end();
       if (!goesAnyway || stills_[i].cell == blocker || othersStand) return true;

@@ -56,6 +56,9 @@ TRoomModel::TRoomModel(const TEngine& room) {
     info.emitter = colourMask(b->er, b->eg, b->eb);
     info.glyph = colourMask(b->gr, b->gg, b->gb);
     if (info.glyph != 0) info.glyphIndex = glyphCount_++;
+    if (info.emitter != 0) emitterCells_.push_back(k);
+    if (info.glyph != 0 && std::find(glyphColours_.begin(), glyphColours_.end(), info.glyph) == glyphColours_.end())
+      glyphColours_.push_back(info.glyph);
     hasPits_ = hasPits_ || info.pit;
   }
   if (glyphCount_ > 64) {
@@ -136,6 +139,9 @@ TRoomModel::TRoomModel(const TEngine& room) {
   }
   groupStart_.push_back(static_cast<int>(pieces.size()));
   pieces_ = pieces;
+  // Gems and mirrors leave play only by falling into a pit (crates go too,
+  // but colour nothing).
+  coloursFixed_ = !hasPits_;
 
   // The key's layout: per piece its cell and the state bits it can have.
   keyBits_ = toggles_;
@@ -299,7 +305,14 @@ void TRoomModel::moves(const TState& s, std::vector<TRoomMove>& out) const {
   out.clear();
   TFogMap fog;
   fogMap(s, fog);
-  for (int cell = 0; cell < kCells; ++cell) {
+  // The cells that hold a piece, row by row as the arrows are offered.
+  int cells[kMaxPieces], n = 0;
+  for (int k = 0; k < pieceCount(); ++k)
+    if (pieceActive(s, k)) cells[n++] = s.cell[k];
+  std::sort(cells, cells + n);
+  n = static_cast<int>(std::unique(cells, cells + n) - cells);
+  for (int i = 0; i < n; ++i) {
+    const int cell = cells[i];
     const int k = pickableAt(s, fog, cell);
     if (k < 0) continue;
     const int c = cellC(cell), r = cellR(cell);
@@ -331,8 +344,11 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
 
   // The slide, one arrival after another.
   const uint16_t bit = static_cast<uint16_t>(1u << k);
-  std::vector<int> path;  // cells passed through, the end excluded
-  std::vector<int> crumbling;
+  // Cells passed through (the end excluded) and floors set crumbling; kept
+  // per thread so that a move costs no allocation.
+  thread_local std::vector<int> path, crumbling;
+  path.clear();
+  crumbling.clear();
   int c = move.c, r = move.r;
   int lastItem = 0;
   for (;;) {
@@ -393,11 +409,11 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
 }
 
 bool TRoomModel::hopeless(const TState& s) const {
+  if (coloursFixed_) return false;  // what could be made at the start still can
   // The colours light can still take: white from the emitters, narrowed by
   // the gems and mirrors still standing.
   bool reachable[8] = {};
-  for (int k = 0; k < kCells; ++k)
-    if (cells_[k].emitter != 0) reachable[cells_[k].emitter] = true;
+  for (int k : emitterCells_) reachable[cells_[k].emitter] = true;
   for (bool grew = true; grew;) {
     grew = false;
     for (int k = 0; k < pieceCount(); ++k) {
@@ -408,8 +424,8 @@ bool TRoomModel::hopeless(const TState& s) const {
         if (reachable[colour] && !reachable[colour & mask]) reachable[colour & mask] = grew = true;
     }
   }
-  for (const TCellInfo& info : cells_)
-    if (info.glyph != 0 && !reachable[info.glyph]) return true;
+  for (int colour : glyphColours_)
+    if (!reachable[colour]) return true;
   return false;
 }
 

@@ -11,6 +11,7 @@
 // sliding); the solver then plays that move on the engine itself.
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,17 @@ class TRoomModel {
   };
 
   enum class TStep { done, refused, uncertain };
+
+  // A room at one moment, for the light: the solid object in each cell.
+  struct TSolid {
+    int8_t shape = -1;  // index into shapes_; -1 for no solid object
+    uint8_t prism = 0, mirror = 0, decay = 0;  // colour masks
+    bool turned = false;
+    int16_t still = -1;  // the still object (decayed walls)
+    int16_t slot = 0;    // the engine slot: the lowest in a cell is hit first
+  };
+  using TSolidMap = std::array<TSolid, kCells>;
+  using TFogMap = std::array<bool, kCells>;
 
   // The room must be at rest. ok() tells whether the model can stand for it.
   explicit TRoomModel(const TEngine& room);
@@ -112,15 +124,6 @@ class TRoomModel {
   static constexpr int kMiss = 127;
   using THitTable = std::array<std::array<int8_t, 51>, 4>;
 
-  // A room at one moment, for the light: the solid object in each cell.
-  struct TSolid {
-    int8_t shape = -1;  // index into shapes_; -1 for no solid object
-    uint8_t prism = 0, mirror = 0, decay = 0;  // colour masks
-    bool turned = false;
-    int16_t still = -1;  // the still object (decayed walls)
-  };
-  using TSolidMap = std::array<TSolid, kCells>;
-  using TFogMap = std::array<bool, kCells>;
 
   bool pieceActive(const TState& s, int k) const { return ((s.fallen | s.gone) >> k & 1) == 0; }
   bool stillPresent(const TState& s, int i) const {
@@ -135,7 +138,10 @@ class TRoomModel {
   int emptyAt(const TState& s, int c, int r, bool treasuresBlock, bool floorsBlock) const;
   int pickableAt(const TState& s, const TFogMap& fog, int cell) const;  // piece index, -1 none
   void fogMap(const TState& s, TFogMap& fog) const;
-  void solidMap(const TState& s, TSolidMap& map) const;
+  // The solid objects of a position in a map that is empty between uses
+  // (one per thread): placed here, cleared again by clearSolidMap.
+  TSolidMap& solidMap(const TState& s) const;
+  void clearSolidMap(TSolidMap& map) const;
   // Traces the light; sets lit glyph bits and lit decayed walls (still
   // indices). False when the trace ran beyond the engine's own bounds.
   bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls) const;
@@ -157,6 +163,9 @@ class TRoomModel {
   std::array<int, 32> shapeOfFrame_{};  // picture frame -> index into shapes_, -1 none
   std::vector<int> groupStart_;   // first piece of each group (pieces are sorted by group)
   int glyphCount_ = 0;
+  std::vector<int> emitterCells_;
+  std::vector<int> glyphColours_;  // the colours glyphs want, each once
+  bool coloursFixed_ = true;       // no gem or mirror can ever leave play
   bool hasPits_ = false, hasWalls_ = false;
   bool fogStatic_ = true;
   TFogMap staticFog_{};

@@ -92,6 +92,12 @@ bool readSnapshot(TStream& stream, TRoomSnapshot& s, std::string& error) {
     s.objects.push_back(o);
   }
   const int cells = stream.ReadInt();
+  constexpr int64_t kCellBytes = 9, kTakingsBytes = 12;
+  const int64_t size = stream.Size(), at = stream.Pos();
+  if (size >= 0 && at >= 0 && size - at < static_cast<int64_t>(cells) * kCellBytes + kTakingsBytes) {
+    error = "a room snapshot cut short";
+    return false;
+  }
   if (cells != TEngine::kColumns * TEngine::kRows) {
     error = "a room snapshot with " + std::to_string(cells) + " cells";
     return false;
@@ -110,7 +116,7 @@ bool readSnapshot(TStream& stream, TRoomSnapshot& s, std::string& error) {
   s.takings.money = stream.ReadInt();
   s.takings.lives = stream.ReadInt();
   s.takings.maps = stream.ReadInt();
-  if (stream.Eof() && static_cast<int>(s.objects.size()) != count) {
+  if (static_cast<int>(s.objects.size()) != count) {
     error = "a room snapshot cut short";
     return false;
   }
