@@ -17,6 +17,7 @@
 #include "platform/input.h"
 #include "platform/random.h"
 #include "platform/stream.h"
+#include "platform/text_log.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ int runProgram(int argc, char** argv) {
   if (script) {
     useScriptedFrames();
     SetSystemInput(false);
+    RecordDrawnTexts(true);
     setBeforePresent([&script] { script->beforePresent(); });
   }
 

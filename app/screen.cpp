@@ -3,6 +3,7 @@
 #include "app/fatal_error.h"
 #include "app/frame_pacing.h"
 #include "app/globals.h"
+#include "app/shell_services.h"
 #include "data/options.h"
 #include "data/window_place_file.h"
 #include "platform/clock.h"
@@ -65,7 +66,10 @@ void TScreen::setRes() {
 }
 
 void TScreen::update() {
-  if (KeyHit(kKeyF12) > 0) save();
+  if (KeyHit(kKeyF12) > 0) {
+    const std::string shot = save();
+    shellShowNotice(shot.empty() ? "The screenshot could not be saved" : "Screenshot saved: " + shot);
+  }
   presentFrame(options ? options->vsync : 1);
 }
 
