@@ -162,7 +162,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
       bool ok = (what == "screen" || what == "presented") ? two && toInt(c.args[1], value)
                 : what == "showfps"                       ? two && (c.args[1] == "on" || c.args[1] == "off")
                 : what == "file"                          ? two
-                                                          : what == "contains" && c.args.size() >= 3;
+                                                          : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
     }
     commands.push_back(std::move(c));
@@ -281,5 +281,7 @@ bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
     const std::string needle = expectedText(c.args);
     if (!fileContains(want, needle)) return fail(c, want + " does not contain \"" + c.args[2] + "...\"");
   }
+  if (what == "lacks" && fileContains(want, expectedText(c.args)))
+    return fail(c, want + " contains \"" + c.args[2] + "...\"");
   return true;
 }

@@ -20,6 +20,7 @@
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
 //                            game folder
 //   assert contains PATH TEXT  the file holds TEXT ("\t" for a TAB)
+//   assert lacks PATH TEXT   the file does not hold TEXT
 //
 // Commands run between frames: input given before a frame is seen by it. When
 // the script ends, the game quits as if its window had been closed.
