@@ -5,6 +5,7 @@
 
 #include "platform/draw_queue.h"
 #include "platform/graphics.h"
+#include "platform/text_log.h"
 #include "platform/graphics_backend.h"
 
 namespace {
@@ -234,6 +235,7 @@ void DrawText(const std::string& text, float x, float y) {
   // The pen starts at the top-left corner of the line, handle applied.
   TPoint pen{x + s.originX - s.handleX * s.ix - s.handleY * s.iy,
              y + s.originY - s.handleX * s.jx - s.handleY * s.jy};
+  NoteDrawnText(text, pen.x, pen.y);
   for (unsigned char ch : text) {
     const TGlyph* glyph = font->Glyph(ch);
     if (!glyph) continue;
