@@ -174,7 +174,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
                 : what == "file"                          ? two
                 : what == "drawn" || what == "notdrawn"   ? c.args.size() >= 2
                 : what == "textfits"                      ? c.args.size() == 1
-                                                          : what == "contains" && c.args.size() >= 3;
+                                                          : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
     }
     commands.push_back(std::move(c));
@@ -336,5 +336,7 @@ bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
     const std::string needle = expectedText(c.args);
     if (!fileContains(want, needle)) return fail(c, want + " does not contain \"" + c.args[2] + "...\"");
   }
+  if (what == "lacks" && fileContains(want, expectedText(c.args)))
+    return fail(c, want + " contains \"" + c.args[2] + "...\"");
   return true;
 }

@@ -24,6 +24,7 @@
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
 //                            game folder
 //   assert contains PATH TEXT  the file holds TEXT ("\t" for a TAB)
+//   assert lacks PATH TEXT   the file does not hold TEXT
 //   assert drawn TEXT        the last drawn frame shows a line holding TEXT
 //   assert notdrawn TEXT     ... and no line holding TEXT
 //   assert textfits          every text of the last drawn frame lies inside
