@@ -19,6 +19,8 @@
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
 //                            game folder
 //   assert contains PATH TEXT  the file holds TEXT ("\t" for a TAB)
+//   monkey N [SEED]          N frames of random mouse and key input on
+//                            whatever screen runs (soak runs)
 //
 // Commands run between frames: input given before a frame is seen by it. When
 // the script ends, the game quits as if its window had been closed.
@@ -27,6 +29,7 @@
 #include <vector>
 
 class TMainLoop;
+class TMonkeyInput;
 
 struct TScriptCommand {
   int line = 0;
@@ -43,6 +46,7 @@ int scriptKeyCode(const std::string& name);
 class TScriptRunner {
  public:
   TScriptRunner(std::string name, std::vector<TScriptCommand> commands);
+  ~TScriptRunner();
 
   // Before each frame: runs commands up to the next wait. False when a
   // command failed (see error()).
@@ -66,6 +70,7 @@ class TScriptRunner {
   int64_t markedFrames_ = 0;
   std::string pendingShot_;
   std::string error_;
+  std::unique_ptr<TMonkeyInput> monkey_;
 
   // Runs the command at next_; returns false to let a frame run first.
   bool step(const TScriptCommand& c, const TMainLoop& loop, bool ended);
