@@ -35,7 +35,8 @@ run() {
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$t.log")
   if grep -q -e 'ERROR: ' -e 'runtime error' "$work/$t.log"; then
     echo "$t: FAILED after ${runs:-?} runs"; grep -m5 -e 'ERROR' -e 'runtime error' -e 'Test unit written' "$work/$t.log"
-    cp "$work"/crash-* "$work"/leak-* "$work"/timeout-* . 2>/dev/null || true
+    mkdir -p build-fuzz/findings
+    cp "$work"/crash-* "$work"/leak-* "$work"/timeout-* build-fuzz/findings/ 2>/dev/null || true
   else
     echo "$t: ${runs:-?} runs in $seconds s, corpus $(ls "$work/$t" | wc -l) inputs"
   fi
