@@ -1,5 +1,9 @@
 #include "app/frame_pacing.h"
 
+#include <chrono>
+#include <fstream>
+
+#include "app/frame_cap.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 
@@ -9,7 +13,20 @@ uint32_t lastPresent = 0;
 int64_t presented = 0;
 std::function<void()> beforePresent;
 std::function<bool()> modalFrameHook;
+std::string firstFrameStampPath;
+// Frames of the main loop: at most 60 a second, with at least the 2 ms
+// sleep every frame always had.
+TFrameCap frameCap(60, 2);
+
+void writeFirstFrameStamp() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  std::ofstream out(firstFrameStampPath);
+  out << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << "\n";
+  firstFrameStampPath.clear();
+}
 }  // namespace
+
+void stampFirstFrame(const std::string& path) { firstFrameStampPath = path; }
 
 void useScriptedFrames() {
   scripted = true;
@@ -28,8 +45,10 @@ void presentFrame(int sync) {
   if (beforePresent) beforePresent();
   ++presented;
   if (!scripted) {
-    Delay(2);
+    // Flip -1 (the cross-fade) paces itself to the display's rate.
+    Delay(sync >= 0 ? frameCap.sleepBefore(MilliSecs()) : 2);
     Flip(sync);
+    if (!firstFrameStampPath.empty()) writeFirstFrameStamp();
     return;
   }
   Flip(0);
