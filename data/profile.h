@@ -11,7 +11,7 @@
 #include "data/high_score.h"
 #include "data/seen_tips.h"
 #include "data/status.h"
-#include "engine/tiles.h"
+#include "data/room_pieces.h"
 
 // Values of TProfile::gameType.
 enum : int {

@@ -1,6 +1,8 @@
 #pragma once
 // The pieces of a room: TBlock is one cell of the grid, TObject one object
-// standing on it. Both are stamped from the engine's catalogues.
+// standing on it. Both are stamped from the engine's catalogues; profiles
+// keep objects of a room in progress, which is why they live with the data.
+// The engine draws them (engine/room_render.cpp).
 #include <memory>
 #include <string>
 
@@ -29,7 +31,6 @@ class TBlock : public TTile {
   int empty = 1;          // 1 until stamped from the catalogue
 
   std::shared_ptr<TBlock> copy() const { return std::make_shared<TBlock>(*this); }
-  void draw(int frameIndex);
 };
 
 class TObject : public TTile {
@@ -63,7 +64,6 @@ class TObject : public TTile {
   // The 37-field object record used by profiles.
   void load(TStream& stream);
   void save(TStream& stream) const;
-  void draw(int frameOffset, float fog, int shadowPass);
 };
 
 using TBlockPtr = std::shared_ptr<TBlock>;

@@ -3,7 +3,8 @@
 
 #include "app/globals.h"
 #include "effects/effects.h"
-#include "test_host.h"
+#include "screens/game_host.h"
+#include "tests/engine/test_host.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "data/options.h"
 #include "data/profile.h"
 #include "effects/effects.h"
-#include "engine/engine_host.h"
 #include "engine/still_host.h"
+#include "screens/game_host.h"
 #include "widgets/mouse.h"
 
 namespace {

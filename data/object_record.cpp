@@ -1,7 +1,7 @@
 // Object construction, clearing and the object record on disk.
 #include <cmath>
 
-#include "engine/tiles.h"
+#include "data/room_pieces.h"
 #include "platform/random.h"
 
 TObject::TObject() : sparkleTime(static_cast<float>(Rand(100, 1000))) {}

@@ -1,11 +1,10 @@
 // Moves and solution files as text.
-#include "room_moves.h"
+#include "engine/room_move.h"
 
+#include <fstream>
 #include <sstream>
 
 #include "data/text_number.h"
-
-#include "tools/locmake/source_text.h"
 
 namespace {
 
@@ -98,8 +97,14 @@ bool parseSolutions(const std::string& text, TSolutions& solutions, std::string&
 }
 
 bool readSolutions(const std::string& path, TSolutions& solutions, std::string& error) {
-  std::string text;
-  if (!readTextFile(path, text, error)) return false;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    error = "cannot read " + path;
+    return false;
+  }
+  std::ostringstream whole;
+  whole << file.rdbuf();
+  const std::string text = whole.str();
   if (parseSolutions(text, solutions, error)) return true;
   error = path + ": " + error;
   return false;
