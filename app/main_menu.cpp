@@ -8,6 +8,10 @@
 #include "platform/graphics.h"
 #include "widgets/text.h"
 
+namespace {
+constexpr int kBottomMargin = 2;
+}  // namespace
+
 TMainMenu::TMainMenu() { musicTrack = 0; }
 
 void TMainMenu::update() {
@@ -28,7 +32,8 @@ void TMainMenu::update() {
 
   if (!text) return;
   text->setFont(3);
-  const int y = 605 - text->getHeight(0);
+  // The bottom line sits so that its descenders ("g", "p") stay on screen.
+  const int y = kViewHeight - kBottomMargin - text->getHeight(0);
   text->draw(versionText, 5, static_cast<float>(y));
   if (text->menuOption("Credits", 745, y, false, false, false, false) == -1) gameState = kScreenCredits;
 
