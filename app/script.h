@@ -30,6 +30,8 @@
 //   assert textfits          every text of the last drawn frame lies inside
 //                            its box (button face, dialogue, tooltip) or
 //                            inside the picture
+//   monkey N [SEED]          N frames of random mouse and key input on
+//                            whatever screen runs (soak runs)
 //
 // Commands run between frames: input given before a frame is seen by it. When
 // the script ends, the game quits as if its window had been closed.
@@ -40,6 +42,7 @@
 #include "platform/text_log.h"
 
 class TMainLoop;
+class TMonkeyInput;
 
 struct TScriptCommand {
   int line = 0;
@@ -56,6 +59,7 @@ int scriptKeyCode(const std::string& name);
 class TScriptRunner {
  public:
   TScriptRunner(std::string name, std::vector<TScriptCommand> commands);
+  ~TScriptRunner();
 
   // Before each frame: runs commands up to the next wait. False when a
   // command failed (see error()).
@@ -82,6 +86,7 @@ class TScriptRunner {
   int presentsThisFrame_ = 0;          // more than one: a cross-fade is running
   std::vector<std::string> fadeInput_;  // a mouse command waiting for the next fade
   std::string error_;
+  std::unique_ptr<TMonkeyInput> monkey_;
 
   // Runs the command at next_; returns false to let a frame run first.
   bool step(const TScriptCommand& c, const TMainLoop& loop, bool ended);
