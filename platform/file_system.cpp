@@ -133,7 +133,8 @@ void keepRunningPastFileSizeLimit() {
 }  // namespace
 
 TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason) {
-  const std::string p = NormalizePath(path);
+  // Like every read, the player's copy first, then the installed data.
+  const std::string p = FindReadablePath(path);
   struct stat info {};
   if (::lstat(p.c_str(), &info) != 0) {
     if (errno == ENOENT) return TFileRead::missing;

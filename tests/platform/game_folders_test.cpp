@@ -107,6 +107,9 @@ TEST_F(InstalledReadsTest, ReadsTakeThePlayersCopyFirstThenTheInstalledOne) {
   EXPECT_TRUE(FileExists("sfx/a.ogg"));
   EXPECT_TRUE(IsDirectory("sfx"));
   EXPECT_EQ(FileSize("sfx/none.ogg"), -1);
+  std::vector<uint8_t> whole;
+  ASSERT_EQ(ReadFileContents("sfx/b.ogg", whole), TFileRead::read);
+  EXPECT_EQ(std::string(whole.begin(), whole.end()), "installed b");
   // Absolute paths mean exactly what they say.
   EXPECT_EQ(readText(path("player/data1.dat")), "<none>");
 }
