@@ -24,10 +24,10 @@ std::string waitScreen(int code, int limit) {
 }
 
 // A host that remembers which tips the player has dismissed, as the
-// profile does.
+// profile does, and steps frames as long as the run's.
 class TTipHost : public TStillHost {
  public:
-  explicit TTipHost(std::set<int>& seen) : seen_(seen) {}
+  TTipHost(std::set<int>& seen, float step) : TStillHost(step), seen_(seen) {}
   bool helpSeen(int id) override { return seen_.count(id) != 0; }
 
  private:
@@ -43,7 +43,7 @@ std::string dismissTips(TEngine& engine, std::set<int>& seen, std::vector<int>& 
     engine.setHelpTips();
     if (engine.tutorial.messageQ.empty()) return s;
     const TTutorialMessage& tip = engine.tutorial.messageQ.front();
-    s += "# tip " + std::to_string(tip.helpID) + "\nwait 12\n" + line("move", tip.diagX + 174, tip.diagY + 210) + "click\nwait 3\n";
+    s += "# tip " + std::to_string(tip.helpID) + "\nwait 12\n" + line("move", tip.diagX + 174, tip.diagY + 210) + "click\nwait 6\n";
     seen.insert(tip.helpID);
     shown.push_back(tip.helpID);
   }
@@ -89,7 +89,7 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
         return false;
       }
       s += "# room " + std::to_string(i) + ": " + L.location.room[i]->name + "\n";
-      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TTipHost>(seen));
+      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TTipHost>(seen, static_cast<float>(delta)));
       s += dismissTips(*engine, seen, tipsShown);
       if (i == 1) s += "screenshot campaign_" + shotName + "_room1.png\nwait 2\n";
       const bool traceLight = roomHasDecayedWalls(*engine);
