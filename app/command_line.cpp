@@ -15,6 +15,12 @@ TRunSettings parseCommandLine(int argc, char** argv) {
         break;
       }
       run.scriptPath = argv[++i];
+    } else if (i > 0 && word == "--first-frame-stamp") {
+      if (i + 1 >= argc) {
+        run.error = "--first-frame-stamp needs a file name";
+        break;
+      }
+      run.firstFrameStamp = argv[++i];
     } else {
       run.words.push_back(word);
     }

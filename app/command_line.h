@@ -2,6 +2,9 @@
 // The program's command line. Our own switches come first and are taken out:
 //   --headless        SDL's dummy video and audio drivers (no window, no sound)
 //   --script FILE     a scripted run (see script.h)
+//   --first-frame-stamp FILE
+//                     writes the wall-clock time (nanoseconds since 1970) at
+//                     which the first frame was shown, for start-up timing
 // What remains is the game's word list, the program path first; three or more
 // words run the sound-unpacking mode ("/unpack all" or "/unpack <name>").
 #include <string>
@@ -10,6 +13,7 @@
 struct TRunSettings {
   bool headless = false;
   std::string scriptPath;
+  std::string firstFrameStamp;
   std::vector<std::string> words;
   std::string error;  // not empty: the command line could not be read
 };

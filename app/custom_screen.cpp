@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/location_requester.h"
 #include "app/menu_layout.h"
+#include "data/location.h"
 #include "data/profile.h"
 #include "platform/graphics.h"
 #include "widgets/text.h"
@@ -41,7 +42,13 @@ void TCustomScreen::update() {
 
   if (!locRequester) return;
   const int result = locRequester->update();
-  if (result == 1 && !locRequester->filename.empty() && profile) {
+  TLocation chosen;
+  const std::string problem =
+      result == 1 && !locRequester->filename.empty() ? loadWholeLocation(locRequester->filename, chosen) : "";
+  if (!problem.empty()) {
+    // A file that cannot be read whole is named in the requester, not played.
+    locRequester->setMessage(problem);
+  } else if (result == 1 && !locRequester->filename.empty() && profile) {
     // The chosen location starts at once, as a new custom game.
     profile->reset();
     profile->newLocation(kCustomSlot);

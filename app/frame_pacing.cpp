@@ -1,5 +1,9 @@
 #include "app/frame_pacing.h"
 
+#include <chrono>
+#include <fstream>
+
+#include "app/frame_cap.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 
@@ -10,9 +14,21 @@ int64_t presented = 0;
 uint32_t scriptedFrameMs = kScriptedFrameMs;
 std::function<void()> beforePresent;
 std::function<bool()> modalFrameHook;
+std::string firstFrameStampPath;
+// Frames of the main loop: at most 60 a second, with at least the 2 ms
+// sleep every frame always had.
+TFrameCap frameCap(60, 2);
+
+void writeFirstFrameStamp() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  std::ofstream out(firstFrameStampPath);
+  out << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << "\n";
+  firstFrameStampPath.clear();
+}
 }  // namespace
 
 void setScriptedFrameMs(uint32_t ms) { scriptedFrameMs = ms; }
+void stampFirstFrame(const std::string& path) { firstFrameStampPath = path; }
 
 void useScriptedFrames() {
   scripted = true;
@@ -31,8 +47,10 @@ void presentFrame(int sync) {
   if (beforePresent) beforePresent();
   ++presented;
   if (!scripted) {
-    Delay(2);
+    // Flip -1 (the cross-fade) paces itself to the display's rate.
+    Delay(sync >= 0 ? frameCap.sleepBefore(MilliSecs()) : 2);
     Flip(sync);
+    if (!firstFrameStampPath.empty()) writeFirstFrameStamp();
     return;
   }
   Flip(0);

@@ -1,10 +1,12 @@
 #pragma once
-// How a finished frame reaches the display. A normal run sleeps 2 ms and flips
-// with the given sync; a scripted run flips without waiting and moves the
+// How a finished frame reaches the display. A normal run sleeps until the
+// frame is due (at most 60 frames a second, at least 2 ms) and flips with the
+// given sync; a scripted run flips without waiting and moves the
 // virtual clock so that every presented frame lasts exactly 25 ms, which makes
 // scripted runs repeatable to the frame.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 constexpr uint32_t kScriptedFrameMs = 25;
 
@@ -18,6 +20,9 @@ void setScriptedFrameMs(uint32_t ms);
 // Switches to the virtual clock and scripted presentation.
 void useScriptedFrames();
 bool scriptedFrames();
+// Writes the wall-clock time of the first frame shown into the file (start-up
+// measurements). Relative paths are taken from the current folder.
+void stampFirstFrame(const std::string& path);
 // Presented frames since start (cross-fade frames included).
 int64_t presentedFrameCount();
 // Called with every frame just before it is presented (scripted screenshots).

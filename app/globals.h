@@ -74,3 +74,5 @@ extern const std::array<std::string, 4> musicNames;
 extern const std::array<std::string, 4> endTuneNames;
 extern const std::array<std::string, 5> soundNames;
 extern const std::array<std::string, 3> savedGameExt;
+// Object ids on the editor's palette, positions 1..18 (the map is not offered).
+extern const std::array<int, 19> editorItems;

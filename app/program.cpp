@@ -55,6 +55,11 @@ int runProgram(int argc, char** argv) {
     script = readScript(run.scriptPath, error);
     if (!script) return scriptFailed(error);
   }
+  // The stamp file is named from where the program was started.
+  if (!run.firstFrameStamp.empty()) {
+    const std::string& stamp = run.firstFrameStamp;
+    stampFirstFrame(stamp.front() == '/' ? stamp : CurrentDir() + "/" + stamp);
+  }
   ChangeDir(ProgramDir());
   if (run.headless) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);

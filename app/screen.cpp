@@ -24,14 +24,17 @@ std::string windowTitle() { return "Tesmoria - " + versionText; }
 void TScreen::setRes() {
   if (GraphicsOpen()) EndGraphics();
   int depth = options ? options->screenD : 0;
+  // The settings' OpenGL choice draws the window through the graphics card;
+  // otherwise it is drawn in software.
+  const int flags = options && options->ogl != 0 ? kGraphicsAccelerated : 0;
   SetWindowTitle(windowTitle());
-  bool open = Graphics(kViewWidth, kViewHeight, depth, hertz, 0);
+  bool open = Graphics(kViewWidth, kViewHeight, depth, hertz, flags);
   if (!open && depth != 0) {
     // A full screen the desktop refuses still leaves the game playable in
     // a window, and the settings remember that.
     if (options) options->screenD = 0;
     depth = 0;
-    open = Graphics(kViewWidth, kViewHeight, 0, hertz, 0);
+    open = Graphics(kViewWidth, kViewHeight, 0, hertz, flags);
   }
   if (!open) fatalError("Error: Could not open the display.");
   if (depth == 0) {

@@ -10,6 +10,7 @@
 #include "app/option_menu.h"
 #include "app/placeholder_screen.h"
 #include "app/reset_screen.h"
+#include "screens/editor.h"
 #include "screens/game_screen.h"
 #include "screens/map_screen.h"
 #include "screens/score_screen.h"
@@ -48,7 +49,7 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenCustomMenu:
       return std::make_unique<TCustomScreen>();
     case kScreenEditor:
-      return placeholder("EDITOR", kMusicRandom);
+      return std::make_unique<TEditor>();
     case kScreenOutOfTime:
     case kScreenRoomComplete:
     case kScreenLocationComplete:

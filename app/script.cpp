@@ -28,7 +28,7 @@ const std::map<std::string, TCommandShape>& commandShapes() {
       {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}},
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
-      {"assert", {2, 1000}}, {"pace", {1, 1}},
+      {"assert", {2, 1000}}, {"close", {0, 0}}, {"pace", {1, 1}},
   };
   return shapes;
 }
@@ -265,6 +265,8 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     }
   } else if (c.op == "screenshot") {
     pendingShot_ = a[0];
+  } else if (c.op == "close") {
+    PostEvent(kEventAppTerminate);
   }
   return true;
 }

@@ -12,6 +12,7 @@
 //   waitscreen C LIMIT       runs frames until the screen code is C; fails
 //                            after LIMIT frames
 //   screenshot FILE          saves the next presented frame as a PNG
+//   close                    asks the game to close, as the window's close box
 //   mark                     starts counting presented frames
 //   pace MS                  each following frame lasts MS ms of game time
 //                            (25 by default); longer frames play faster

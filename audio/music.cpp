@@ -36,10 +36,11 @@ void TMusic::play(int songIndex, int skipLoops) {
 }
 
 void TMusic::startTrack(const std::string& path) {
-  // The old track goes before the new one is decoded: only one is ever held.
+  // The old track goes before the new one starts; tracks play straight
+  // from their files.
   StopChannel(songChannel);
   song.reset();
-  song = LoadSound(path, loopSong ? kSoundLoop : 0);
+  song = StreamSound(path, loopSong ? kSoundLoop : 0);
   if (!song) return;
   songChannel = AllocChannel();
   SetChannelVolume(songChannel, currentVolume);

@@ -78,6 +78,15 @@ int TLocation::load(const std::string& locationName) {
   return ok;
 }
 
+std::string loadWholeLocation(const std::string& locationName, TLocation& into) {
+  const std::string path = TLocation::filePath(locationName);
+  TLocation read;
+  if (!read.load(locationName)) return "The location file " + path + " cannot be opened.";
+  if (!read.loadProblem.empty()) return "The location file " + path + " is damaged (" + read.loadProblem + ").";
+  into = read;
+  return {};
+}
+
 namespace {
 
 // Notes the first problem met while reading.

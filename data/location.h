@@ -61,5 +61,11 @@ class TLocation {
   static std::string filePath(const std::string& locationName);
 };
 
+// Reads a location the player chose to play or edit, whole. Returns the empty
+// string when it was read without fault, otherwise a message naming the file
+// (it cannot be opened, or it is cut short or holds counts out of range);
+// into is then left as it was.
+std::string loadWholeLocation(const std::string& locationName, TLocation& into);
+
 // The campaign pack's entry NAME.loc as a stream, or null.
 TStreamPtr openPackedLocation(const std::string& locationName);

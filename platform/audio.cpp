@@ -141,6 +141,16 @@ TSoundPtr CreateSound(const TAudioSamplePtr& sample, int flags) {
 TSoundPtr LoadSound(const std::string& path, int flags) { return CreateSound(LoadAudioSample(path), flags); }
 TSoundPtr LoadSound(const TStreamPtr& stream, int flags) { return CreateSound(LoadAudioSample(stream), flags); }
 
+TSoundPtr StreamSound(const std::string& path, int flags) {
+  TSoundStreamPtr stream = TSoundStream::OpenWav(path);
+  if (!stream) return LoadSound(path, flags);
+  auto sound = std::make_shared<TSound>();
+  sound->sample = std::make_shared<TAudioSample>(stream->Info());
+  sound->stream = stream;
+  sound->loop = (flags & kSoundLoop) != 0;
+  return sound;
+}
+
 TChannelPtr AllocChannel() { return std::make_shared<TChannel>(); }
 TChannelPtr PlaySound(const TSoundPtr& sound, const TChannelPtr& channel) { return startSound(sound, channel, false); }
 TChannelPtr CueSound(const TSoundPtr& sound, const TChannelPtr& channel) { return startSound(sound, channel, true); }

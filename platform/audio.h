@@ -26,6 +26,9 @@ constexpr int kSoundLoop = 1;  // load flag: the sound repeats until stopped
 TSoundPtr CreateSound(const TAudioSamplePtr& sample, int flags);
 TSoundPtr LoadSound(const std::string& path, int flags);
 TSoundPtr LoadSound(const TStreamPtr& stream, int flags);
+// A sound played straight from its file (music): a wave file is streamed,
+// anything else is loaded whole as by LoadSound. Null on failure.
+TSoundPtr StreamSound(const std::string& path, int flags);
 
 // Channels.
 TChannelPtr AllocChannel();  // an idle channel

@@ -36,6 +36,13 @@ TFrame readFrame(const TAudioSample& s, int index) {
   }
 }
 
+// One frame of a sound, from memory or from its stream's window.
+TFrame soundFrame(const TSound& sound, int index) {
+  if (!sound.stream) return readFrame(*sound.sample, index);
+  const TAudioSample& window = sound.stream->Window(index);
+  return readFrame(window, index - sound.stream->WindowStart());
+}
+
 float glide(float current, float target) {
   if (current < target) return std::min(current + kGainStep, target);
   return std::max(current - kGainStep, target);
@@ -123,8 +130,9 @@ void TAudioMixer::Mix(int16_t* out, int frames) {
 }
 
 void TAudioMixer::mixChannel(TChannel& channel, float* out, int frames) {
-  const TAudioSample& sample = *channel.sound_->sample;
-  const bool loop = channel.sound_->loop;
+  const TSound& sound = *channel.sound_;
+  const TAudioSample& sample = *sound.sample;
+  const bool loop = sound.loop;
   const int length = sample.length;
   const double step = static_cast<double>(sample.hertz) * channel.rate_ / rate_;
   const float targetLeft = channel.volume_ * (channel.pan_ > 0 ? 1.0f - channel.pan_ : 1.0f);
@@ -141,7 +149,7 @@ void TAudioMixer::mixChannel(TChannel& channel, float* out, int frames) {
     // The frame after the last is the first again for a loop, so the seam is
     // as smooth as any other point of the sound.
     const int next = index + 1 < length ? index + 1 : (loop ? 0 : index);
-    const TFrame a = readFrame(sample, index), b = readFrame(sample, next);
+    const TFrame a = soundFrame(sound, index), b = soundFrame(sound, next);
     channel.gainLeft_ = glide(channel.gainLeft_, targetLeft);
     channel.gainRight_ = glide(channel.gainRight_, targetRight);
     out[2 * n] += (a.left + (b.left - a.left) * frac) * channel.gainLeft_;

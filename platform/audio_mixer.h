@@ -12,10 +12,14 @@
 #include <vector>
 
 #include "platform/audio_sample.h"
+#include "platform/audio_stream.h"
 
 // A sample handed to the mixer, always in one of the little-endian formats.
+// A streamed sound's sample holds only its length, rate and format; its
+// frames come from the stream.
 struct TSound {
   TAudioSamplePtr sample;
+  TSoundStreamPtr stream;
   bool loop = false;  // repeats until its channel is stopped
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// Sound samples decoded into memory, and their decoders. Every sound of the
-// game is decoded whole before it plays; nothing streams from disk.
+// Sound samples decoded into memory, and their decoders. Every sound effect
+// is decoded whole before it plays; music streams (platform/audio_stream.h).
 #include <cstdint>
 #include <memory>
 #include <string>

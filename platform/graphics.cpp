@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/clock.h"
+#include "platform/draw_queue.h"
 #include "platform/graphics_backend.h"
 #include "platform/letterbox.h"
 
@@ -26,6 +27,9 @@ struct TContext {
   bool paceWithVBlank = false;
   // Window notices, each reported once.
   bool maximized = false, minimized = false;
+  // The window needs the picture again (shown, uncovered, resized) even if
+  // the back buffer did not change.
+  bool mustPresent = true;
 };
 
 TContext ctx;
@@ -39,9 +43,9 @@ bool StartVideo() {
   return true;
 }
 
-SDL_Renderer* MakeRenderer(SDL_Window* window) {
+SDL_Renderer* MakeRenderer(SDL_Window* window, bool accelerated) {
   SDL_Renderer* renderer = nullptr;
-  if (!backend::NoDisplay())
+  if (accelerated)
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
   if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
   return renderer;
@@ -61,6 +65,7 @@ TLetterbox CurrentLetterbox() {
 }
 
 void Present() {
+  ctx.mustPresent = false;
   SDL_SetRenderTarget(ctx.renderer, nullptr);
   SDL_SetRenderDrawBlendMode(ctx.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(ctx.renderer, 0, 0, 0, 255);
@@ -70,13 +75,13 @@ void Present() {
   SDL_RenderCopy(ctx.renderer, ctx.backBuffer, nullptr, &dst);
   SDL_RenderPresent(ctx.renderer);
   SDL_SetRenderTarget(ctx.renderer, ctx.backBuffer);
-  backend::ApplyClip();
 }
 
 // In full screen with a rate given, find out whether the vertical blank
 // already paces us at that rate: three flips in a row each taking the frame
 // period within a millisecond.
 void MeasureVBlank() {
+  backend::RunQueue();
   SetVSync(1);
   const uint32_t start = MilliSecs();
   uint32_t last = start;
@@ -136,14 +141,14 @@ void ApplyClip() {
   if (!ctx.renderer) return;
   const TDrawState& s = CurrentDrawState();
   if (!ClipActive()) {
-    SDL_RenderSetClipRect(ctx.renderer, nullptr);
+    QueueClip(nullptr);
     return;
   }
   // SDL treats an empty clip rectangle as "no clipping"; a viewport that
   // shows nothing becomes a one-pixel rectangle outside the view instead.
   SDL_Rect r{s.viewX, s.viewY, std::max(s.viewW, 0), std::max(s.viewH, 0)};
   if (r.w == 0 || r.h == 0) r = SDL_Rect{-2, -2, 1, 1};
-  SDL_RenderSetClipRect(ctx.renderer, &r);
+  QueueClip(&r);
 }
 
 void WindowToView(int wx, int wy, int& vx, int& vy) { CurrentLetterbox().ToView(wx, wy, vx, vy); }
@@ -153,18 +158,41 @@ void NoteWindowEvent(const SDL_WindowEvent& event) {
   if (!ctx.window || event.windowID != SDL_GetWindowID(ctx.window)) return;
   if (event.event == SDL_WINDOWEVENT_MAXIMIZED) ctx.maximized = true;
   if (event.event == SDL_WINDOWEVENT_MINIMIZED) ctx.minimized = true;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED:
+      ctx.mustPresent = true;
+      break;
+    default:
+      break;
+  }
 }
 }  // namespace backend
 
-bool Graphics(int width, int height, int depth, int hertz, int /*flags*/) {
+bool Graphics(int width, int height, int depth, int hertz, int flags) {
   EndGraphics();
   if (width <= 0 || height <= 0 || !StartVideo()) return false;
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+  // A window drawn in software shows its picture straight through the
+  // window system, without loading OpenGL behind the scenes. Full screen
+  // scales the picture to the desktop, which is the graphics card's work.
+  const bool accelerated = !backend::NoDisplay() && ((flags & kGraphicsAccelerated) != 0 || depth != 0);
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   Uint32 windowFlags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN;
   if (depth != 0) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  // An OpenGL renderer needs an OpenGL window; asking for one at once saves
+  // SDL making the window a second time.
+  if (accelerated) windowFlags |= SDL_WINDOW_OPENGL;
   ctx.window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, windowFlags);
+  if (!ctx.window && accelerated)
+    ctx.window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                                  windowFlags & ~SDL_WINDOW_OPENGL);
   if (!ctx.window) return false;
-  ctx.renderer = MakeRenderer(ctx.window);
+  ctx.renderer = MakeRenderer(ctx.window, accelerated);
   if (ctx.renderer)
     ctx.backBuffer =
         SDL_CreateTexture(ctx.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
@@ -204,6 +232,7 @@ bool Graphics(int width, int height, int depth, int hertz, int /*flags*/) {
 }
 
 void EndGraphics() {
+  backend::ResetQueue();
   if (ctx.backBuffer) SDL_DestroyTexture(ctx.backBuffer);
   if (ctx.renderer) SDL_DestroyRenderer(ctx.renderer);
   if (ctx.window) SDL_DestroyWindow(ctx.window);
@@ -237,6 +266,7 @@ bool SetFullScreen(bool on) {
   if (!ctx.window) return false;
   if (SDL_SetWindowFullscreen(ctx.window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
   ctx.fullScreen = on;
+  ctx.mustPresent = true;
   if (!on) SDL_SetWindowSize(ctx.window, ctx.width, ctx.height);
   return true;
 }
@@ -270,16 +300,14 @@ void Cls() {
   if (!ctx.renderer) return;
   const TDrawState& s = CurrentDrawState();
   auto clamp = [](int v) { return static_cast<Uint8>(std::clamp(v, 0, 255)); };
-  SDL_SetRenderDrawBlendMode(ctx.renderer, SDL_BLENDMODE_NONE);
-  SDL_SetRenderDrawColor(ctx.renderer, clamp(s.clsColor[0]), clamp(s.clsColor[1]), clamp(s.clsColor[2]), 255);
   // Clearing ignores the viewport, as a fresh frame must.
-  SDL_RenderSetClipRect(ctx.renderer, nullptr);
-  SDL_RenderClear(ctx.renderer);
-  backend::ApplyClip();
+  backend::QueueClear(SDL_Color{clamp(s.clsColor[0]), clamp(s.clsColor[1]), clamp(s.clsColor[2]), 255});
 }
 
 void Flip(int sync) {
   if (!ctx.renderer) return;
+  // A frame that repeats the one on screen is neither drawn nor presented.
+  const bool changed = backend::FinishFrame();
   if (sync >= 0) {
     SetVSync(sync ? 1 : 0);
   } else if (ctx.paceWithVBlank) {
@@ -290,5 +318,8 @@ void Flip(int sync) {
     SetVSync(0);
     PaceByTimer();
   }
-  Present();
+  if (changed || ctx.mustPresent) Present();
 }
+
+int64_t FramesShown() { return backend::FramesFinished() - backend::FramesRepeated(); }
+int64_t FramesRepeated() { return backend::FramesRepeated(); }

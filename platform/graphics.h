@@ -16,6 +16,10 @@ constexpr int kViewWidth = 800;
 constexpr int kViewHeight = 600;
 
 // ---- The context -----------------------------------------------------------
+// Graphics flag: draw a window through the graphics card (OpenGL) rather
+// than in software. Full screen always uses the card when there is one.
+constexpr int kGraphicsAccelerated = 1;
+
 // depth 0 opens a window whose client area is width x height (the picture is
 // scaled when the window is resized); any other depth opens full screen on
 // the desktop's own mode with the same scaling. hertz paces Flip(-1).
@@ -41,7 +45,13 @@ bool WindowMinimized();
 
 void Cls();
 // 1 waits for the vertical blank, 0 does not, -1 paces to the open's hertz.
+// A frame that starts with Cls and draws exactly what the frame on screen
+// drew is not drawn or presented again (the window still gets its picture
+// back when it is uncovered or resized).
 void Flip(int sync);
+// Frames flipped that were drawn, and frames that repeated the one shown.
+int64_t FramesShown();
+int64_t FramesRepeated();
 
 // ---- Drawing state -----------------------------------------------------------
 const TDrawState& DrawState();

@@ -37,6 +37,13 @@ TPaint CurrentPaint();
 // a variant whose alpha is already cut at the mask threshold. Null when no
 // display is open or the frame does not exist.
 SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint);
+// The same frame with its alpha already multiplied by alphaKey / 255, so it
+// can be drawn at full strength with the same result. Made only for an alpha
+// asked for twice in a row (a fading picture changes its alpha every frame);
+// null otherwise.
+SDL_Texture* FadedFrameTexture(TImage& image, int frame, int alphaKey);
+// True for a texture without an alpha channel (every pixel opaque).
+bool TextureOpaque(SDL_Texture* texture);
 // A texture made from pixels (premultiplying nothing), for one-off drawing.
 SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered, bool bleedEdges);
 

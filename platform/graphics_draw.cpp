@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/draw_queue.h"
 #include "platform/graphics.h"
 #include "platform/graphics_backend.h"
 
@@ -39,11 +40,9 @@ void FillPolygon(const std::vector<TPoint>& points) {
   TPaint paint;
   SDL_Renderer* r = Ready(paint);
   if (!r || points.size() < 3) return;
-  SDL_SetRenderDrawBlendMode(r, paint.mode);
   SDL_FRect rect;
   if (UprightRect(points, rect)) {
-    SDL_SetRenderDrawColor(r, paint.color.r, paint.color.g, paint.color.b, paint.color.a);
-    SDL_RenderFillRectF(r, &rect);
+    backend::QueueFillRect(rect, paint.color, paint.mode);
     return;
   }
   std::vector<SDL_Vertex> vertices;
@@ -56,9 +55,11 @@ void FillPolygon(const std::vector<TPoint>& points) {
     indices.push_back(i);
     indices.push_back(i + 1);
   }
-  SDL_RenderGeometry(r, nullptr, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
-                     static_cast<int>(indices.size()));
+  backend::QueueGeometry(nullptr, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
+                         static_cast<int>(indices.size()), paint.mode);
 }
+
+bool White(SDL_Color c) { return c.r == 255 && c.g == 255 && c.b == 255; }
 
 // One frame of an image as a quad: its top-left corner at topLeft, its u
 // axis along (ix, jx) and its v axis along (iy, jy), w x h frame pixels.
@@ -68,20 +69,31 @@ void DrawFrame(TImage& image, int frame, TPoint topLeft, float ix, float iy, flo
   if (!r) return;
   SDL_Texture* texture = backend::FrameTexture(image, frame, paint);
   if (!texture) return;
-  SDL_SetTextureBlendMode(texture, paint.mode);
   const bool upright = iy == 0 && jx == 0 && ix > 0 && jy > 0;
   const bool stretched = std::fabs(ix * ix + jx * jx - 1) > 1e-6f || std::fabs(iy * iy + jy * jy - 1) > 1e-6f;
   const bool clipped = backend::ClipActive();
   if (upright && !(stretched && clipped)) {
     // Upright and not mirrored: a plain (stretched) copy.
-    SDL_SetTextureColorMod(texture, paint.color.r, paint.color.g, paint.color.b);
-    SDL_SetTextureAlphaMod(texture, paint.color.a);
+    SDL_BlendMode mode = paint.mode;
+    SDL_Color color = paint.color;
+    if (!stretched && mode == SDL_BLENDMODE_BLEND && White(color)) {
+      if (color.a == 255 && backend::TextureOpaque(texture)) {
+        // An opaque picture blended at full strength is simply copied: the
+        // same pixels, without the blender's per-pixel work.
+        mode = SDL_BLENDMODE_NONE;
+      } else if (color.a > 0 && color.a < 255 && !paint.maskTest) {
+        // A picture always drawn at the same partial strength (the soft
+        // wall shadows) has that strength built into its alpha.
+        if (SDL_Texture* faded = backend::FadedFrameTexture(image, frame, color.a)) {
+          texture = faded;
+          color.a = 255;
+        }
+      }
+    }
     const SDL_FRect dst{topLeft.x, topLeft.y, w * ix, h * jy};
-    SDL_RenderCopyF(r, texture, nullptr, &dst);
+    backend::QueueCopy(texture, dst, color, mode);
     return;
   }
-  SDL_SetTextureColorMod(texture, 255, 255, 255);
-  SDL_SetTextureAlphaMod(texture, 255);
   const SDL_Vertex v[4] = {
       Vertex(topLeft, paint.color, 0, 0),
       Vertex({topLeft.x + w * ix, topLeft.y + w * jx}, paint.color, 1, 0),
@@ -93,11 +105,11 @@ void DrawFrame(TImage& image, int frame, TPoint topLeft, float ix, float iy, flo
     // SDL's software renderer turns a two-triangle rectangle into a scaled
     // copy, which loses small pictures stretched under a clip; one triangle
     // at a time is always rasterised as such.
-    SDL_RenderGeometry(r, texture, v, 4, indices, 3);
-    SDL_RenderGeometry(r, texture, v, 4, indices + 3, 3);
+    backend::QueueGeometry(texture, v, 4, indices, 3, paint.mode);
+    backend::QueueGeometry(texture, v, 4, indices + 3, 3, paint.mode);
     return;
   }
-  SDL_RenderGeometry(r, texture, v, 4, indices, 6);
+  backend::QueueGeometry(texture, v, 4, indices, 6, paint.mode);
 }
 
 bool ValidFrame(const TImagePtr& image, int frame) {
@@ -111,9 +123,7 @@ void Plot(float x, float y) {
   SDL_Renderer* r = Ready(paint);
   if (!r) return;
   const TDrawState& s = CurrentDrawState();
-  SDL_SetRenderDrawBlendMode(r, paint.mode);
-  SDL_SetRenderDrawColor(r, paint.color.r, paint.color.g, paint.color.b, paint.color.a);
-  SDL_RenderDrawPointF(r, x + s.originX, y + s.originY);
+  backend::QueuePoint(x + s.originX, y + s.originY, paint.color, paint.mode);
 }
 
 void DrawLine(float x1, float y1, float x2, float y2) {
@@ -125,9 +135,7 @@ void DrawLine(float x1, float y1, float x2, float y2) {
   const TPoint a = s.Map(0, 0, x1, y1);
   const TPoint b = s.Map(x2 - x1, y2 - y1, x1, y1);
   if (s.lineWidth <= 1.5f) {
-    SDL_SetRenderDrawBlendMode(r, paint.mode);
-    SDL_SetRenderDrawColor(r, paint.color.r, paint.color.g, paint.color.b, paint.color.a);
-    SDL_RenderDrawLineF(r, a.x, a.y, b.x, b.y);
+    backend::QueueLine(a.x, a.y, b.x, b.y, paint.color, paint.mode);
     return;
   }
   // Wide lines: a quad centred on the pixel centres along the line.
@@ -209,10 +217,11 @@ void DrawPixmap(const TPixmap& pixmap, int x, int y) {
   SDL_Texture* texture = backend::MakeTexture(pixmap, false, false);
   if (!texture) return;
   const TDrawState& s = CurrentDrawState();
-  SDL_SetTextureBlendMode(texture, paint.mode);
   const SDL_FRect dst{x + s.originX, y + s.originY, static_cast<float>(pixmap.width),
                       static_cast<float>(pixmap.height)};
-  SDL_RenderCopyF(r, texture, nullptr, &dst);
+  // The one-off texture is drawn at once, so it can go straight after.
+  backend::QueueCopy(texture, dst, SDL_Color{255, 255, 255, 255}, paint.mode);
+  backend::NoteTextureChange();
   SDL_DestroyTexture(texture);
 }
 
@@ -262,6 +271,7 @@ TPixmapPtr GrabPixmap(int x, int y, int w, int h) {
   const int x1 = std::min(x + w, GraphicsWidth()), y1 = std::min(y + h, GraphicsHeight());
   if (x1 <= x0 || y1 <= y0) return pixmap;
   TPixmap part(x1 - x0, y1 - y0);
+  backend::RunQueue();
   const SDL_Rect rect{x0, y0, part.width, part.height};
   if (SDL_RenderReadPixels(r, &rect, SDL_PIXELFORMAT_RGBA32, part.pixels.data(), part.width * 4) != 0)
     return pixmap;

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "platform/draw_queue.h"
 #include "platform/graphics.h"
 #include "platform/graphics_backend.h"
 
@@ -15,13 +16,17 @@ struct TTextureCache {
     SDL_Texture* raw = nullptr;
     SDL_Texture* bled = nullptr;
     SDL_Texture* masked = nullptr;
+    SDL_Texture* faded = nullptr;  // alpha multiplied by fadedKey / 255
     int maskedKey = -1;
+    int fadedKey = -1;
+    int lastFadeAsked = -1;
     bool stale = false;
     void DestroyAll() {
-      for (SDL_Texture* t : {raw, bled, masked})
+      if (raw || bled || masked || faded) backend::NoteTextureChange();
+      for (SDL_Texture* t : {raw, bled, masked, faded})
         if (t) SDL_DestroyTexture(t);
-      raw = bled = masked = nullptr;
-      maskedKey = -1;
+      raw = bled = masked = faded = nullptr;
+      maskedKey = fadedKey = lastFadeAsked = -1;
     }
   };
   int generation = 0;
@@ -91,16 +96,25 @@ std::vector<uint32_t> Convert(const TPixmap& pixmap, int maskKey) {
   return px;
 }
 
+// Alpha multiplied by key / 255, rounded down as the blender does it when
+// it applies an alpha modulation itself.
+void Fade(std::vector<uint32_t>& px, int key) {
+  for (uint32_t& c : px) c = (c & 0xFFFFFFu) | (((c >> 24) * static_cast<uint32_t>(key) / 255u) << 24);
+}
+
 bool AllOpaque(const std::vector<uint32_t>& px) {
   for (uint32_t c : px)
     if ((c >> 24) != 255) return false;
   return true;
 }
 
-SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, bool bleed, int maskKey) {
+SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, bool bleed, int maskKey,
+                    int fadeKey = -1) {
   if (pixmap.width <= 0 || pixmap.height <= 0) return nullptr;
+  NoteTextureChange();
   std::vector<uint32_t> px = Convert(pixmap, maskKey);
   if (bleed) BleedEdges(px, pixmap.width, pixmap.height);
+  if (fadeKey >= 0) Fade(px, fadeKey);
   // Opaque frames (backgrounds, grabbed screens) go up without an alpha
   // channel: blending them by the drawing alpha is then exact and faster in
   // the software renderer.
@@ -126,7 +140,11 @@ SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered, bool bleedEdges) 
   return Upload(nullptr, pixmap, filtered, bleedEdges, -1);
 }
 
-SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
+namespace {
+
+// The textures of one frame for the current context, refreshed when a grab
+// or an edit changed its pixels. Null when the frame does not exist.
+TTextureCache::TEntry* Entry(TImage& image, int frame) {
   if (!Renderer() || frame < 0 || frame >= image.FrameCount() || !image.pixmaps[frame]) return nullptr;
   if (!image.textures) image.textures = std::make_shared<TTextureCache>();
   TTextureCache& cache = *image.textures;
@@ -144,8 +162,40 @@ SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
     if (e.raw) e.raw = Upload(e.raw, pixmap, filtered, false, -1);
     if (e.bled) e.bled = Upload(e.bled, pixmap, true, true, -1);
     if (e.masked) e.masked = Upload(e.masked, pixmap, filtered, filtered, e.maskedKey);
+    if (e.faded) e.faded = Upload(e.faded, pixmap, filtered, filtered, -1, e.fadedKey);
     e.stale = false;
   }
+  return &e;
+}
+
+}  // namespace
+
+bool TextureOpaque(SDL_Texture* texture) {
+  Uint32 format = 0;
+  return texture && SDL_QueryTexture(texture, &format, nullptr, nullptr, nullptr) == 0 &&
+         format == SDL_PIXELFORMAT_RGB888;
+}
+
+SDL_Texture* FadedFrameTexture(TImage& image, int frame, int alphaKey) {
+  TTextureCache::TEntry* entry = Entry(image, frame);
+  if (!entry) return nullptr;
+  TTextureCache::TEntry& e = *entry;
+  if (e.faded && e.fadedKey == alphaKey) return e.faded;
+  const bool steady = e.lastFadeAsked == alphaKey;
+  e.lastFadeAsked = alphaKey;
+  if (!steady) return nullptr;
+  const bool filtered = (image.flags & kImageFiltered) != 0;
+  e.faded = Upload(e.faded, *image.pixmaps[frame], filtered, filtered, -1, alphaKey);
+  e.fadedKey = alphaKey;
+  return e.faded;
+}
+
+SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
+  TTextureCache::TEntry* entry = Entry(image, frame);
+  if (!entry) return nullptr;
+  TTextureCache::TEntry& e = *entry;
+  const TPixmap& pixmap = *image.pixmaps[frame];
+  const bool filtered = (image.flags & kImageFiltered) != 0;
   if (paint.maskTest) {
     if (!e.masked || e.maskedKey != paint.alphaKey) {
       e.masked = Upload(e.masked, pixmap, filtered, filtered, paint.alphaKey);

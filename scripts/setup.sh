@@ -14,7 +14,7 @@ PACKAGES=(
   librsvg2-bin python3 python3-pil fluidsynth fluid-soundfont-gm sox
   fonts-dejavu-core fonts-ebgaramond fonts-linuxlibertine
   # looking at the game in a real window
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
 )
 
 missing=()

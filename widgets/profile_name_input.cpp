@@ -2,17 +2,24 @@
 // CANCEL, driven one frame at a time by the menus.
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "data/file_names.h"
 #include "data/profile.h"
 #include "platform/input.h"
+#include "widgets/box_message.h"
 #include "widgets/button.h"
 #include "widgets/dialogue.h"
 #include "widgets/text_box.h"
 
 const char* const kNameCancelled = "#c#";
 
+namespace {
+constexpr size_t kMaxProfileName = 200;  // as the profile files allow
+}  // namespace
+
 struct TNameEntry {
   std::unique_ptr<TDialogue> dialogue;
   std::unique_ptr<TTextBox> field;
+  std::string refusal;  // why the last name was refused, shown under the field
 };
 
 std::string TProfile::inputName() {
@@ -30,6 +37,9 @@ std::string TProfile::inputName() {
   }
   const int pressed = nameEntry->dialogue->update();
   newName = nameEntry->field->update();
+  const TTextBox& field = *nameEntry->field;
+  drawBoxMessage(text, 2, nameEntry->refusal, nameEntry->dialogue->x + 25,
+                 nameEntry->dialogue->y + field.y + field.h + 12, nameEntry->dialogue->w);
   if (pressed == 2) {
     nameEntry.reset();
     textInputActive = 0;
@@ -37,7 +47,9 @@ std::string TProfile::inputName() {
   }
   if (pressed == 1 || nameEntry->field->getReturn()) {
     // A name must be usable as a file name; until it is, the box stays open.
-    if (!isSafeProfileName(newName)) {
+    if (!isSafeProfileName(newName) || !fileNameProblem(newName, kMaxProfileName).empty()) {
+      nameEntry->refusal = fileNameProblem(newName, kMaxProfileName);
+      if (nameEntry->refusal.empty()) nameEntry->refusal = "That name cannot be used.";
       nameEntry->field->setActive(1);
       return {};
     }

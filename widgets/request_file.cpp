@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/graphics.h"
+#include "widgets/box_message.h"
 #include "widgets/button.h"
 #include "widgets/text.h"
 
@@ -99,6 +100,7 @@ int TRequestFile::update() {
     filename = fileList->getItem(n);
     if (save && textBox) textBox->setText(filename);
   }
+  drawBoxMessage(dialogue->textObj, dialogue->fontID, message, listX(), fileList->y + fileList->h, dialogue->w);
   if (save && textBox) {
     filename = textBox->update();
     // The click that picked a name from the list also counts as a click
@@ -111,4 +113,20 @@ int TRequestFile::update() {
 void TRequestFile::fix(int flag) {
   fixed = flag;
   dialogue->fixed = flag;
+}
+
+void TRequestFile::setMessage(const std::string& text) {
+  if (text == message) return;
+  fileList->h += messageHeight;
+  messageHeight = 0;
+  message = text;
+  if (!message.empty() && dialogue->textObj) {
+    TText* t = dialogue->textObj;
+    const int previous = t->curFont;
+    t->setFont(dialogue->fontID);
+    messageHeight = static_cast<int>(wrapText(message, dialogue->w).size()) * t->getHeight(0);
+    t->setFont(previous);
+    fileList->h -= messageHeight;
+  }
+  fileList->setPos(-1, -1);
 }

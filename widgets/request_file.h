@@ -22,6 +22,10 @@ class TRequestFile {
   int lock = 0;
   int textH = 0;
   std::string filename;
+  // A message shown under the list (a name refused, a file that cannot be
+  // read); the list gives up room for it.
+  std::string message;
+  int messageHeight = 0;
 
   static std::unique_ptr<TRequestFile> Create(int x, int y, int margin, const TImagePtr& picture,
                                               const std::string& title, TMouse* mouse, TText* text, int fontID,
@@ -36,6 +40,7 @@ class TRequestFile {
   // 0, 1 (load or save) or 2 (cancel); after 1 the choice is in filename.
   int update();
   void fix(int flag);
+  void setMessage(const std::string& text);
 
  private:
   int listX() const;

@@ -1,0 +1,272 @@
+#include "platform/draw_queue.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/graphics_backend.h"
+
+namespace backend {
+
+namespace {
+
+enum class TKind : int32_t { Clear, Clip, Fill, Point, Line, Copy, Geometry };
+
+// One recorded command. Every byte is set (no padding), so commands can be
+// compared by hashing their bytes.
+struct TCommand {
+  TKind kind;
+  SDL_BlendMode mode;
+  SDL_Color color;
+  int32_t clipOn;
+  SDL_Rect clip;
+  float f[4];
+  int32_t first, count, indexFirst, indexCount;
+  SDL_Texture* texture;
+};
+static_assert(sizeof(TCommand) == 72, "TCommand must have no padding");
+
+struct TQueue {
+  std::vector<TCommand> commands;
+  std::vector<SDL_Vertex> vertices;
+  std::vector<int> indices;
+  // The clip in force for the next command recorded, and the one the first
+  // queued command expects.
+  bool clipOn = false;
+  SDL_Rect clip{};
+  bool startClipOn = false;
+  SDL_Rect startClip{};
+  // The frame being recorded.
+  uint64_t frameHash = 0;
+  int64_t frameCommands = 0;
+  bool frameStartsClean = false;  // its first command clears the whole view
+  bool frameRan = false;          // part of it has run already
+  // The frame shown last, when a repeat of it may be skipped.
+  bool shownRepeatable = false;
+  uint64_t shownHash = 0;
+  int64_t finished = 0, repeated = 0;
+};
+
+TQueue queue;
+
+constexpr uint64_t kHashSeed = 0x84222325cbf29ce4ull;
+
+uint64_t mixWord(uint64_t h, uint64_t w) {
+  h ^= w;
+  h *= 0x9E3779B97F4A7C15ull;
+  return h ^ (h >> 29);
+}
+
+uint64_t mixBytes(uint64_t h, const void* data, size_t size) {
+  const auto* p = static_cast<const unsigned char*>(data);
+  size_t i = 0;
+  for (; i + 8 <= size; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    h = mixWord(h, w);
+  }
+  uint64_t tail = 0;
+  std::memcpy(&tail, p + i, size - i);
+  return mixWord(h, tail ^ (static_cast<uint64_t>(size) << 56));
+}
+
+TCommand blank(TKind kind) {
+  TCommand c;
+  std::memset(&c, 0, sizeof c);
+  c.kind = kind;
+  return c;
+}
+
+void push(const TCommand& c) {
+  if (queue.commands.empty()) {
+    queue.startClipOn = queue.clipOn;
+    queue.startClip = queue.clip;
+  }
+  if (queue.frameCommands == 0) {
+    queue.frameHash = kHashSeed;
+    queue.frameStartsClean = c.kind == TKind::Clear;
+  }
+  ++queue.frameCommands;
+  queue.frameHash = mixBytes(queue.frameHash, &c, sizeof c);
+  if (c.kind == TKind::Geometry) {
+    queue.frameHash = mixBytes(queue.frameHash, &queue.vertices[static_cast<size_t>(c.first)],
+                               sizeof(SDL_Vertex) * static_cast<size_t>(c.count));
+    queue.frameHash = mixBytes(queue.frameHash, &queue.indices[static_cast<size_t>(c.indexFirst)],
+                               sizeof(int) * static_cast<size_t>(c.indexCount));
+  }
+  queue.commands.push_back(c);
+}
+
+void setClip(SDL_Renderer* r, bool on, const SDL_Rect& rect) { SDL_RenderSetClipRect(r, on ? &rect : nullptr); }
+
+void setDrawPaint(SDL_Renderer* r, const TCommand& c) {
+  SDL_SetRenderDrawBlendMode(r, c.mode);
+  SDL_SetRenderDrawColor(r, c.color.r, c.color.g, c.color.b, c.color.a);
+}
+
+void setTexturePaint(const TCommand& c, SDL_Color mod) {
+  SDL_SetTextureBlendMode(c.texture, c.mode);
+  SDL_SetTextureColorMod(c.texture, mod.r, mod.g, mod.b);
+  SDL_SetTextureAlphaMod(c.texture, mod.a);
+}
+
+void run(SDL_Renderer* r, const TCommand& c) {
+  switch (c.kind) {
+    case TKind::Clear:
+      SDL_RenderSetClipRect(r, nullptr);
+      SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+      SDL_SetRenderDrawColor(r, c.color.r, c.color.g, c.color.b, 255);
+      SDL_RenderClear(r);
+      setClip(r, c.clipOn != 0, c.clip);
+      break;
+    case TKind::Clip:
+      setClip(r, c.clipOn != 0, c.clip);
+      break;
+    case TKind::Fill: {
+      setDrawPaint(r, c);
+      const SDL_FRect rect{c.f[0], c.f[1], c.f[2], c.f[3]};
+      SDL_RenderFillRectF(r, &rect);
+      break;
+    }
+    case TKind::Point:
+      setDrawPaint(r, c);
+      SDL_RenderDrawPointF(r, c.f[0], c.f[1]);
+      break;
+    case TKind::Line:
+      setDrawPaint(r, c);
+      SDL_RenderDrawLineF(r, c.f[0], c.f[1], c.f[2], c.f[3]);
+      break;
+    case TKind::Copy: {
+      setTexturePaint(c, c.color);
+      const SDL_FRect dst{c.f[0], c.f[1], c.f[2], c.f[3]};
+      SDL_RenderCopyF(r, c.texture, nullptr, &dst);
+      break;
+    }
+    case TKind::Geometry:
+      if (c.texture) setTexturePaint(c, SDL_Color{255, 255, 255, 255});
+      SDL_RenderGeometry(r, c.texture, &queue.vertices[static_cast<size_t>(c.first)], c.count,
+                         &queue.indices[static_cast<size_t>(c.indexFirst)], c.indexCount);
+      break;
+  }
+}
+
+void dropCommands() {
+  queue.commands.clear();
+  queue.vertices.clear();
+  queue.indices.clear();
+}
+
+}  // namespace
+
+void QueueClear(SDL_Color color) {
+  TCommand c = blank(TKind::Clear);
+  c.color = color;
+  c.clipOn = queue.clipOn;
+  c.clip = queue.clip;
+  push(c);
+}
+
+void QueueClip(const SDL_Rect* clip) {
+  queue.clipOn = clip != nullptr;
+  queue.clip = clip ? *clip : SDL_Rect{};
+  TCommand c = blank(TKind::Clip);
+  c.clipOn = queue.clipOn;
+  c.clip = queue.clip;
+  push(c);
+}
+
+void QueueFillRect(const SDL_FRect& rect, SDL_Color color, SDL_BlendMode mode) {
+  TCommand c = blank(TKind::Fill);
+  c.mode = mode;
+  c.color = color;
+  c.f[0] = rect.x, c.f[1] = rect.y, c.f[2] = rect.w, c.f[3] = rect.h;
+  push(c);
+}
+
+void QueuePoint(float x, float y, SDL_Color color, SDL_BlendMode mode) {
+  TCommand c = blank(TKind::Point);
+  c.mode = mode;
+  c.color = color;
+  c.f[0] = x, c.f[1] = y;
+  push(c);
+}
+
+void QueueLine(float x1, float y1, float x2, float y2, SDL_Color color, SDL_BlendMode mode) {
+  TCommand c = blank(TKind::Line);
+  c.mode = mode;
+  c.color = color;
+  c.f[0] = x1, c.f[1] = y1, c.f[2] = x2, c.f[3] = y2;
+  push(c);
+}
+
+void QueueCopy(SDL_Texture* texture, const SDL_FRect& dst, SDL_Color color, SDL_BlendMode mode) {
+  if (!texture) return;
+  TCommand c = blank(TKind::Copy);
+  c.texture = texture;
+  c.mode = mode;
+  c.color = color;
+  c.f[0] = dst.x, c.f[1] = dst.y, c.f[2] = dst.w, c.f[3] = dst.h;
+  push(c);
+}
+
+void QueueGeometry(SDL_Texture* texture, const SDL_Vertex* vertices, int vertexCount, const int* indices,
+                   int indexCount, SDL_BlendMode mode) {
+  if (vertexCount <= 0 || indexCount <= 0) return;
+  TCommand c = blank(TKind::Geometry);
+  c.texture = texture;
+  c.mode = mode;
+  c.first = static_cast<int32_t>(queue.vertices.size());
+  c.count = vertexCount;
+  c.indexFirst = static_cast<int32_t>(queue.indices.size());
+  c.indexCount = indexCount;
+  queue.vertices.insert(queue.vertices.end(), vertices, vertices + vertexCount);
+  queue.indices.insert(queue.indices.end(), indices, indices + indexCount);
+  push(c);
+}
+
+void RunQueue() {
+  SDL_Renderer* r = Renderer();
+  if (!queue.commands.empty() && r) {
+    setClip(r, queue.startClipOn, queue.startClip);
+    for (const TCommand& c : queue.commands) run(r, c);
+    queue.frameRan = true;
+  }
+  dropCommands();
+}
+
+void NoteTextureChange() {
+  RunQueue();
+  // The picture shown may have used the texture's old pixels.
+  queue.shownRepeatable = false;
+}
+
+bool FinishFrame() {
+  ++queue.finished;
+  const bool clean = queue.frameCommands > 0 && queue.frameStartsClean && !queue.frameRan;
+  const bool repeat = clean && queue.shownRepeatable && queue.frameHash == queue.shownHash;
+  if (repeat) {
+    ++queue.repeated;
+    // The back buffer holds this picture; the clip the dropped commands
+    // would have left is what the next command recorded expects.
+    dropCommands();
+  } else {
+    RunQueue();
+    queue.shownRepeatable = clean;
+    queue.shownHash = queue.frameHash;
+  }
+  queue.frameCommands = 0;
+  queue.frameRan = false;
+  queue.frameStartsClean = false;
+  return !repeat;
+}
+
+void ResetQueue() {
+  const int64_t finished = queue.finished, repeated = queue.repeated;
+  queue = TQueue{};
+  queue.finished = finished;
+  queue.repeated = repeated;
+}
+
+int64_t FramesFinished() { return queue.finished; }
+int64_t FramesRepeated() { return queue.repeated; }
+
+}  // namespace backend

@@ -1,0 +1,44 @@
+#pragma once
+// The drawing commands of a frame are not handed to SDL at once: they are
+// recorded, and run when the frame is shown or the back buffer is read. A
+// frame that starts by clearing the whole view and records exactly the same
+// commands as the frame shown before it would paint the very same picture,
+// so it is neither drawn nor presented again: an idle menu costs almost
+// nothing. Only the platform's own files include this.
+#include <SDL.h>
+
+#include <cstdint>
+
+namespace backend {
+
+// Fills the whole back buffer, ignoring the clip, which is set again after.
+void QueueClear(SDL_Color color);
+// The clip rectangle for the commands that follow; null switches it off.
+void QueueClip(const SDL_Rect* clip);
+void QueueFillRect(const SDL_FRect& rect, SDL_Color color, SDL_BlendMode mode);
+void QueuePoint(float x, float y, SDL_Color color, SDL_BlendMode mode);
+void QueueLine(float x1, float y1, float x2, float y2, SDL_Color color, SDL_BlendMode mode);
+// A texture copied into dst, tinted by color (its alpha is the alpha mod).
+void QueueCopy(SDL_Texture* texture, const SDL_FRect& dst, SDL_Color color, SDL_BlendMode mode);
+// Triangles; texture may be null (flat colour from the vertices).
+void QueueGeometry(SDL_Texture* texture, const SDL_Vertex* vertices, int vertexCount, const int* indices,
+                   int indexCount, SDL_BlendMode mode);
+
+// Runs what has been recorded. Called before the back buffer is read and
+// before any texture changes or goes, since recorded commands refer to them.
+void RunQueue();
+// Called when a texture is made, filled or destroyed: the recorded commands
+// run first, and the next frame cannot be taken for the last one shown.
+void NoteTextureChange();
+// Ends the frame: false when it repeats the frame shown last exactly, in
+// which case its commands are dropped and the back buffer already holds it;
+// otherwise the commands run and the result is true.
+bool FinishFrame();
+// Forgets everything recorded (the context closes).
+void ResetQueue();
+
+// Frames finished so far and how many of them repeated the last one shown.
+int64_t FramesFinished();
+int64_t FramesRepeated();
+
+}  // namespace backend

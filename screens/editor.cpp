@@ -1,0 +1,231 @@
+// Making the editor, running one frame of it (editing or test play), and the
+// question about unsaved changes that leaving it asks.
+#include "screens/editor.h"
+
+#include <algorithm>
+
+#include "app/gfx_set.h"
+#include "app/globals.h"
+#include "effects/effects.h"
+#include "engine/catalogue.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "widgets/button.h"
+#include "widgets/mouse.h"
+#include "widgets/text.h"
+
+namespace {
+
+constexpr float kEditFog = 0.5f;  // half-dark floor shows what no emitter can reach
+constexpr float kPlayFog = 1.0f;
+constexpr int kSmallButtons = 2;
+constexpr int kTestIconFrame = 28;
+
+void drawIfLoaded(const TImagePtr& image, float x, float y, int frame = 0) {
+  if (image && frame >= 0 && frame < image->FrameCount()) DrawImage(image, x, y, frame);
+}
+
+std::string makeHelpText() {
+  return "EDITOR HELP"
+         "\\n\\n * Each location can have up to 12 rooms."
+         "\\n * Each room must have at least one glyph and one emitter."
+         "\\n * Emitters produce light from all edges adjacent to the floor."
+         "\\n * There must be at least the same number light rays as glyphs."
+         "\\n * Left click to select object/block from tool bar."
+         "\\n * Left click to draw current object/block."
+         "\\n * Right click to unselect current block/object."
+         "\\n * Left click to pick up a block/object if nothing selected."
+         "\\n * Shift + cursor keys - move room within grid."
+         "\\n * Ctrl+C to copy current room, and Ctrl+V to paste copied room."
+         "\\n * Ctrl+Z to undo, Ctrl+Y (or Ctrl+Shift+Z) to redo.";
+}
+
+}  // namespace
+
+TEditor::TEditor() {
+  engine = std::make_shared<TEngine>();
+  tooltip = TToolTip::Create(mouse, text, 3);
+  if (gfx && gfx->gui_dialogueSmlImg) diagX = 400 - gfx->gui_dialogueSmlImg->width / 2;
+  if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;
+  musicTrack = kMusicRandom;
+  FlushKeys();
+  engine->setOffset(5, 96);
+  engine->location.reset();
+
+  roomList = TListBox::Create(623, 274, 172, 166, mouse, text, 4, 13);
+  roomList->addArrows("gfx\\gui_arrows.png", 21, 21, "gfx\\gui_arrTrack.png");
+
+  helpText = makeHelpText();
+  // The help box stands at (60, 140) unless it would then run off the
+  // picture, its OK button with it.
+  const TImagePtr helpPicture = gfx ? gfx->gui_dialogueMasImg : nullptr;
+  const int helpX = helpPicture ? std::min(60, 800 - helpPicture->width) : 60;
+  const int helpY = helpPicture ? std::min(140, 600 - helpPicture->height) : 140;
+  dialogue2 = TDialogue::Create(std::max(0, helpX), std::max(0, helpY), 25, helpPicture, helpText, mouse, text, 2);
+  dialogue2->setButtons(buttons, kSmallButtons, 25, "OK", "");
+}
+
+TEditor::~TEditor() { solvability.clear(); }
+
+void TEditor::leave() {
+  solvability.clear();
+  closeDialogues();
+}
+
+void TEditor::update() {
+  justClicked = 0;
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  if (gfx) {
+    drawIfLoaded(gfx->mainBg, 0, 0);
+    drawIfLoaded(gfx->editorTop, 0, 0);
+  }
+  if (testMode)
+    testFrame();
+  else
+    editFrame();
+}
+
+// Test play: the room plays exactly as in the game, built from its stored
+// record, so nothing done here reaches the design.
+void TEditor::testFrame() {
+  if (gfx) drawIfLoaded(gfx->mapIconsImg, 230, 41, kTestIconFrame);
+  if (text && text->setFont(1)) {
+    text->draw(engine->location.name, 285, 15);
+    text->draw(engine->roomName, 285, 45);
+  }
+  engine->updateObjects();
+  engine->drawBlocks(1, 0);
+  if (effects) effects->updateFloorCrumbles();
+  engine->drawObjects(0);
+  engine->drawObjectShadows();
+  engine->drawShadowMap();
+  engine->drawBlocks(0, 1);
+  engine->drawLight();
+  engine->drawObjects(1);
+  engine->drawArrows();
+  if (engine->glyphCount != 0 && engine->activeGlyphs == engine->glyphCount && text && text->setFont(1))
+    text->draw("Room solved!", 704, 300, true, true);
+  if (effects) effects->updateAll();
+  if (!buttons) return;
+  if (buttons->draw("RESET", 745, 26, kSmallButtons) == kButtonActivated) {
+    engine->createRoom(0, kPlayFog);
+  } else if (buttons->draw("BACK", 745, 62, kSmallButtons) == kButtonActivated) {
+    engine->createRoom(0, kEditFog);
+    testMode = 0;
+  }
+}
+
+void TEditor::editFrame() {
+  if (gfx) drawIfLoaded(gfx->editorSide, 608, 0);
+  if (locationOpen() && text && text->setFont(6)) text->draw(engine->location.name, 623, 100);
+  drawGui();
+  checkInputKeys();
+  solvability.poll();
+  drawSolvability();
+  if (locationOpen()) {
+    SetColor(28, 28, 28);
+    engine->drawGrid();
+    SetColor(255, 255, 255);
+    engine->drawBlocks(1, 0);
+    engine->drawObjects(0);
+    engine->drawObjectShadows();
+    engine->drawShadowMap();
+    engine->drawBlocks(0, 1);
+    engine->drawObjects(1);
+    if (editorStatus == kEditing) updateItems();
+  } else {
+    engine->mouseC = engine->mouseR = 0;
+  }
+
+  if (editorStatus == kEditing) {
+    if (engine->mouseC != 0 && engine->mouseR != 0 && gfx) {
+      SetColor(red, green, blue);
+      drawIfLoaded(gfx->blockImg, engine->centreX(engine->mouseC), engine->centreY(engine->mouseR), kBlockCursor);
+      SetColor(255, 255, 255);
+    }
+  } else if (editorStatus == kHelp) {
+    if (dialogue2->update() == 1) editorStatus = kEditing;
+  } else {
+    runDialogue();
+  }
+
+  if (resetStatus) {
+    resetStatus = 0;
+    closeDialogues();
+    FlushKeys();
+    if (nextStatus != 0) {
+      gameState = nextStatus;
+    } else if (nextEditorStatus != 0) {
+      editorStatus = nextEditorStatus;
+      nextEditorStatus = 0;
+    } else {
+      editorStatus = kEditing;
+    }
+  }
+}
+
+void TEditor::closeDialogues() {
+  dialogue.reset();
+  textBox.reset();
+  locRequester.reset();
+  boxMessage.clear();
+  textInputActive = 0;
+}
+
+bool TEditor::holdLeave(int requested) {
+  if (changed == 0) return false;
+  // Test play ends first, so the question shows over the design.
+  if (testMode) {
+    engine->createRoom(0, kEditFog);
+    testMode = 0;
+  }
+  closeDialogues();
+  resetStatus = 0;
+  nextEditorStatus = 0;
+  nextStatus = requested;
+  editorStatus = kSaveChanges;
+  return true;
+}
+
+int TEditor::checkChanged(int status) {
+  if (changed == 1) {
+    nextEditorStatus = status;
+    return kSaveChanges;
+  }
+  return status;
+}
+
+void TEditor::beginEdit() {
+  if (!locationOpen()) return;
+  engine->storeRoom();
+  history.record(engine->location);
+  changed = 1;
+  solvability.clear();
+}
+
+void TEditor::undoEdit() {
+  if (!locationOpen()) return;
+  engine->storeRoom();
+  if (history.undo(engine->location)) rebuildAfterHistory();
+}
+
+void TEditor::redoEdit() {
+  if (!locationOpen()) return;
+  engine->storeRoom();
+  if (history.redo(engine->location)) rebuildAfterHistory();
+}
+
+void TEditor::rebuildAfterHistory() {
+  engine->createRoom(engine->location.curRoom, kEditFog);
+  setRoomList();
+  roomList->setCurView(0);
+  changed = history.atSaved() ? 0 : 1;
+  solvability.clear();
+}
+
+void TEditor::drawSolvability() {
+  const std::string status = solvability.statusText();
+  if (status.empty() || !text || !text->setFont(4)) return;
+  text->draw(status, 623, 140);
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The level editor: players build their own locations of up to 12 rooms,
+// painting cells from the block catalogue and furnishing them from the
+// object catalogue, and save them as location files for the custom game.
+// It keeps its own engine for the room being edited, a toolbar of blocks and
+// objects, the list of the location's rooms, buttons for the location and
+// its rooms, dialogue boxes, keyboard shortcuts, undo and redo, a check that
+// the room can be solved, and a test mode that plays the room as the game
+// does. The work is split by concern:
+//   editor.cpp              making the screen, one frame, leaving it
+//   editor_toolbar.cpp      the toolbar, the buttons and the room list
+//   editor_items.cpp        placing and picking up, the keyboard
+//   editor_dialogues.cpp    the dialogue boxes and their answers
+//   editor_files.cpp        loading and saving location files
+//   editor_history.cpp      undo and redo
+//   editor_solvability.cpp  the solvability check
+#include <memory>
+#include <string>
+
+#include "app/screen_controller.h"
+#include "data/location.h"
+#include "engine/engine.h"
+#include "screens/editor_history.h"
+#include "screens/editor_solvability.h"
+#include "widgets/dialogue.h"
+#include "widgets/list_box.h"
+#include "widgets/request_file.h"
+#include "widgets/text_box.h"
+#include "widgets/tooltip.h"
+
+class TEditor : public TScreenController {
+ public:
+  static constexpr int butX1 = 668, butX2 = 756;  // the two button columns
+  static constexpr int kMaxRoomObjects = 50;
+
+  // Values of editorStatus: 0 editing, otherwise the open dialogue.
+  enum : int {
+    kEditing = 0,
+    kLoadLocation = 1,
+    kSaveLocation = 2,
+    kRenameLocation = 3,
+    kNewLocation = 4,
+    kRenameRoom = 5,
+    kDeleteRoom = 6,
+    kSaveChanges = 7,
+    kMaxObjects = 8,
+    kHelp = 9,
+    kReplaceFile = 10,  // saving over another location's file
+    kNotice = 11,       // a message with "OK" (a file that could not be read or written)
+  };
+
+  TEnginePtr engine;
+  int testMode = 0;
+  int curObj = 0;       // object id held by the cursor
+  int curBlk = 0;       // block id held by the cursor
+  int editorStatus = 0;
+  int justClicked = 0;  // this frame's click has been used
+  int canDraw = 0;      // a click on the grid has armed painting
+  int red = 255, green = 255, blue = 255;  // the cell cursor
+  std::unique_ptr<TToolTip> tooltip;
+  std::unique_ptr<TDialogue> dialogue;   // the open dialogue box
+  std::unique_ptr<TDialogue> dialogue2;  // the help box
+  std::unique_ptr<TTextBox> textBox;     // the naming box's text field
+  std::string newName;
+  std::unique_ptr<TListBox> roomList;
+  std::unique_ptr<TRequestFile> locRequester;
+  int diagX = 0, diagY = 0;
+  TRoomPtr tempRoom;     // the room copied with Ctrl+C
+  int resetStatus = 0;   // close the open dialogue at the end of the frame
+  std::string helpText;
+  int changed = 0;       // unsaved changes
+  int nextEditorStatus = 0;
+  int nextStatus = 0;    // screen to go to once the open dialogue closes
+
+  TEditHistory history;
+  TSolvabilityCheck solvability;
+  std::string boxMessage;  // why the open box refused what was typed
+  std::string noticeText;  // text of the kNotice box
+  std::string pendingSaveName;  // the name a kReplaceFile question is about
+  std::string locationFile;     // name of the file the location was loaded from or saved to
+
+  TEditor();
+  ~TEditor() override;
+
+  void update() override;
+  // With unsaved changes the editor asks first and then goes on itself.
+  bool holdLeave(int requested) override;
+  void leave() override;
+
+  void drawGui();
+  void checkInputKeys();
+  void updateItems();
+  int checkChanged(int status);
+  void diagLocConfirm();
+  void diagLocNew();
+  void diagLocRename();
+  void diagLocLoad();
+  void diagLocSave();
+  void diagRoomRename();
+  void diagRoomDel();
+  void diagMaxObj();
+  void setRoomList();
+
+  bool locationOpen() const { return !engine->location.name.empty(); }
+  bool roomOpen() const { return !engine->roomName.empty(); }
+  // Just before an edit: keeps the state it starts from for undo, marks the
+  // location changed and drops a solvability result that no longer holds.
+  void beginEdit();
+  void undoEdit();
+  void redoEdit();
+
+ private:
+  int strokeOpen_ = 0;  // one held-down painting stroke is one undo step
+
+  void testFrame();
+  void editFrame();
+  void runDialogue();
+  void closeDialogues();
+  // Replaces the open dialogue by another one at once.
+  void switchDialogue(int status);
+  void openBox(const std::string& text, const std::string& button1, const std::string& button2, int margin);
+  void openNamingBox(const std::string& title, const std::string& preset);
+  // The naming box's frame: 1 when an acceptable name was confirmed (in
+  // newName), 2 on CANCEL, else 0. maxLength 0 = only the box's width.
+  int runNamingBox(bool fileName);
+  void runNotice();
+  void runReplaceQuestion();
+  void useRoomListChoice(int n);
+  void placeHeldItem(int a, int b);
+  void pickUp(int a, int b);
+  void finishedLoad(TLocation& loaded);
+  // Writes the location under name; false (with a notice open) on failure.
+  bool saveAs(const std::string& name);
+  void rebuildAfterHistory();
+  void drawSolvability();
+};

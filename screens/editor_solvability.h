@@ -1,0 +1,29 @@
+#pragma once
+// The editor's solvability check (F5): the room as stored is searched in the
+// background, on a copy, while the editor keeps drawing frames, and a status
+// line tells how it went: "Searching… N positions", then "Solvable in N
+// moves", "No solution" or "Not decided within the search budget". Any edit
+// cancels the search and clears the line. Saving never waits for it.
+#include <memory>
+#include <string>
+
+#include "data/location.h"
+
+class TSolvabilityCheck {
+ public:
+  TSolvabilityCheck();
+  ~TSolvabilityCheck();
+  // Starts searching room index of location (a search under way is dropped).
+  void start(const TLocation& location, int index);
+  // Cancels any search and forgets the result.
+  void clear();
+  // Once a frame: takes a finished search's result.
+  void poll();
+  bool busy() const;
+  // The status line; empty when nothing was asked.
+  std::string statusText() const;
+
+ private:
+  struct TState;
+  std::unique_ptr<TState> state_;
+};

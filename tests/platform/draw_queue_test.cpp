@@ -1,0 +1,155 @@
+// Frames that repeat the picture on screen are neither drawn nor presented;
+// everything else must still reach the back buffer exactly.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "platform/graphics.h"
+#include "picture_helpers.h"
+
+namespace {
+
+using TRgb = std::array<int, 3>;
+
+class RepeatedFrames : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(Graphics(kViewWidth, kViewHeight, 0, 0)); }
+  static void TearDownTestSuite() { EndGraphics(); }
+  void SetUp() override {
+    ResetDrawState();
+    SetClsColor(0, 0, 0);
+  }
+
+  static TRgb Pixel(int x, int y) {
+    const auto p = GrabPixmap(x, y, 1, 1);
+    const uint8_t* px = p->At(0, 0);
+    return {px[0], px[1], px[2]};
+  }
+  // One frame as the main loop draws it: cleared first.
+  static void Frame(int r, int g, int b) {
+    Cls();
+    SetColor(r, g, b);
+    DrawRect(10, 10, 20, 20);
+    Flip(0);
+  }
+};
+
+TEST_F(RepeatedFrames, AnIdenticalFrameIsSkippedAndAChangedOneDrawn) {
+  // The first frame after the set-up's own commands does not start clean.
+  Frame(200, 0, 0);
+  Frame(200, 0, 0);
+  const int64_t repeatedBefore = FramesRepeated();
+  Frame(200, 0, 0);
+  Frame(200, 0, 0);
+  EXPECT_EQ(FramesRepeated(), repeatedBefore + 2);
+  EXPECT_EQ(Pixel(15, 15), (TRgb{200, 0, 0}));
+  Frame(0, 200, 0);
+  EXPECT_EQ(FramesRepeated(), repeatedBefore + 2);
+  EXPECT_EQ(Pixel(15, 15), (TRgb{0, 200, 0}));
+  // Back to the first picture: it differs from the one on screen.
+  Frame(200, 0, 0);
+  EXPECT_EQ(Pixel(15, 15), (TRgb{200, 0, 0}));
+}
+
+TEST_F(RepeatedFrames, AFrameThatDoesNotStartCleanIsAlwaysDrawn) {
+  // Blending onto what is there changes the picture even with the same
+  // commands (the cross-fade draws like this).
+  Cls();
+  Flip(0);
+  const int64_t repeatedBefore = FramesRepeated();
+  SetBlend(kBlendAlpha);
+  SetAlpha(0.5f);
+  for (int i = 0; i < 3; ++i) {
+    SetColor(255, 255, 255);
+    DrawRect(0, 0, 4, 4);
+    Flip(0);
+  }
+  EXPECT_EQ(FramesRepeated(), repeatedBefore);
+  // 0 -> 127 -> 191 -> 223 (each step halves the distance to white).
+  EXPECT_NEAR(Pixel(1, 1)[0], 223, 2);
+}
+
+TEST_F(RepeatedFrames, NewPixelsInAPictureAreShownEvenWithTheSameCommands) {
+  const TImagePtr image = LoadImage(SolidPixmap(8, 8, 10, 20, 30), 0);
+  auto draw = [&] {
+    Cls();
+    DrawImage(image, 100, 100);
+    Flip(0);
+  };
+  draw();
+  EXPECT_EQ(Pixel(104, 104), (TRgb{10, 20, 30}));
+  image->pixmaps[0] = SolidPixmap(8, 8, 90, 80, 70);
+  image->Invalidate(0);
+  draw();
+  EXPECT_EQ(Pixel(104, 104), (TRgb{90, 80, 70}));
+}
+
+TEST_F(RepeatedFrames, ReadingBackMidFrameSeesEverythingDrawnSoFar) {
+  Cls();
+  SetColor(1, 2, 3);
+  DrawRect(0, 0, 10, 10);
+  EXPECT_EQ(Pixel(5, 5), (TRgb{1, 2, 3}));
+  SetColor(4, 5, 6);
+  DrawRect(0, 0, 10, 10);
+  EXPECT_EQ(Pixel(5, 5), (TRgb{4, 5, 6}));
+  Flip(0);
+}
+
+TEST_F(RepeatedFrames, TheClipOfASkippedFrameStillHoldsForTheNextCommands) {
+  auto frame = [](int r) {
+    Cls();
+    SetViewport(0, 0, 5, 5);
+    SetColor(r, 0, 0);
+    DrawRect(0, 0, 50, 50);
+    Flip(0);
+  };
+  frame(100);
+  frame(100);  // skipped; the viewport stays 5 x 5
+  SetColor(0, 0, 250);
+  DrawRect(0, 0, 50, 50);
+  EXPECT_EQ(Pixel(2, 2), (TRgb{0, 0, 250}));
+  EXPECT_EQ(Pixel(20, 20), (TRgb{0, 0, 0}));
+  SetViewport(0, 0, kViewWidth, kViewHeight);
+}
+
+// Opaque pictures drawn at full strength are copied rather than blended,
+// and pictures drawn at one partial strength get it built into their alpha;
+// neither may change what is seen beyond rounding.
+TEST_F(RepeatedFrames, CopiedAndPremultipliedPicturesLookAsBlendedOnes) {
+  SetBlend(kBlendAlpha);
+  const TImagePtr opaque = LoadImage(SolidPixmap(16, 16, 30, 160, 90), 0);
+  Cls();
+  SetColor(250, 250, 250);
+  DrawRect(0, 0, 100, 100);
+  SetColor(255, 255, 255);
+  DrawImage(opaque, 10, 10);
+  EXPECT_EQ(Pixel(12, 12), (TRgb{30, 160, 90}));
+  // A tinted or faded opaque picture is still blended.
+  SetAlpha(0.5f);
+  DrawImage(opaque, 40, 40);
+  const TRgb faded = Pixel(45, 45);
+  EXPECT_NEAR(faded[0], (30 + 250) / 2, 1);
+  EXPECT_NEAR(faded[1], (160 + 250) / 2, 1);
+
+  // A see-through picture at alpha 0.75, drawn three times: the first draw
+  // blends as it always did, the later ones use the premultiplied copy.
+  const TImagePtr shadow = LoadImage(SolidPixmap(10, 10, 0, 0, 0, 170), 0);
+  SetAlpha(0.75f);
+  TRgb seen[3];
+  for (int i = 0; i < 3; ++i) {
+    SetColor(250, 250, 250);
+    SetAlpha(1);
+    DrawRect(200, 200, 20, 20);
+    SetColor(255, 255, 255);
+    SetAlpha(0.75f);
+    DrawImage(shadow, 205, 205);
+    seen[i] = Pixel(208, 208);
+  }
+  for (int i = 1; i < 3; ++i)
+    for (int c = 0; c < 3; ++c) EXPECT_NEAR(seen[i][c], seen[0][c], 1) << "draw " << i << " channel " << c;
+  // 250 under black at 170/255 x 0.75 = 0.5 coverage.
+  EXPECT_NEAR(seen[2][0], 125, 2);
+  Flip(0);
+}
+
+}  // namespace
