@@ -5,6 +5,7 @@
 #include "app/shell_services.h"
 #include "app/timer.h"
 #include "data/options.h"
+#include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 
@@ -21,13 +22,19 @@ bool TMainLoop::frame() {
     TScreenController* current = slots_.controller(running_);
     if (current && running_ != 0 && current->holdLeave(gameState)) gameState = running_;
   }
+  const bool switching = gameState != running_;
   if (gameState != running_) {
     switchScreens();
   } else if (fadePending_) {
     finishTransition();
   }
+  shellDrawNotices();
   if (showFPS > 0 && running_ != kScreenMainMenu && frameTimer) shellDrawFrameRate(frameTimer->FPS);
   shellUpdatePointer();
+  // A click belongs to the screen it was made on: presses from before the
+  // switch never reach the new screen (nor do those made during the
+  // cross-fade, see finishTransition).
+  if (switching) shellForgetClicks();
   if (!fadePending_ && musicTrack != kMusicSilence) shellUpdateMusic();
   shellUpdateSounds();
   globalKeys();
@@ -76,7 +83,9 @@ void TMainLoop::switchScreens() {
 
 void TMainLoop::finishTransition() {
   shellPauseGameSounds();
+  shellKeepClicks();
   crossFade_.fadeIn();
+  shellDropFadeClicks();
   fadePending_ = false;
   if (musicTrack != kMusicSilence && musicTrack != kMusicKeep) shellPlayMusic(musicTrack);
   slots_.release(previous_, running_);
@@ -86,9 +95,16 @@ void TMainLoop::globalKeys() {
   // Escape is the game's one way back: to the main menu, or out of the game
   // from there. No screen reads it itself.
   if (KeyHit(kKeyEscape) > 0) gameState = running_ == kScreenMainMenu ? kScreenQuit : kScreenMainMenu;
-  if (textInputActive == 0 && running_ != kScreenMainMenu) {
-    if (KeyHit('F') > 0) showFPS = -showFPS;
-    if (KeyHit(kKeyF1) > 0 && KeyDown(kKeyLShift)) shellExportProfile();
+  // F and Shift+F1 are taken every frame, also where they do nothing (the
+  // main menu, typing a name), so a press there never acts on a later frame.
+  const bool hotkeysOn = textInputActive == 0 && running_ != kScreenMainMenu;
+  const bool fHit = KeyHit('F') > 0;
+  const bool f1Hit = KeyHit(kKeyF1) > 0;
+  if (!hotkeysOn) return;
+  if (fHit) showFPS = -showFPS;
+  if (f1Hit && KeyDown(kKeyLShift)) {
+    const std::string exported = shellExportProfile();
+    shellShowNotice(exported.empty() ? "The profile could not be exported" : "Profile exported: " + StripDir(exported));
   }
 }
 

@@ -3,10 +3,15 @@
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "app/menu_layout.h"
+#include "app/startup.h"
 #include "data/options.h"
 #include "data/profile.h"
 #include "platform/graphics.h"
 #include "widgets/text.h"
+
+namespace {
+constexpr int kBottomMargin = 2;
+}  // namespace
 
 TMainMenu::TMainMenu() { musicTrack = 0; }
 
@@ -28,7 +33,8 @@ void TMainMenu::update() {
 
   if (!text) return;
   text->setFont(3);
-  const int y = 605 - text->getHeight(0);
+  // The bottom line sits so that its descenders ("g", "p") stay on screen.
+  const int y = kViewHeight - kBottomMargin - text->getHeight(0);
   text->draw(versionText, 5, static_cast<float>(y));
   if (text->menuOption("Credits", 745, y, false, false, false, false) == -1) gameState = kScreenCredits;
 
@@ -43,7 +49,9 @@ void TMainMenu::update() {
   if (gameState == kScreenQuit) return;
   const std::string entered = profile->inputName();
   if (entered.empty()) return;
-  profile->name = entered == kNameCancelled ? "Default Player" : entered;
+  // The name may be that of a profile whose last-profile file was lost:
+  // its files are loaded, never written over with an empty game.
+  switchProfile(entered == kNameCancelled ? "Default Player" : entered);
   profile->save();
-  if (options) options->save(profile->name);
+  if (options) options->save("");
 }

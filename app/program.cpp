@@ -16,6 +16,7 @@
 #include "platform/input.h"
 #include "platform/random.h"
 #include "platform/stream.h"
+#include "platform/text_log.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ int runProgram(int argc, char** argv) {
   if (script) {
     useScriptedFrames();
     SetSystemInput(false);
+    RecordDrawnTexts(true);
     setBeforePresent([&script] { script->beforePresent(); });
   }
 

@@ -3,6 +3,7 @@
 #include "app/fatal_error.h"
 #include "app/frame_pacing.h"
 #include "app/globals.h"
+#include "app/shell_services.h"
 #include "data/options.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
@@ -46,7 +47,10 @@ void TScreen::setRes() {
 }
 
 void TScreen::update() {
-  if (KeyHit(kKeyF12) > 0) save();
+  if (KeyHit(kKeyF12) > 0) {
+    const std::string shot = save();
+    shellShowNotice(shot.empty() ? "The screenshot could not be saved" : "Screenshot saved: " + shot);
+  }
   presentFrame(options ? options->vsync : 1);
 }
 

@@ -9,6 +9,7 @@
 #include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "app/main_loop.h"
+#include "app/monkey_input.h"
 #include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -25,10 +26,10 @@ struct TCommandShape {
 
 const std::map<std::string, TCommandShape>& commandShapes() {
   static const std::map<std::string, TCommandShape> shapes = {
-      {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}},
+      {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}}, {"doubleclick", {0, 1}}, {"fade", {1, 2}},
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
-      {"assert", {2, 1000}}, {"close", {0, 0}}, {"pace", {1, 1}},
+      {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}}, {"pace", {1, 1}},
   };
   return shapes;
 }
@@ -50,6 +51,13 @@ int buttonNumber(const std::vector<std::string>& args) {
   if (args[0] == "middle" || args[0] == "3") return 3;
   return 0;
 }
+
+bool isMouseCommand(const std::string& op) {
+  return op == "press" || op == "release" || op == "click" || op == "doubleclick";
+}
+
+// Frames into a cross-fade at which its waiting mouse command is made.
+constexpr int kFadeInputFrame = 10;
 
 std::string lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -149,13 +157,18 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
     if (n < shape->second.minArgs || n > shape->second.maxArgs) return bad("wrong number of arguments");
     int value = 0;
     if (c.op == "move" && !(toInt(c.args[0], value) && toInt(c.args[1], value))) return bad("not a position");
-    if ((c.op == "press" || c.op == "release" || c.op == "click") && buttonNumber(c.args) == 0)
+    if ((c.op == "press" || c.op == "release" || c.op == "click" || c.op == "doubleclick") &&
+        buttonNumber(c.args) == 0)
       return bad("unknown mouse button");
+    if (c.op == "fade" && (!isMouseCommand(c.args[0]) || buttonNumber({c.args.begin() + 1, c.args.end()}) == 0))
+      return bad("expected a mouse command");
     if ((c.op == "key" || c.op == "keydown" || c.op == "keyup") && scriptKeyCode(c.args[0]) == 0)
       return bad("unknown key");
     if (c.op == "wait" && !(toInt(c.args[0], value) && value >= 0)) return bad("not a frame count");
     if (c.op == "pace" && !(toInt(c.args[0], value) && value >= 1 && value <= 1000))
       return bad("not a frame length of 1..1000 ms");
+    if (c.op == "monkey" && !(toInt(c.args[0], value) && value >= 0 && (c.args.size() == 1 || toInt(c.args[1], value))))
+      return bad("expected a frame count and a seed");
     if (c.op == "waitscreen" && !(toInt(c.args[0], value) && toInt(c.args[1], value) && value >= 0))
       return bad("expected a screen code and a frame limit");
     if (c.op == "assert") {
@@ -164,7 +177,9 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
       bool ok = (what == "screen" || what == "presented") ? two && toInt(c.args[1], value)
                 : what == "showfps"                       ? two && (c.args[1] == "on" || c.args[1] == "off")
                 : what == "file"                          ? two
-                                                          : what == "contains" && c.args.size() >= 3;
+                : what == "drawn" || what == "notdrawn"   ? c.args.size() >= 2
+                : what == "textfits"                      ? c.args.size() == 1
+                                                          : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
     }
     commands.push_back(std::move(c));
@@ -175,12 +190,15 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
 TScriptRunner::TScriptRunner(std::string name, std::vector<TScriptCommand> commands)
     : name_(std::move(name)), commands_(std::move(commands)) {}
 
+TScriptRunner::~TScriptRunner() = default;
+
 bool TScriptRunner::fail(const TScriptCommand& c, const std::string& what) {
   error_ = "script " + name_ + ":" + std::to_string(c.line) + ": " + what;
   return false;
 }
 
 bool TScriptRunner::beforeFrame(const TMainLoop& loop) {
+  presentsThisFrame_ = 0;
   while (error_.empty() && next_ < commands_.size()) {
     if (!step(commands_[next_], loop, false)) return error_.empty();
     ++next_;
@@ -204,7 +222,30 @@ bool TScriptRunner::afterEnd(const TMainLoop& loop) {
   return error_.empty();
 }
 
+void TScriptRunner::mouseInput(const std::string& op, const std::vector<std::string>& args) {
+  const int button = buttonNumber(args);
+  if (op == "release") {
+    PostEvent(kEventMouseUp, button, pointerX_, pointerY_);
+    return;
+  }
+  const int clicks = op == "doubleclick" ? 2 : 1;
+  for (int i = 0; i < clicks; ++i) {
+    PostEvent(kEventMouseDown, button, pointerX_, pointerY_);
+    if (op != "press") PostEvent(kEventMouseUp, button, pointerX_, pointerY_);
+  }
+}
+
 void TScriptRunner::beforePresent() {
+  // A loop frame presents once; the frames after the first are a cross-fade's.
+  if (++presentsThisFrame_ == kFadeInputFrame && !fadeInput_.empty()) {
+    mouseInput(fadeInput_[0], {fadeInput_.begin() + 1, fadeInput_.end()});
+    fadeInput_.clear();
+  }
+  // Cross-fade frames draw no text: the last frame with texts is kept.
+  if (!DrawnTexts().empty()) {
+    lastTexts_ = DrawnTexts();
+    ClearDrawnTexts();
+  }
   if (pendingShot_.empty()) return;
   if (!SaveBackBufferPNG(pendingShot_) && error_.empty())
     error_ = "script " + name_ + ": could not write the screenshot " + pendingShot_;
@@ -246,11 +287,10 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     toInt(a[0], pointerX_);
     toInt(a[1], pointerY_);
     PostEvent(kEventMouseMove, 0, pointerX_, pointerY_);
-  } else if (c.op == "press" || c.op == "click") {
-    PostEvent(kEventMouseDown, buttonNumber(a), pointerX_, pointerY_);
-    if (c.op == "click") PostEvent(kEventMouseUp, buttonNumber(a), pointerX_, pointerY_);
-  } else if (c.op == "release") {
-    PostEvent(kEventMouseUp, buttonNumber(a), pointerX_, pointerY_);
+  } else if (isMouseCommand(c.op)) {
+    mouseInput(c.op, a);
+  } else if (c.op == "fade") {
+    fadeInput_ = a;
   } else if (c.op == "key" || c.op == "keydown" || c.op == "keyup") {
     int key = scriptKeyCode(a[0]);
     if (c.op != "keyup") PostEvent(kEventKeyDown, key);
@@ -267,12 +307,42 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     pendingShot_ = a[0];
   } else if (c.op == "close") {
     PostEvent(kEventAppTerminate);
+  } else if (c.op == "monkey") {
+    toInt(a[0], n);
+    int seed = 1;
+    if (a.size() > 1) toInt(a[1], seed);
+    if (!monkey_) monkey_ = std::make_unique<TMonkeyInput>(static_cast<uint64_t>(seed));
+    if (waited_ < n) {
+      monkey_->frame(loop.runningCode());
+      ++waited_;
+      return false;
+    }
   }
+  return true;
+}
+
+bool TScriptRunner::checkTexts(const TScriptCommand& c) {
+  const std::string& what = c.args[0];
+  if (what == "textfits") {
+    std::vector<std::string> faults = TextsOutsideTheirBox(lastTexts_);
+    if (faults.empty()) return true;
+    std::string all;
+    for (const std::string& f : faults) all += "\n  " + f;
+    return fail(c, std::to_string(faults.size()) + " texts do not fit:" + all);
+  }
+  // The wanted text is the rest of the line after the word drawn/notdrawn.
+  std::string wanted;
+  for (size_t i = 1; i < c.args.size(); ++i) wanted += (i > 1 ? " " : "") + c.args[i];
+  bool seen = false;
+  for (const TDrawnText& t : lastTexts_) seen = seen || t.text.find(wanted) != std::string::npos;
+  if (what == "drawn" && !seen) return fail(c, "no text holding \"" + wanted + "\" was drawn");
+  if (what == "notdrawn" && seen) return fail(c, "a text holding \"" + wanted + "\" was drawn");
   return true;
 }
 
 bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
   const std::string& what = c.args[0];
+  if (what == "drawn" || what == "notdrawn" || what == "textfits") return checkTexts(c);
   const std::string& want = c.args[1];
   int n = 0;
   toInt(want, n);
@@ -288,5 +358,7 @@ bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
     const std::string needle = expectedText(c.args);
     if (!fileContains(want, needle)) return fail(c, want + " does not contain \"" + c.args[2] + "...\"");
   }
+  if (what == "lacks" && fileContains(want, expectedText(c.args)))
+    return fail(c, want + " contains \"" + c.args[2] + "...\"");
   return true;
 }

@@ -4,7 +4,11 @@
 //
 //   move X Y                 pointer to (X, Y) in view pixels
 //   press|release [BUTTON]   mouse button left (default), right or middle
-//   click [BUTTON]           press and release
+//   click [BUTTON]           press and release, both before the next frame
+//   doubleclick [BUTTON]     two clicks before the next frame
+//   fade CLICK               the mouse command CLICK (press, release, click
+//                            or doubleclick, with its button) is made in the
+//                            middle of the next cross-fade
 //   key NAME                 press and release a key (Escape, Enter, F, F12, ...)
 //   keydown NAME / keyup NAME
 //   type TEXT                types the rest of the line, one character a frame
@@ -22,6 +26,14 @@
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
 //                            game folder
 //   assert contains PATH TEXT  the file holds TEXT ("\t" for a TAB)
+//   assert lacks PATH TEXT   the file does not hold TEXT
+//   assert drawn TEXT        the last drawn frame shows a line holding TEXT
+//   assert notdrawn TEXT     ... and no line holding TEXT
+//   assert textfits          every text of the last drawn frame lies inside
+//                            its box (button face, dialogue, tooltip) or
+//                            inside the picture
+//   monkey N [SEED]          N frames of random mouse and key input on
+//                            whatever screen runs (soak runs)
 //
 // Commands run between frames: input given before a frame is seen by it. When
 // the script ends, the game quits as if its window had been closed.
@@ -29,7 +41,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_log.h"
+
 class TMainLoop;
+class TMonkeyInput;
 
 struct TScriptCommand {
   int line = 0;
@@ -46,6 +61,7 @@ int scriptKeyCode(const std::string& name);
 class TScriptRunner {
  public:
   TScriptRunner(std::string name, std::vector<TScriptCommand> commands);
+  ~TScriptRunner();
 
   // Before each frame: runs commands up to the next wait. False when a
   // command failed (see error()).
@@ -68,10 +84,16 @@ class TScriptRunner {
   bool quitRequested_ = false;
   int64_t markedFrames_ = 0;
   std::string pendingShot_;
+  std::vector<TDrawnText> lastTexts_;  // the texts of the last frame that drew any
+  int presentsThisFrame_ = 0;          // more than one: a cross-fade is running
+  std::vector<std::string> fadeInput_;  // a mouse command waiting for the next fade
   std::string error_;
+  std::unique_ptr<TMonkeyInput> monkey_;
 
   // Runs the command at next_; returns false to let a frame run first.
   bool step(const TScriptCommand& c, const TMainLoop& loop, bool ended);
   bool check(const TScriptCommand& c, const TMainLoop& loop);
   bool fail(const TScriptCommand& c, const std::string& what);
+  bool checkTexts(const TScriptCommand& c);
+  void mouseInput(const std::string& op, const std::vector<std::string>& args);
 };

@@ -102,6 +102,18 @@ void shellUpdatePointer() {
   if (mouse) mouse->update();
 }
 
+void shellForgetClicks() {
+  if (mouse) mouse->forgetPresses();
+}
+
+void shellKeepClicks() {
+  if (mouse) mouse->keepPresses();
+}
+
+void shellDropFadeClicks() {
+  if (mouse) mouse->dropNewPresses();
+}
+
 void shellDrawFrameRate(int fps) {
   if (!text || !text->setFont(4)) return;
   text->draw(std::to_string(fps) + " FPS", 640, static_cast<float>(595 - text->getHeight(0)), false, false, 1.0f, 0);

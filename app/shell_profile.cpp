@@ -4,6 +4,7 @@
 #include "data/high_scores.h"
 #include "effects/effects.h"
 #include "data/profile.h"
+#include "platform/file_system.h"
 
 void shellCreateProfile() {
   profile = new TProfile();
@@ -20,8 +21,14 @@ void shellLoadProfile(const std::string& name) {
   if (profile) profile->load(kGameCampaign, name);
 }
 
-void shellExportProfile() {
-  if (profile) profile->exportText();
+std::string shellExportProfile() {
+  if (!profile) return {};
+  const std::string path = profile->exportPath();
+  if (path.empty()) return {};
+  // The export replaces any older one, so only a file written now counts.
+  DeleteFile(path);
+  profile->exportText();
+  return FileExists(path) ? path : std::string();
 }
 
 void shellDropUnfinishedRoom() {

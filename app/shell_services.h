@@ -27,6 +27,9 @@ void shellSetClickVolume(float volume);
 void shellFrameStartPointer();                 // normal pointer, active
 void shellHidePointerThisFrame();              // mouse.active = 0
 void shellUpdatePointer();                     // draws the pointer, takes the snapshot
+void shellForgetClicks();                      // presses so far never act (screen change)
+void shellKeepClicks();                        // before the cross-fade: presses so far count
+void shellDropFadeClicks();                    // after it: presses made during it never act
 // The frame-rate counter, in font 4 when the fonts are there.
 void shellDrawFrameRate(int fps);
 // One line of text centred on x in the current font and colour.
@@ -37,9 +40,14 @@ void shellCreateProfile();                     // profile, last used one loaded
 std::string shellProfileName();                // "" without a profile
 void shellSaveProfile();
 void shellLoadProfile(const std::string& name);
-void shellExportProfile();                     // Shift+F1
+// Shift+F1; the export file's name, or "" when it could not be written.
+std::string shellExportProfile();
 void shellDropUnfinishedRoom();                // quit: no partial room score
 void shellCreateEffectsAndScores();            // effects and highScores
 void shellClearEffects();                      // effects.destroyAll, on every screen change
 void shellDestroyWidgetGlobals();              // end of the program
+
+// ---- Notices --------------------------------------------------------------------
+void shellShowNotice(const std::string& line);  // a floating text near the bottom
+void shellDrawNotices();                        // moves them on screens without effects
 void shellDestroyProfileGlobals();

@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "engine/still_host.h"
 #include "platform/file_system.h"
+#include "screens/room_engine.h"
 #include "tests/engine/test_pictures.h"
 
 namespace bench_room {
@@ -27,12 +28,22 @@ struct TPictures {
     gameArt = set.objectImg && set.blockImg && set.objectShadowImg && set.shadowImg && set.arrowImg &&
               set.sparkBigImg && set.sparkMedImg;
     if (!gameArt) {
-      test_pictures::TTestGfx made;
-      set = made.set;
+      TRoomPictures made;
+      {
+        test_pictures::TTestGfx test;
+        made = test.set;
+      }
+      set.blockImg = made.blockImg, set.objectImg = made.objectImg;
+      set.objectShadowImg = made.objectShadowImg, set.shadowImg = made.shadowImg;
+      set.arrowImg = made.arrowImg, set.sparkBigImg = made.sparkBigImg, set.sparkMedImg = made.sparkMedImg;
     }
     gfx = &set;
+    test_pictures::currentPictures() = roomPicturesFromGfx();
   }
-  ~TPictures() { gfx = nullptr; }
+  ~TPictures() {
+    gfx = nullptr;
+    test_pictures::currentPictures() = TRoomPictures();
+  }
 };
 
 inline std::shared_ptr<TEngine> denseRoom() {
@@ -63,6 +74,7 @@ inline std::shared_ptr<TEngine> denseRoom() {
   }
   auto e = std::make_shared<TEngine>();
   e->host = std::make_shared<TStillHost>();
+  e->pictures = test_pictures::currentPictures();
   e->setOffset(6, 95);
   e->location.roomCount = 1;
   e->location.room[1] = room;

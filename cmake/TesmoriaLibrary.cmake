@@ -1,8 +1,8 @@
 # tesmoria_library(NAME DEPENDS...): one static library per source folder,
 # built from every .cpp in it (optionally excluding some), so adding a file
-# needs no CMake edit. The game's folders call into each other (the engine
-# reads profiles and the tutorial, the profile stores engine objects), so
-# programs link them all as one group through tesmoria_game.
+# needs no CMake edit. The engine and what it stands on link on their own;
+# the program's folders reach the global objects of app/, so the program
+# links them all as one group through tesmoria_game.
 function(tesmoria_library name)
   cmake_parse_arguments(L "" "" "EXCLUDE;DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)

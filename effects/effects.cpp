@@ -49,7 +49,18 @@ void TTextFloat::create(const std::string& text, float x, float y) {
   all().push_back(t);
 }
 
+namespace {
+bool textFloatsUpdated = false;
+}  // namespace
+
+bool TTextFloat::takeUpdated() {
+  const bool was = textFloatsUpdated;
+  textFloatsUpdated = false;
+  return was;
+}
+
 void TTextFloat::updateAll() {
+  textFloatsUpdated = true;
   if (text) text->setFont(6);
   const float dt = frameDelta();
   walk(all(), [dt](TTextFloat& t) { return t.update(dt); });

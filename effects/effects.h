@@ -23,6 +23,9 @@ class TTextFloat {
   bool update(float dt);  // false once faded out
   static void destroyAll();
   static std::list<TTextFloat>& all();
+  // True when updateAll ran since the last call (which clears it): the main
+  // loop moves the texts itself on screens that draw no effects.
+  static bool takeUpdated();
 };
 
 class TSparkle {

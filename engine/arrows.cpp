@@ -1,6 +1,4 @@
 // The movement arrows around the selected object; clicking one starts a move.
-#include "app/gfx_set.h"
-#include "app/globals.h"
 #include "engine/engine.h"
 #include "platform/graphics.h"
 
@@ -24,12 +22,12 @@ void TEngine::drawArrows() {
       if (o && o->c == clickedC && o->r == clickedR && o->itemID == kItemCrate) treasuresBlock = 0;
     }
     int chosenDx = 0, chosenDy = 0;
-    const TImagePtr arrows = gfx ? gfx->arrowImg : nullptr;
+    const TImagePtr& arrows = pictures.arrowImg;
     for (const TArrow& a : kArrows) {
       const int c = clickedC + a.dx, r = clickedR + a.dy;
       if (!isEmpty(c, r, treasuresBlock, 0)) continue;
       int frame = a.frame;
-      if (c == mouseC && r == mouseR && tutorial.mouseCollide == 0) {
+      if (c == mouseC && r == mouseR && pointerBlocked == 0) {
         frame += kHighlight;
         showArrows = 1;
         chosenDx = a.dx;
@@ -38,11 +36,11 @@ void TEngine::drawArrows() {
       if (arrows && frame < arrows->FrameCount()) DrawImage(arrows, centreX(c), centreY(r), frame);
     }
     if ((host->clicked(1) || host->released(1)) && showArrows == 1) {
+      if (onMoveStart) onMoveStart(TRoomMove{clickedC, clickedR, chosenDx, chosenDy, false});
       selected->dx = chosenDx;
       selected->dy = chosenDy;
       setObjTarget(clickedO);
       deselectArrows = 1;
-      if (!tutorial.messageQ.empty()) tutorial.firstTipOK();
     }
   }
   if (deselectArrows == 1) {

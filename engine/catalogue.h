@@ -4,7 +4,7 @@
 // Every block id and object id stored in a room is an index into these.
 #include <array>
 
-#include "engine/tiles.h"
+#include "data/room_pieces.h"
 
 constexpr int kBlockSlots = 26;   // catalogue slots; ids 0..18 are filled
 constexpr int kObjectSlots = 24;  // catalogue slots; ids 0..19 are filled

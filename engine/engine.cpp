@@ -1,19 +1,19 @@
 // Building the live room from a stored room, storing it back, and the small
 // edits the level editor makes to it.
 #include "engine/engine.h"
+#include "engine/still_host.h"
 
 #include <algorithm>
 
 #include "platform/random.h"
 
-TEngine::TEngine() : blkMaster(makeBlockCatalogue()), objMaster(makeObjectCatalogue()), host(gameHost()) {
+TEngine::TEngine() : blkMaster(makeBlockCatalogue()), objMaster(makeObjectCatalogue()), host(std::make_shared<TStillHost>()) {
   for (int c = 1; c <= 12; ++c)
     for (int r = 1; r <= 10; ++r) blk[c][r] = std::make_shared<TBlock>();
   obj.resize(kRoomMaxObjects + 1);
   for (int i = 1; i <= kRoomMaxObjects; ++i) obj[i] = std::make_shared<TObject>();
   glyphCh.resize(1);
   loadTemplates();
-  tutorial.markSeen = [this](int helpID) { host->markHelpSeen(helpID); };
 }
 
 TSpark::TSpark(int atX, int atY) : x(atX), y(atY) {
@@ -63,6 +63,7 @@ void TEngine::createRoom(int index, float fog) {
   deselectArrows = 1;
   glyphCount = 0;
   glyphCh.assign(1, nullptr);
+  takings = TRoomTakings();
   roomName = room.name;
   roomDescription = room.description;
 

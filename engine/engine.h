@@ -10,19 +10,24 @@
 //   room_render.cpp  the drawing passes
 //   random_room.cpp  generated rooms and shifting
 //   help_tips.cpp    choosing the tutorial tips for a room
+//   room_play.cpp    the player's moves, played to rest (tools, solver, undo)
+//   room_snapshot.cpp  snapshots of a room that moves can change
 #include <array>
 #include <deque>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "data/location.h"
+#include "data/room_pieces.h"
 #include "engine/catalogue.h"
 #include "engine/engine_host.h"
+#include "engine/room_move.h"
+#include "engine/room_pictures.h"
 #include "engine/room_records.h"
-#include "engine/tiles.h"
-#include "screens/tutorial.h"
+#include "engine/room_snapshot.h"
 
 class TEngine;
 using TEnginePtr = std::shared_ptr<TEngine>;
@@ -60,9 +65,21 @@ class TEngine {
   int showArrows = 0;
   int deselectArrows = 0;
   int objectsMoving = 0;
-  TTutorial tutorial;
   // The game around the engine; tests and tools may put their own here.
   TEngineHostPtr host;
+  // The pictures the room is drawn with and light is traced against.
+  TRoomPictures pictures;
+  // 1 while the pointer is over something drawn above the room (a tip box):
+  // objects are then neither picked nor arrows lit.
+  int pointerBlocked = 0;
+  // Told of every move the player starts, just before it changes the room
+  // (the in-game screen keeps its undo history and tips with it).
+  std::function<void(const TRoomMove&)> onMoveStart;
+  // The tips that apply to this room and have not been seen, made by
+  // setHelpTips for the screen's tutorial.
+  std::vector<THelpRequest> helpRequests;
+  // What has been collected in this room so far (follows undo).
+  TRoomTakings takings;
 
   TEngine();
   TEngine(const TEngine&) = delete;
@@ -83,6 +100,7 @@ class TEngine {
   int objDestructable(int id) const;
 
   // ---- Tutorial tips (help_tips.cpp) ----
+  // Fills helpRequests with the unseen tips that apply to the live room.
   void setHelpTips();
   int getHelpPosX(int x) const { return x > helpX2 ? helpX1 : helpX2; }
   int getHelpPosY(int y) const { return y > helpY2 ? helpY1 : helpY2; }
@@ -106,6 +124,19 @@ class TEngine {
   void drawArrows();
   void setObjTarget(int index);
   int isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) const;
+  // The player's view of the rules: the object a left click on the cell
+  // picks (0 for none), whether it can be pushed (dx, dy) — an arrow is
+  // offered — and whether a right click there turns a mirror.
+  int pickObjectAt(int c, int r) const;
+  bool isPickable(const TObject& o) const;
+  bool canPush(int c, int r, int dx, int dy) const;
+  bool canTurnAt(int c, int r) const;
+  // The item kind collected in a frame added to takings, as the game scores it.
+  void addTakings(int itemID);
+
+  // ---- Snapshots (room_snapshot.cpp) ----
+  TRoomSnapshot takeSnapshot() const;
+  void restoreSnapshot(const TRoomSnapshot& snapshot);
 
   // ---- Drawing (room_render.cpp) ----
   // Every pass of one in-game frame, in the game's order (the object update
@@ -153,6 +184,8 @@ class TEngine {
  private:
   void loadTemplates();
   bool objectHitsSegment(const TObject& o, TLightRay& segment) const;
+  void drawBlock(TBlock& b, int frameIndex);
+  void drawObject(TObject& o, int frameOffset, float fog, int shadowPass);
   void placeStoredObjects(const TRoom& room);
 
   int segmentCounter_ = 0;

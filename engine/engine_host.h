@@ -2,9 +2,8 @@
 // Everything the puzzle engine needs from the running game: the frame step,
 // the player's settings and seen tips, sounds, visual effects and the mouse.
 // The engine talks only to this interface; the game's own implementation
-// (gameHost) reaches the global objects and quietly does nothing for any
-// that do not exist, so the engine also runs in tests and tools, where a
-// recording host can stand in.
+// (screens/game_host.h) reaches the global objects, while tests and tools put
+// a quiet or recording host of their own (a new engine has a quiet one).
 #include <memory>
 #include <string>
 
@@ -49,6 +48,3 @@ class TEngineHost {
 };
 
 using TEngineHostPtr = std::shared_ptr<TEngineHost>;
-
-// The running game's host, shared by every engine.
-TEngineHostPtr gameHost();

@@ -1,6 +1,10 @@
 // Which cells an object may enter, and the start of one cell of movement.
 #include "engine/engine.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 int TEngine::isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) const {
   const TBlock* b = cell(c, r);
   if (!b || b->obj == 0) return 0;
@@ -26,4 +30,65 @@ void TEngine::setObjTarget(int index) {
   o->r += o->dy;
   o->tx = static_cast<int>(centreX(o->c));
   o->ty = static_cast<int>(centreY(o->r));
+}
+
+// A movable object at rest, not hidden in fog, and not lying alone in a pit
+// (where it has fallen in, or is about to once its crumbling floor goes).
+bool TEngine::isPickable(const TObject& o) const {
+  if (o.frame == 0 || o.movable == 0 || cellFog(o.c, o.r) >= 1 || o.dx != 0 || o.dy != 0) return false;
+  const TBlock* here = cell(o.c, o.r);
+  if (here && here->pit != 0) {
+    int standing = 0;
+    for (int j = 1; j <= roomObjects; ++j) {
+      const TObject* other = object(j);
+      if (other && other->c == o.c && other->r == o.r && other->floorTile == 0) ++standing;
+    }
+    if (standing <= 1) return false;
+  }
+  return true;
+}
+
+// A later object in slot order wins, as the click does in the object update.
+int TEngine::pickObjectAt(int c, int r) const {
+  int chosen = 0;
+  for (int i = 1; i <= roomObjects; ++i) {
+    const TObject* o = object(i);
+    if (o && o->c == c && o->r == r && isPickable(*o)) chosen = i;
+  }
+  return chosen;
+}
+
+// The arrows' rule: crates may be pushed onto treasures, nothing else may.
+bool TEngine::canPush(int c, int r, int dx, int dy) const {
+  if (pickObjectAt(c, r) == 0 || std::abs(dx) + std::abs(dy) != 1) return false;
+  int treasuresBlock = 1;
+  for (int i = 1; i <= roomObjects; ++i) {
+    const TObject* o = object(i);
+    if (o && o->c == c && o->r == r && o->itemID == kItemCrate) treasuresBlock = 0;
+  }
+  return isEmpty(c + dx, r + dy, treasuresBlock, 0) != 0;
+}
+
+bool TEngine::canTurnAt(int c, int r) const {
+  for (int i = 1; i <= roomObjects; ++i) {
+    const TObject* o = object(i);
+    if (o && o->c == c && o->r == r && isPickable(*o) && isMirror(*o)) return true;
+  }
+  return false;
+}
+
+// The in-game screen scores the last item a frame collected: a map fragment,
+// an ankh's life, or the money the catalogue gives that kind of treasure.
+void TEngine::addTakings(int itemID) {
+  if (itemID <= 0) return;
+  if (itemID == kItemMap) {
+    ++takings.maps;
+  } else if (itemID == kItemAnkh) {
+    ++takings.lives;
+  } else {
+    int64_t money = takings.money;
+    for (int id = 0; id < kObjectIds; ++id)
+      if (objMaster[id] && objMaster[id]->itemID == itemID) money += objMaster[id]->score;
+    takings.money = static_cast<int>(std::min<int64_t>(money, INT32_MAX));
+  }
 }

@@ -7,26 +7,35 @@ namespace {
 constexpr int kTipHowToPlay = 0, kTipSunTimer = 1, kTipHiddenArea = 12, kTipMultipleGlyphs = 17,
               kTipMultiEmitter = 18, kTipMultipleEmitters = 19;
 constexpr int kHelpTypeBlock = 1, kHelpTypeObject = 2;
+// What each of the twenty tips is about: 0 the room in general, 1 a kind of
+// cell, 2 a kind of object.
+constexpr int kHelpTypes[] = {0, 0, 1, 2, 2, 2, 2, 2, 1, 2, 2, 2, 0, 2, 1, 1, 2, 0, 0, 0};
 }  // namespace
 
 void TEngine::setHelpTips() {
-  tutorial.messageQ.clear();
+  helpRequests.clear();
   auto unseen = [this](int id) { return !host->helpSeen(id); };
-  if (unseen(kTipHowToPlay)) tutorial.addMessage(kTipHowToPlay, helpX1, helpY1, 0, 0, 0);
+  // Each tip is asked for once, at its first place.
+  auto add = [this](int id, int x, int y, int arrowX, int arrowY) {
+    for (const THelpRequest& h : helpRequests)
+      if (h.helpID == id) return;
+    helpRequests.push_back({id, x, y, arrowX, arrowY});
+  };
+  if (unseen(kTipHowToPlay)) add(kTipHowToPlay, helpX1, helpY1, 0, 0);
   // The arrow points at the sun.
-  if (unseen(kTipSunTimer)) tutorial.addMessage(kTipSunTimer, helpX1, helpY1, 730, 175, 0);
+  if (unseen(kTipSunTimer)) add(kTipSunTimer, helpX1, helpY1, 730, 175);
 
   for (int id = 2; id <= 16; ++id) {
     if (!unseen(id)) continue;
     auto place = [&](float x, float y) {
       const int cx = static_cast<int>(x), cy = static_cast<int>(y);
-      tutorial.addMessage(id, getHelpPosX(cx), getHelpPosY(cy), cx, cy, 0);
+      add(id, getHelpPosX(cx), getHelpPosY(cy), cx, cy);
     };
-    if (tutorial.helpInfo[id].helpType == kHelpTypeBlock) {
+    if (kHelpTypes[id] == kHelpTypeBlock) {
       for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c)
           if (const TBlock* b = cell(c, r); b && b->helpID == id) place(b->x, b->y);
-    } else if (tutorial.helpInfo[id].helpType == kHelpTypeObject) {
+    } else if (kHelpTypes[id] == kHelpTypeObject) {
       for (int i = 1; i <= roomObjects; ++i)
         if (const TObject* o = object(i); o && o->helpID == id) place(o->x, o->y);
     }
@@ -40,16 +49,13 @@ void TEngine::setHelpTips() {
       if (!b) continue;
       const int cx = static_cast<int>(b->x), cy = static_cast<int>(b->y);
       if (isEmitter(*b)) {
-        if (++emitters >= 2 && unseen(kTipMultipleEmitters))
-          tutorial.addMessage(kTipMultipleEmitters, helpX1, helpY1, 0, 0, 0);
+        if (++emitters >= 2 && unseen(kTipMultipleEmitters)) add(kTipMultipleEmitters, helpX1, helpY1, 0, 0);
         if (getAdjacentLightable(c, r, 1, 1) > 1) multiEmitter = true;
-        if (multiEmitter && unseen(kTipMultiEmitter)) tutorial.addMessage(kTipMultiEmitter, helpX1, helpY1, cx, cy, 0);
+        if (multiEmitter && unseen(kTipMultiEmitter)) add(kTipMultiEmitter, helpX1, helpY1, cx, cy);
       } else if (isGlyph(*b)) {
-        if (++glyphs >= 2 && unseen(kTipMultipleGlyphs))
-          tutorial.addMessage(kTipMultipleGlyphs, helpX1, helpY1, 0, 0, 0);
+        if (++glyphs >= 2 && unseen(kTipMultipleGlyphs)) add(kTipMultipleGlyphs, helpX1, helpY1, 0, 0);
       } else if (b->fog != 0 && unseen(kTipHiddenArea)) {
-        tutorial.addMessage(kTipHiddenArea, helpX1, helpY1, cx, cy, 0);
+        add(kTipHiddenArea, helpX1, helpY1, cx, cy);
       }
     }
-  tutorial.refreshHelpTips = 0;
 }

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
 #include "effects/geometry.h"
 #include "engine/engine.h"
 #include "platform/graphics.h"
@@ -125,7 +123,7 @@ void TEngine::createRay(int c, int r, int dx, int dy, int lr, int lg, int lb, in
 // Pixel-exact: does the object's picture lie on the segment's way? When it
 // does, the segment's end moves to the first pixel of the picture met.
 bool TEngine::objectHitsSegment(const TObject& o, TLightRay& s) const {
-  const TImagePtr& shapes = gfx ? gfx->objectImg : nullptr;
+  const TImagePtr& shapes = pictures.objectImg;
   if (!shapes) return false;
   const int frame = isMirror(o) ? (o.angle != 0 ? kTurnedMirrorShape : kMirrorShape) : o.frame;
   if (frame < 0 || frame >= shapes->FrameCount()) return false;

@@ -3,8 +3,6 @@
 // glowing and exploding, sparkles, and the player's selection.
 #include <cmath>
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
 #include "effects/geometry.h"
 #include "engine/engine.h"
 #include "platform/random.h"
@@ -119,24 +117,21 @@ int TEngine::updateObjects() {
   }
 
   // Selection: only while nothing moves and the pointer is not over a tip.
-  if (objectsMoving == 0 && tutorial.mouseCollide == 0) {
-    const TImagePtr cellShape = gfx ? gfx->blockImg : nullptr;
+  if (objectsMoving == 0 && pointerBlocked == 0) {
+    const TImagePtr& cellShape = pictures.blockImg;
+    bool turned = false;
     for (int i = 1; i <= n; ++i) {
       TObject* o = object(i);
-      if (!o || o->movable == 0 || cellFog(o->c, o->r) >= 1 || o->dx != 0 || o->dy != 0) continue;
+      if (!o || !isPickable(*o)) continue;
       if (!host->pointerOver(cellShape, static_cast<int>(o->x), static_cast<int>(o->y), kCellShape)) continue;
-      const TBlock* here = cell(o->c, o->r);
-      if (here && here->pit != 0) {
-        int standing = 0;
-        for (int j = 1; j <= roomObjects; ++j) {
-          const TObject* other = object(j);
-          if (other && other->c == o->c && other->r == o->r && other->floorTile == 0) ++standing;
-        }
-        if (standing <= 1) continue;
-      }
       host->setPointerImage(kPointerHand);
       if (host->clicked(kButtonLeft)) sc = o->c, sr = o->r, so = i;
-      if (host->clicked(kButtonRight) && isMirror(*o)) o->angle = wrapOrClamp(o->angle + 90, 0, 90, true, false);
+      if (host->clicked(kButtonRight) && isMirror(*o)) {
+        // One right click is one move, even over two mirrors in one cell.
+        if (onMoveStart && !turned) onMoveStart(TRoomMove{o->c, o->r, 0, 0, true});
+        turned = true;
+        o->angle = wrapOrClamp(o->angle + 90, 0, 90, true, false);
+      }
     }
   }
 
@@ -150,5 +145,6 @@ int TEngine::updateObjects() {
       deselectArrows = 1;  // a second click on the selected object
     }
   }
+  addTakings(result);
   return result;
 }

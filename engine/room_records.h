@@ -3,6 +3,8 @@
 // sparks and the templates of the random room generator.
 #include <array>
 
+#include "engine/room_pictures.h"
+
 // One straight segment of a light ray.
 struct TLightRay {
   int id = 0;              // order within the current trace, from 1
@@ -35,7 +37,7 @@ class TSpark {
   float angle1 = 0, angle2 = 0;
 
   TSpark(int atX, int atY);
-  void draw(float delta);
+  void draw(float delta, const TRoomPictures& pictures);
 };
 
 // A 3 x 3 template of the random room generator, indexed [column][row].
@@ -46,4 +48,12 @@ struct TGrid {
 
 struct TGridTile {
   int c = 0, r = 0, dx = 0, dy = 0;
+};
+
+// A tip the tutorial should show for the live room: its number, where the box
+// goes, and where its arrow points (0, 0 for none).
+struct THelpRequest {
+  int helpID = 0;
+  int x = 0, y = 0;
+  int arrowX = 0, arrowY = 0;
 };

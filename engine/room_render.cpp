@@ -1,7 +1,5 @@
 // Drawing a live room: blocks, objects and their drop shadows, soft wall
 // shadows, fog, light beams and emitter sparks.
-#include "app/gfx_set.h"
-#include "app/globals.h"
 #include "engine/engine.h"
 #include "platform/graphics.h"
 
@@ -17,31 +15,29 @@ void drawFrame(const TImagePtr& image, float x, float y, int frame) {
   if (image && frame >= 0 && frame < image->FrameCount()) DrawImage(image, x, y, frame);
 }
 
-const TImagePtr& picture(TImagePtr TGfx::*member) {
-  static const TImagePtr none;
-  return gfx ? gfx->*member : none;
-}
-
 }  // namespace
 
-void TBlock::draw(int frameIndex) {
-  if (frame == 0 && frameIndex < 0) return;
-  const TImagePtr& blocks = picture(&TGfx::blockImg);
+void TEngine::drawBlock(TBlock& b, int frameIndex) {
+  if (b.frame == 0 && frameIndex < 0) return;
+  const TImagePtr& blocks = pictures.blockImg;
   const float before = GetAlpha();
-  if (fog != 0) {
-    drawFrame(blocks, x, y, kFogTile);
-    SetAlpha(before - fog);
+  if (b.fog != 0) {
+    drawFrame(blocks, b.x, b.y, kFogTile);
+    SetAlpha(before - b.fog);
   }
-  drawFrame(blocks, x, y, frameIndex == -1 ? frame : frameIndex);
-  if (a != 0) {
-    SetAlpha(a);
-    drawFrame(blocks, x, y, frame + kLitGlyphOffset);
+  drawFrame(blocks, b.x, b.y, frameIndex == -1 ? b.frame : frameIndex);
+  if (b.a != 0) {
+    SetAlpha(b.a);
+    drawFrame(blocks, b.x, b.y, b.frame + kLitGlyphOffset);
   }
   SetAlpha(before);
 }
 
-void TObject::draw(int frameOffset, float fogLevel, int shadowPass) {
-  if (frame == 0) return;
+void TEngine::drawObject(TObject& o, int frameOffset, float fogLevel, int shadowPass) {
+  if (o.frame == 0) return;
+  float& alpha = o.alpha;
+  const float x = o.x, y = o.y;
+  const int frame = o.frame;
   const float before = GetAlpha();
   if (fogLevel != 0) {
     SetAlpha(before - fogLevel);
@@ -52,32 +48,32 @@ void TObject::draw(int frameOffset, float fogLevel, int shadowPass) {
     alpha -= 0.0075f;
   }
   if (shadowPass == 0)
-    drawFrame(picture(&TGfx::objectImg), x, y, frame + frameOffset);
-  else if (shadowImage != 0)
-    drawFrame(picture(&TGfx::objectShadowImg), x, y, frame + frameOffset);
-  if (alpha > 0 && glow != 0) {
+    drawFrame(pictures.objectImg, x, y, frame + frameOffset);
+  else if (o.shadowImage != 0)
+    drawFrame(pictures.objectShadowImg, x, y, frame + frameOffset);
+  if (alpha > 0 && o.glow != 0) {
     // A decayed wall lit by its colour glows: its own picture, added in
     // the decay colour.
     SetBlend(kBlendLight);
-    SetAlpha(glow);
-    SetColor(dr, dg, db);
-    drawFrame(picture(&TGfx::objectImg), x, y, frame);
+    SetAlpha(o.glow);
+    SetColor(o.dr, o.dg, o.db);
+    drawFrame(pictures.objectImg, x, y, frame);
     SetColor(255, 255, 255);
     SetBlend(kBlendAlpha);
   } else if (alpha <= 0) {
-    clear();
+    o.clear();
   }
   SetAlpha(before);
 }
 
-void TSpark::draw(float delta) {
+void TSpark::draw(float delta, const TRoomPictures& pictures) {
   SetScale(scale, scale);
   SetRotation(angle1);
-  drawFrame(picture(&TGfx::sparkBigImg), static_cast<float>(x), static_cast<float>(y), 0);
+  drawFrame(pictures.sparkBigImg, static_cast<float>(x), static_cast<float>(y), 0);
   angle1 += rotInc1 * delta;
   SetScale(scale, scale);
   SetRotation(angle2);
-  drawFrame(picture(&TGfx::sparkMedImg), static_cast<float>(x), static_cast<float>(y), 0);
+  drawFrame(pictures.sparkMedImg, static_cast<float>(x), static_cast<float>(y), 0);
   angle2 -= rotInc2 * delta;
   SetRotation(0);
   SetScale(1, 1);
@@ -97,7 +93,7 @@ void TEngine::drawRoom() {
 
 void TEngine::drawGrid() {
   for (int r = 1; r <= 10; ++r)
-    for (int c = 1; c <= 12; ++c) drawFrame(picture(&TGfx::blockImg), centreX(c), centreY(r), kBlockCursor);
+    for (int c = 1; c <= 12; ++c) drawFrame(pictures.blockImg, centreX(c), centreY(r), kBlockCursor);
 }
 
 void TEngine::drawBlocks(int lightKey, int trackMouse) {
@@ -111,11 +107,11 @@ void TEngine::drawBlocks(int lightKey, int trackMouse) {
       const bool glyph = isGlyph(*b);
       if (glyph) ++glyphNumber;
       if (b->light == lightKey) {
-        b->draw(-1);
+        drawBlock(*b, -1);
         if (glyph) updateGlyph(*b, glyphNumber);
       }
       if (trackMouse != 0 &&
-          host->pointerOver(picture(&TGfx::blockImg), static_cast<int>(b->x), static_cast<int>(b->y), kCellShape)) {
+          host->pointerOver(pictures.blockImg, static_cast<int>(b->x), static_cast<int>(b->y), kCellShape)) {
         mouseC = c;
         mouseR = r;
       }
@@ -133,7 +129,7 @@ void TEngine::drawObjects(int solidKey) {
       const int grey = static_cast<int>(255 * o->scale);
       SetColor(grey, grey, grey);
     }
-    o->draw(o->angle != 0 ? kTurnedOffset : 0, cellFog(o->c, o->r), 0);
+    drawObject(*o, o->angle != 0 ? kTurnedOffset : 0, cellFog(o->c, o->r), 0);
     if (sunk) {
       SetColor(255, 255, 255);
       SetScale(1, 1);
@@ -143,12 +139,12 @@ void TEngine::drawObjects(int solidKey) {
 
 void TEngine::drawObjectShadows() {
   for (int i = 1; i <= roomObjects; ++i)
-    if (TObject* o = object(i)) o->draw(o->angle != 0 ? kTurnedOffset : 0, cellFog(o->c, o->r), 1);
+    if (TObject* o = object(i)) drawObject(*o, o->angle != 0 ? kTurnedOffset : 0, cellFog(o->c, o->r), 1);
 }
 
 void TEngine::drawShadowMap() {
   SetAlpha(0.75f);
-  const TImagePtr& shadows = picture(&TGfx::shadowImg);
+  const TImagePtr& shadows = pictures.shadowImg;
   for (const TShadow& s : shadowList) drawFrame(shadows, static_cast<float>(s.x), static_cast<float>(s.y), s.frame);
   SetAlpha(1);
 }
@@ -194,6 +190,6 @@ void TEngine::drawLight() {
   SetColor(255, 255, 255);
   SetAlpha(0.9f);
   const float delta = host->delta();
-  for (TSpark& spark : sparkList) spark.draw(delta);
+  for (TSpark& spark : sparkList) spark.draw(delta, pictures);
   SetAlpha(1);
 }

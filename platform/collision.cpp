@@ -30,7 +30,9 @@ struct TQuad {
   }
 };
 
-std::array<std::vector<TQuad>, 32> layers;
+// Per thread: the solver traces light on a worker while the game tests the
+// pointer against its pictures.
+thread_local std::array<std::vector<TQuad>, 32> layers;
 
 TQuad MakeQuad(const TDrawState& s, const TPixmapPtr& pixmap, float w, float h, float hx, float hy, float x, float y,
                TCollisionId id) {

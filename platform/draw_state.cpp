@@ -13,6 +13,8 @@ void TDrawState::UpdateTransform() {
 }
 
 TDrawState& CurrentDrawState() {
-  static TDrawState state;
+  // Per thread, like the collision layers: a worker tracing light sees the
+  // plain state, never the game's drawing half-way through a frame.
+  thread_local TDrawState state;
   return state;
 }

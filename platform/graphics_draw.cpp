@@ -5,6 +5,7 @@
 
 #include "platform/draw_queue.h"
 #include "platform/graphics.h"
+#include "platform/text_log.h"
 #include "platform/graphics_backend.h"
 
 namespace {
@@ -184,6 +185,8 @@ void DrawPoly(const std::vector<float>& xy) {
 void DrawImage(const TImagePtr& image, float x, float y, int frame) {
   if (!ValidFrame(image, frame)) return;
   const TDrawState& s = CurrentDrawState();
+  const bool turned = s.rotation != 0 || s.scaleX != 1 || s.scaleY != 1;
+  if (turned && image->turnStep > 0 && backend::DrawTurnedFrame(image, frame, x, y)) return;
   DrawFrame(*image, frame, s.Map(-image->handle_x, -image->handle_y, x, y), s.ix, s.iy, s.jx, s.jy,
             static_cast<float>(image->width), static_cast<float>(image->height));
 }
@@ -234,6 +237,7 @@ void DrawText(const std::string& text, float x, float y) {
   // The pen starts at the top-left corner of the line, handle applied.
   TPoint pen{x + s.originX - s.handleX * s.ix - s.handleY * s.iy,
              y + s.originY - s.handleX * s.jx - s.handleY * s.jy};
+  NoteDrawnText(text, pen.x, pen.y);
   for (unsigned char ch : text) {
     const TGlyph* glyph = font->Glyph(ch);
     if (!glyph) continue;

@@ -22,6 +22,11 @@ struct TInputState {
   unsigned charPut = 0, charTake = 0;
   std::array<bool, 4> mouseDown{};
   std::array<int, 4> mouseHits{};
+  // A press released before anyone asked whether the button is down stays
+  // down for one more query, so a click shorter than a frame is still seen
+  // as a press and then a release.
+  std::array<bool, 4> downSeen{};
+  std::array<bool, 4> upPending{};
   int mouseX = 0, mouseY = 0, mouseZ = 0;
   bool suspended = false, terminate = false;
   std::array<TEvent, kQueueSize> events{};
@@ -42,6 +47,8 @@ void ClearKeys() {
 void ClearMouse() {
   in.mouseDown.fill(false);
   in.mouseHits.fill(0);
+  in.downSeen.fill(false);
+  in.upPending.fill(false);
   in.mouseZ = 0;
 }
 
@@ -78,13 +85,20 @@ void Fold(const TEvent& e) {
       if (in.charPut - in.charTake < kQueueSize) in.chars[in.charPut++ % kQueueSize] = e.data;
       break;
     case kEventMouseDown:
-      if (ValidButton(e.data) && !in.mouseDown[e.data]) {
+      // A button held up only by a pending release is physically up: a new press.
+      if (ValidButton(e.data) && (!in.mouseDown[e.data] || in.upPending[e.data])) {
         in.mouseDown[e.data] = true;
+        in.upPending[e.data] = false;
+        in.downSeen[e.data] = false;
         ++in.mouseHits[e.data];
       }
       break;
     case kEventMouseUp:
-      if (ValidButton(e.data)) in.mouseDown[e.data] = false;
+      if (!ValidButton(e.data)) break;
+      if (in.mouseDown[e.data] && !in.downSeen[e.data])
+        in.upPending[e.data] = true;
+      else
+        in.mouseDown[e.data] = false;
       break;
     case kEventMouseMove:
       in.mouseX = e.x;
@@ -290,6 +304,19 @@ void FlushKeys() {
   ClearKeys();
 }
 
+void DropTypingKeyHits() {
+  PollSystem();
+  auto drop = [](int first, int last) {
+    for (int key = first; key <= last; ++key) in.keyHits[key] = 0;
+  };
+  drop(kKeySpace, kKeySpace);
+  drop('0', '9');
+  drop('A', 'Z');
+  drop(96, 111);   // number pad
+  drop(186, 192);  // punctuation
+  drop(219, 223);
+}
+
 int MouseHit(int button) {
   PollSystem();
   if (!ValidButton(button)) return 0;
@@ -300,7 +327,14 @@ int MouseHit(int button) {
 
 bool MouseDown(int button) {
   PollSystem();
-  return ValidButton(button) && in.mouseDown[button];
+  if (!ValidButton(button)) return false;
+  const bool down = in.mouseDown[button];
+  in.downSeen[button] = true;
+  if (in.upPending[button]) {
+    in.mouseDown[button] = false;
+    in.upPending[button] = false;
+  }
+  return down;
 }
 
 int MouseX() {

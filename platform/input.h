@@ -63,7 +63,14 @@ int KeyHit(int key);
 bool KeyDown(int key);
 int GetChar();
 void FlushKeys();
+// Drops the pending hits of the keys that type characters (letters, digits,
+// space, punctuation, the number pad); a text box that has the keyboard calls
+// it so typed keys never act as hotkeys. Held flags and typed text stay.
+void DropTypingKeyHits();
 int MouseHit(int button);
+// A press and its release that both came before this query still answer
+// down once, and up from the next query on: the per-frame mouse snapshot
+// then sees every click as a press followed by a release.
 bool MouseDown(int button);
 int MouseX();
 int MouseY();

@@ -10,6 +10,8 @@
 #include "engine/catalogue.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "screens/game_host.h"
+#include "screens/room_engine.h"
 #include "widgets/button.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
@@ -44,6 +46,8 @@ std::string makeHelpText() {
 
 TEditor::TEditor() {
   engine = std::make_shared<TEngine>();
+  engine->host = gameHost();
+  engine->pictures = roomPicturesFromGfx();
   tooltip = TToolTip::Create(mouse, text, 3);
   if (gfx && gfx->gui_dialogueSmlImg) diagX = 400 - gfx->gui_dialogueSmlImg->width / 2;
   if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;

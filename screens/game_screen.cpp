@@ -8,6 +8,8 @@
 #include "data/options.h"
 #include "data/profile.h"
 #include "platform/input.h"
+#include "screens/game_host.h"
+#include "screens/room_engine.h"
 
 namespace {
 
@@ -36,8 +38,9 @@ TGame::TGame() {
   if (gfx && gfx->gui_dialogueSmlImg) diagX = 400 - gfx->gui_dialogueSmlImg->width / 2;
   if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;
 
-  engine = TEngine::create(profile ? currentLocation().name : std::string());
+  engine = createScreenEngine(profile ? currentLocation().name : std::string());
   engine->setOffset(6, 95);
+  attachTutorial(*engine, tutorial);
   if (profile && profile->newRoom) profile->roomStatus = TStatus();
   engine->createRoom(profile ? profile->curRoom : 1, 1.0f);
   if (profile && profile->newRoom)
@@ -49,7 +52,7 @@ TGame::TGame() {
   if (highScores && profile)
     highScores->location = profile->gameType == kGameCampaign ? "Campaign" : currentLocation().name;
 
-  engine->setHelpTips();
+  queueHelpTips(*engine, tutorial);
   if (profile) profile->resetTimer();
   if (options) options->played = 1;
 }
@@ -120,13 +123,14 @@ void TGame::offerHighScore(int gameCompleteBefore) {
 }
 
 void TGame::runTips() {
-  TTutorial& tutorial = engine->tutorial;
   if (!options || options->showTips == 0) {
     tutorial.mouseCollide = 0;
+    engine->pointerBlocked = 0;
     return;
   }
   tutorial.update();
-  if (tutorial.refreshHelpTips) engine->setHelpTips();
+  engine->pointerBlocked = tutorial.mouseCollide;
+  if (tutorial.refreshHelpTips) queueHelpTips(*engine, tutorial);
 }
 
 void TGame::collectItems() {

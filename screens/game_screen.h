@@ -16,6 +16,7 @@
 #include "data/map_location.h"
 #include "engine/engine.h"
 #include "platform/image.h"
+#include "screens/tutorial.h"
 #include "widgets/dialogue.h"
 
 class TGame : public TScreenController {
@@ -23,6 +24,7 @@ class TGame : public TScreenController {
   static constexpr int butX = 755;  // x of the four buttons
 
   TEnginePtr engine;
+  TTutorial tutorial;       // the help tips of this room
   std::string levelName;    // second title line: "Room 2 of 5: Tomb"
   TImagePtr pauseImg;       // the frame the pause froze
   int suspendApp = 0;       // the pause began because the window lost focus

@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/sfx_set.h"
 #include "data/profile.h"
+#include "effects/effects.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"
@@ -14,6 +15,9 @@
 #include "widgets/text.h"
 
 namespace {
+
+constexpr int kIconSize = 90;  // the icon strip's cells, drawn around their centre
+constexpr int kTipFont = 3;
 
 void drawIcon(const TMapLocation& loc, int frameOffset, float nameAlpha) {
   if (gfx && gfx->mapIconsImg)
@@ -38,7 +42,45 @@ void sideText(const char* const lines[5]) {
 
 }  // namespace
 
-TMapScreen::TMapScreen() { musicTrack = 1; }
+TMapScreen::TMapScreen() {
+  musicTrack = 1;
+  lockedTip = TToolTip::Create(mouse, text, kTipFont);
+}
+
+TMapScreen::~TMapScreen() = default;
+
+std::string TMapScreen::lockedHint(int slot) const {
+  if (!profile || slot < 1 || slot > 8) return {};
+  if (customMapMode) return "Finish this place in the campaign to replay it";
+  const TMapLocation& locked = profile->locs[static_cast<size_t>(slot)];
+  for (int i = 1; i <= 8; ++i) {
+    const TMapLocation& opener = profile->locs[static_cast<size_t>(i)];
+    if (locked.icon >= 0 && (opener.unlock[1] == locked.icon || opener.unlock[2] == locked.icon))
+      return "Finish " + opener.name + " to open this place";
+  }
+  return "This place is not open yet";
+}
+
+void TMapScreen::explainLocked(const std::vector<int>& lockedSlots) {
+  const int previous = text ? text->curFont : 0;
+  for (size_t k = 0; k < lockedSlots.size(); ++k) {
+    const int slot = lockedSlots[k];
+    const TMapLocation& loc = profile->locs[static_cast<size_t>(slot)];
+    const std::string hint = lockedHint(slot);
+    const int position = k + 1 == lockedSlots.size() && k > 0 ? TToolTip::pos_last
+                         : k == 0                             ? TToolTip::pos_first
+                                                              : TToolTip::pos_inbetween;
+    if (lockedTip) lockedTip->update(hint, loc.x - kIconSize / 2, loc.y - kIconSize / 2, kIconSize, kIconSize, position);
+    if (mouse && mouse->clicked[1] && pointerOnIcon(loc)) {
+      // Clicking again while the hint still shows adds no second one.
+      const auto& floats = TTextFloat::all();
+      const bool showing = std::any_of(floats.begin(), floats.end(),
+                                       [&hint](const TTextFloat& t) { return t.txt == hint && t.alphaDelay > 0; });
+      if (!showing) TTextFloat::create(hint, static_cast<float>(loc.x), static_cast<float>(loc.y - kIconSize / 2 - 20));
+    }
+  }
+  if (text && previous) text->setFont(previous);
+}
 
 void TMapScreen::update() {
   if (gfx && gfx->mapBg) DrawImage(gfx->mapBg, 0, 0, 0);
@@ -62,6 +104,7 @@ void TMapScreen::replayMode() {
                                        "have completed in the campaign game.",
                                        "Playing these locations will not affect", "your current campaign game."};
   sideText(lines);
+  std::vector<int> locked;
   for (int i = 1; i <= 8; ++i) {
     const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
     const bool completed = profile->visitedLocs[static_cast<size_t>(i)] == 1;
@@ -81,7 +124,9 @@ void TMapScreen::replayMode() {
       }
     }
     drawIcon(loc, f, f == 3 ? 0.65f : 1.0f);
+    if (f == 3) locked.push_back(i);
   }
+  explainLocked(locked);
 }
 
 void TMapScreen::campaignMode() {
@@ -89,6 +134,7 @@ void TMapScreen::campaignMode() {
                                        "Locations will be unlocked as you", "progress through the map, and your",
                                        "game will be automatically saved."};
   sideText(lines);
+  std::vector<int> locked;
   for (int i = 1; i <= 8; ++i) {
     const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
     if (loc.status == kLocationHidden) continue;
@@ -110,9 +156,11 @@ void TMapScreen::campaignMode() {
     }
     if (i == selectedLoc) f = 1;
     drawIcon(loc, f, loc.status == kLocationLocked ? 0.65f : 1.0f);
+    if (loc.status == kLocationLocked) locked.push_back(i);
   }
   SetAlpha(1);
   SetColor(255, 255, 255);
+  if (tempStatus == 0) explainLocked(locked);
   drawDots();
 }
 

@@ -3,8 +3,12 @@
 // dotted path is drawn to it; in replay mode any location completed before
 // can be played again as a custom game.
 #include <list>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/screen_controller.h"
+#include "widgets/tooltip.h"
 
 struct TMapDot {
   int x = 0, y = 0;
@@ -21,7 +25,11 @@ class TMapScreen : public TScreenController {
   int dotTimer = 0;
 
   TMapScreen();
+  ~TMapScreen() override;
   void update() override;
+  // What a locked place needs: "Finish <the place that opens it> to open
+  // this place" in the campaign, or a hint to play it there first.
+  std::string lockedHint(int slot) const;
   // The path of dots from location slot `from` to slot `to`.
   void buildPath(int from, int to);
 
@@ -29,4 +37,9 @@ class TMapScreen : public TScreenController {
   void replayMode();
   void campaignMode();
   void drawDots();
+  // A locked place tells why it does not react: a tooltip while hovered,
+  // a floating text when clicked.
+  void explainLocked(const std::vector<int>& lockedSlots);
+
+  std::unique_ptr<TToolTip> lockedTip;
 };

@@ -1,13 +1,25 @@
 #include "widgets/button.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/clock.h"
 #include "platform/graphics.h"
+#include "platform/text_log.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
 
 namespace {
 // A press fires only after this long, so the pressed look is seen.
 constexpr uint32_t kActivationDelayMs = 100;
+// A label keeps a pixel clear of the bevelled frame of the button pictures,
+// whose frame is about an eighth of their height.
+int labelInset(int faceH) { return std::max(4, faceH / 8); }
+// Slots a label too long for its button drops to: 18 and 16 pixels, both
+// drawn in the same white as the button fonts. Still too long, it is
+// narrowed to fit.
+constexpr int kSmallerLabelSlot = 6;
+constexpr int kSmallestLabelSlot = 4;
 }  // namespace
 
 std::unique_ptr<TButton> TButton::Create(TMouse* mouse, TText* text, const TStreamPtr& soundStream) {
@@ -32,9 +44,34 @@ bool TButton::add(int k, const TImagePtr& strip, int fontID, int labelX, int lab
   b->fontID = fontID;
   b->xo = labelX;
   b->yo = labelY;
+  b->centred = centreHandle;
   if (centreHandle) MidHandleImage(b->img);
   but[k] = b;
   return true;
+}
+
+void TButton::drawLabel(const TBut& b, const std::string& label, int x, int y, float alpha) {
+  const int faceW = ImageWidth(b.img), faceH = ImageHeight(b.img);
+  const int left = b.centred ? x - faceW / 2 : x;
+  const int top = b.centred ? y - faceH / 2 : y;
+  const int inset = labelInset(faceH);
+  // The label is centred on its offset position: it has the face less the
+  // frame on both sides, less twice the offset.
+  const int room = faceW - 2 * inset - 2 * std::abs(b.xo);
+  const int previous = textObj->curFont;
+  textObj->fitFont(label, room, {b.fontID, kSmallerLabelSlot, kSmallestLabelSlot});
+  const int width = TextWidth(label);
+  float scaleX, scaleY;
+  GetScale(scaleX, scaleY);
+  if (width > room && width > 0) SetScale(static_cast<float>(room) / static_cast<float>(width), 1);
+  const float squeeze = width > room && width > 0 ? static_cast<float>(room) / static_cast<float>(width) : 1.0f;
+  SetTextBox(left + inset, top + inset, faceW - 2 * inset, faceH - 2 * inset);
+  const float lx = static_cast<float>(x + b.xo) - static_cast<float>(width / 2) * squeeze;
+  const float ly = static_cast<float>(y + b.yo - TextHeight() / 2);
+  textObj->draw(label, lx, ly, false, false, alpha, 0);
+  ResetTextBox();
+  SetScale(scaleX, scaleY);
+  textObj->setFont(previous);
 }
 
 const TBut* TButton::kind(int k) const {
@@ -48,6 +85,8 @@ int TButton::draw(const std::string& label, int x, int y, int k, bool disabled, 
   int state;
   float labelAlpha = 1.0f;
   const uint32_t now = MilliSecs();
+  // A press from before the mouse last forgot its presses is dropped.
+  if (clickGeneration != mouseObj->pressGeneration) clickX = clickY = 0;
   if (disabled) {
     state = kButtonDisabled;
     labelAlpha = 0.5f;
@@ -56,6 +95,7 @@ int TButton::draw(const std::string& label, int x, int y, int k, bool disabled, 
       state = kButtonPressed;
       clickX = x, clickY = y;
       clickTime = static_cast<int>(now);
+      clickGeneration = mouseObj->pressGeneration;
       click.play();
     } else if (hold) {
       state = mouseObj->down[1] ? kButtonPressed : kButtonHover;
@@ -81,13 +121,7 @@ int TButton::draw(const std::string& label, int x, int y, int k, bool disabled, 
   }
 
   DrawImage(b->img, static_cast<float>(x), static_cast<float>(y), state == kButtonActivated ? 2 : state);
-  if (!label.empty() && textObj) {
-    int previous = textObj->curFont;
-    textObj->setFont(b->fontID);
-    float ly = static_cast<float>(y + b->yo - TextHeight() / 2);
-    textObj->draw(label, static_cast<float>(x + b->xo), ly, true, false, labelAlpha, 0);
-    textObj->setFont(previous);
-  }
+  if (!label.empty() && textObj) drawLabel(*b, label, x, y, labelAlpha);
   return state;
 }
 

@@ -27,6 +27,7 @@ struct TBut {
   TImagePtr img;
   int fontID = 0;
   int xo = 0, yo = 0;  // label offset from the button's position
+  bool centred = false;  // drawn around its centre
 };
 
 class TButton {
@@ -36,6 +37,7 @@ class TButton {
   TText* textObj = nullptr;
   int clickX = 0, clickY = 0;  // position of the pending press; 0, 0 = none
   int clickTime = 0;
+  int clickGeneration = 0;  // the mouse's press generation at that press
   TClickSound click;
 
   // soundStream may be null: the buttons are then silent.
@@ -51,6 +53,10 @@ class TButton {
   // An unregistered kind is refused: nothing is drawn and 0 is returned.
   int draw(const std::string& label, int x, int y, int kind, bool disabled = false, bool hold = false);
   const TBut* kind(int k) const;
+
+ private:
+  // The label centred on the button face, in a smaller slot when too long.
+  void drawLabel(const TBut& b, const std::string& label, int x, int y, float alpha);
 };
 
 class TTickBox {

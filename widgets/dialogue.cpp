@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/graphics.h"
+#include "platform/text_log.h"
 #include "widgets/button.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
@@ -119,6 +120,13 @@ void TDialogue::unlockMove() {
   if (mouseObj) mx = mouseObj->x, my = mouseObj->y;
 }
 
+int TDialogue::textAreaHeight() const {
+  int height = h + 1;
+  const TBut* b = buttonObj && !buttonText[1].empty() ? buttonObj->kind(buttonID) : nullptr;
+  if (b) height = std::min(height, byOffset - b->img->height / 2 - margin);
+  return height;
+}
+
 int TDialogue::update() {
   if (!textObj || !mouseObj) return 0;
   const int previous = textObj->curFont;
@@ -158,9 +166,12 @@ int TDialogue::update() {
 
   if (bgImg) DrawImage(bgImg, static_cast<float>(x), static_cast<float>(y), 0);
   const int lineHeight = textObj->getHeight(0);
+  // The text belongs inside the margins of the picture, above its buttons.
+  SetTextBox(x + margin, y + margin, w + 1, textAreaHeight());
   for (int i = 1; i <= lineCount(); ++i)
     textObj->draw(txt[i], static_cast<float>(x + margin), static_cast<float>(y + margin + (i - 1) * lineHeight),
                   false, false, 1.0f, 0);
+  ResetTextBox();
   SetColor(255, 255, 255);
   SetAlpha(A);
   textObj->setFont(previous);

@@ -47,6 +47,8 @@ class TDialogue {
   // Draws the dialogue; returns the button (1 or 2) activated this frame, or 0.
   int update();
   int lineCount() const { return static_cast<int>(txt.size()) - 1; }
+  // Height the text may fill: the area inside the margins, above the buttons.
+  int textAreaHeight() const;
 };
 
 // Word wrap into lines no wider than width in the current font; a line with

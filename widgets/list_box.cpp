@@ -1,7 +1,9 @@
 #include "widgets/list_box.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "platform/clock.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"
 #include "widgets/mouse.h"
@@ -111,11 +113,34 @@ std::string TListBox::getItem(int n) const {
 }
 
 namespace {
+// A held arrow starts repeating after this long, then steps at this pace.
+constexpr uint32_t kRepeatDelayMs = 400;
+constexpr uint32_t kRepeatStepMs = 60;
+
 std::string collapseDoubleSpaces(std::string s) {
   for (size_t at = s.find("  "); at != std::string::npos; at = s.find("  ", at + 1)) s.erase(at, 1);
   return s;
 }
 }  // namespace
+
+int TListBox::arrowSteps(int state, int arrowY, int arrow) {
+  // The arrows are drawn in hold mode: pressed while the button is down on
+  // them, so every press scrolls at once and a held arrow repeats.
+  if (state != kButtonPressed) {
+    if (heldArrow == arrow) heldArrow = 0;
+    return 0;
+  }
+  const bool over = mouseObj->rectCollide(arrX - arrW / 2, arrowY - arrH / 2, arrW, arrH) != 0;
+  const uint32_t now = MilliSecs();
+  if (mouseObj->clicked[1] && over) {
+    heldArrow = arrow;
+    repeatAt = now + kRepeatDelayMs;
+    return mouseObj->clicked[1];
+  }
+  if (heldArrow != arrow || !over || !mouseObj->down[1] || static_cast<int32_t>(now - repeatAt) < 0) return 0;
+  repeatAt = now + kRepeatStepMs;
+  return 1;
+}
 
 int TListBox::update(bool disabled) {
   if (!textObj || !mouseObj) return 0;
@@ -176,14 +201,14 @@ int TListBox::update(bool disabled) {
     }
 
     mouseCollide = mouseObj->rectCollide(x, y, w, h);
-    arrStatus1 = arrows->draw("", arrX, arrUpY, arr_up, off, false);
-    if (!off && (arrStatus1 == kButtonActivated || (mouseObj->scroll < 0 && mouseCollide))) {
-      if (firstItem > 1) --firstItem;
-      setSliderPos();
-    }
-    arrStatus2 = arrows->draw("", arrX, arrDownY, arr_down, off, false);
-    if (!off && (arrStatus2 == kButtonActivated || (mouseObj->scroll > 0 && mouseCollide))) {
-      if (firstItem < itemCount - lines + 1) ++firstItem;
+    arrStatus1 = arrows->draw("", arrX, arrUpY, arr_up, off, true);
+    int up = off ? 0 : arrowSteps(arrStatus1, arrUpY, arr_up);
+    if (!off && mouseObj->scroll < 0 && mouseCollide) ++up;
+    arrStatus2 = arrows->draw("", arrX, arrDownY, arr_down, off, true);
+    int down = off ? 0 : arrowSteps(arrStatus2, arrDownY, arr_down);
+    if (!off && mouseObj->scroll > 0 && mouseCollide) ++down;
+    if (up > 0 || down > 0) {
+      firstItem = std::clamp(firstItem - up + down, 1, std::max(1, itemCount - lines + 1));
       setSliderPos();
     }
   }

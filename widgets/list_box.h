@@ -1,6 +1,7 @@
 #pragma once
 // A scrolling list of text lines with up/down arrows, a draggable slider
 // thumb on a track and mouse-wheel scrolling; clicking a line selects it.
+#include <cstdint>
 #include <list>
 #include <memory>
 #include <string>
@@ -46,6 +47,8 @@ class TListBox {
   int sliderActive = 0;
   int sliderFirstClick = 0;
   int sliderCollide = 0;
+  int heldArrow = 0;       // arrow held down since its press (arr_up or arr_down), 0 = none
+  uint32_t repeatAt = 0;   // clock reading of the held arrow's next step
 
   static std::unique_ptr<TListBox> Create(int x, int y, int w, int h, TMouse* mouse, TText* text, int fontID,
                                           int maxItems);
@@ -64,4 +67,9 @@ class TListBox {
   // Draws the list; returns the item left-clicked this frame, or 0.
   int update(bool disabled = false);
   std::string getItem(int n) const;
+
+ private:
+  // Lines one arrow scrolls this frame: one per new press on it, then one
+  // per repeat step while it stays held.
+  int arrowSteps(int state, int arrowY, int arrow);
 };

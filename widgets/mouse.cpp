@@ -26,8 +26,17 @@ void TMouse::update() {
     y = MouseY();
     if (mouseImg) DrawImage(mouseImg, static_cast<float>(x), static_cast<float>(y), mousePointer);
     for (int b = 1; b <= 2; ++b) {
-      clicked[b] = MouseHit(b);
-      int isDown = MouseDown(b) ? 1 : 0;
+      const int hits = MouseHit(b) + keptHits[b];
+      // A press kept over a cross-fade shows down at least once.
+      const int isDown = (MouseDown(b) || keptDown[b]) ? 1 : 0;
+      keptHits[b] = keptDown[b] = 0;
+      // A forgotten press ends when its button goes up; a new press ends it too.
+      if (ignoreUntilUp[b] && (hits > 0 || !isDown)) ignoreUntilUp[b] = 0;
+      if (ignoreUntilUp[b]) {
+        clicked[b] = released[b] = down[b] = 0;
+        continue;
+      }
+      clicked[b] = hits;
       released[b] = (!isDown && down[b]) ? 1 : 0;
       down[b] = isDown;
     }
@@ -35,6 +44,32 @@ void TMouse::update() {
   int z = MouseZ();
   scroll = lastZ - z;
   lastZ = z;
+}
+
+void TMouse::forgetPresses() {
+  ++pressGeneration;
+  for (int b = 1; b <= 2; ++b) {
+    MouseHit(b);  // presses not yet collected belong to the old screen too
+    const bool held = MouseDown(b);
+    ignoreUntilUp[b] = (held || down[b]) ? 1 : 0;
+    clicked[b] = released[b] = down[b] = 0;
+    keptHits[b] = keptDown[b] = 0;
+  }
+}
+
+void TMouse::keepPresses() {
+  for (int b = 1; b <= 2; ++b) {
+    keptHits[b] += MouseHit(b);
+    keptDown[b] = MouseDown(b) ? 1 : keptDown[b];
+  }
+}
+
+void TMouse::dropNewPresses() {
+  for (int b = 1; b <= 2; ++b) {
+    MouseHit(b);
+    // A button pressed during the fade and still held is ignored until let go.
+    if (MouseDown(b) && !keptDown[b] && !down[b]) ignoreUntilUp[b] = 1;
+  }
 }
 
 int TMouse::imageCollide(const TImagePtr& image, float ix, float iy, int frame) const {

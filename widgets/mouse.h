@@ -19,6 +19,14 @@ class TMouse {
   int lastZ = 0;
   int scroll = 0;         // wheel notches this frame; positive = wheel sum went down
   int active = 1;         // 0 freezes the snapshot and hides the pointer for this frame
+  // Presses made before the last forgetPresses never act: a button still
+  // held then reads up until it is released, and its release is not
+  // reported. Widgets keeping a press of their own compare this number.
+  int pressGeneration = 0;
+  int ignoreUntilUp[3] = {};
+  // Presses taken by keepPresses, reported by the next update.
+  int keptHits[3] = {};
+  int keptDown[3] = {};
 
   // Loads the pointer strip and hides the system pointer. Without the strip
   // the system pointer stays visible so the game remains playable.
@@ -27,6 +35,16 @@ class TMouse {
   void setImage(int frame) { mousePointer = frame; }
   // Once per frame, after the screen has drawn: refresh and draw the pointer.
   void update();
+  // Drops every press made so far, the ones not yet collected included: the
+  // main loop calls it when the screen changes, so a click meant for the old
+  // screen (or made during the cross-fade) never acts on the new one.
+  void forgetPresses();
+  // Around a cross-fade: keepPresses takes the presses made so far (after
+  // the switch, before the fade) for the next update; dropNewPresses then
+  // drops the ones made while the fade ran, which the player made on a
+  // picture that was changing under the pointer.
+  void keepPresses();
+  void dropNewPresses();
   // 1 when the hot spot lies on an opaque pixel of the image drawn at (x, y).
   int imageCollide(const TImagePtr& image, float x, float y, int frame) const;
   // 1 when left <= x < left + w and top <= y < top + h.

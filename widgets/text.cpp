@@ -47,6 +47,13 @@ bool TText::setFont(int index) {
   return true;
 }
 
+int TText::fitFont(const std::string& line, int maxWidth, std::initializer_list<int> slots) {
+  for (int index : slots) {
+    if (setFont(index) && TextWidth(line) <= maxWidth) return index;
+  }
+  return curFont;
+}
+
 void TText::setCursor(int x, int y, int w, int h) { cursX = x, cursY = y, cursW = w, cursH = h; }
 
 int TText::getHeight(int index) const {

@@ -1,6 +1,7 @@
 #pragma once
 // Outlined text in the game's eight font slots. Each slot holds one size of
 // the game font with a normal and a highlight colour and matching outlines.
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,10 @@ class TText {
   TFont* slot(int index) const;
   void setCursor(int x, int y, int w, int h);
   void resetCursor() { cursX = cursY = cursW = cursH = 0; }
+  // Selects the first of the slots in which the text is at most maxWidth
+  // pixels wide, or the last of them when it fits none; returns that slot.
+  // Long labels and names drop to a smaller size instead of leaving their box.
+  int fitFont(const std::string& text, int maxWidth, std::initializer_list<int> slots);
   // Height of a slot; 0 = the current slot. 0 for an empty slot.
   int getHeight(int index = 0) const;
   // One line of text, optionally centred on x and outlined. colourIndex 0

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/text_log.h"
 #include "widgets/dialogue.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
@@ -76,6 +77,33 @@ void TTextBox::clearText() {
   txtLen = cursor = 0;
 }
 
+void TTextBox::editKeys() {
+  // The keys are looked at in this order and the first one that applies
+  // acts. A key that was hit but does not apply (Backspace in an empty box)
+  // is used up doing nothing, so it never acts later on text typed since.
+  if (KeyHit(kKeyBackspace) && !t1.empty()) {
+    t1.pop_back();
+    --txtLen;
+    --cursor;
+    resetCursor();
+  } else if (KeyHit(kKeyDelete) && !t2.empty()) {
+    t2.erase(0, 1);
+    --txtLen;
+    resetCursor();
+  } else if (KeyHit(kKeyLeft) && cursor > 0) {
+    moveCursor(-1);
+  } else if (KeyHit(kKeyRight) && cursor < txtLen) {
+    moveCursor(1);
+  } else if (KeyHit(kKeyHome)) {
+    moveCursor(-static_cast<int>(t1.size()));
+  } else if (KeyHit(kKeyEnd)) {
+    moveCursor(static_cast<int>(t2.size()));
+  } else if (KeyHit(kKeyEnter)) {
+    if (!locked) active = 0;
+    returnHit = 1;
+  }
+}
+
 std::string TTextBox::update() {
   if (!textObj) return t1 + t2;
   const float oldAlpha = GetAlpha();
@@ -117,32 +145,15 @@ std::string TTextBox::update() {
       ++txtLen;
       ++cursor;
     }
-    // The first key of this chain that applies is taken.
-    if (!t1.empty() && KeyHit(kKeyBackspace)) {
-      t1.pop_back();
-      --txtLen;
-      --cursor;
-      resetCursor();
-    } else if (!t2.empty() && KeyHit(kKeyDelete)) {
-      t2.erase(0, 1);
-      --txtLen;
-      resetCursor();
-    } else if (cursor > 0 && KeyHit(kKeyLeft)) {
-      moveCursor(-1);
-    } else if (cursor < txtLen && KeyHit(kKeyRight)) {
-      moveCursor(1);
-    } else if (KeyHit(kKeyHome)) {
-      moveCursor(-static_cast<int>(t1.size()));
-    } else if (KeyHit(kKeyEnd)) {
-      moveCursor(static_cast<int>(t2.size()));
-    } else if (KeyHit(kKeyEnter)) {
-      if (!locked) active = 0;
-      returnHit = 1;
-    }
+    editKeys();
+    // Letters typed here are text, never hotkeys of the screen or the game.
+    DropTypingKeyHits();
     if (showCursor) textObj->setCursor(bx + TextWidth(t1), by + 1, cursWidth, h - 2);
   }
 
+  SetTextBox(bx - padding, by - padding, w + 2 * padding, h + 2 * padding);
   textObj->draw(t1 + t2, static_cast<float>(bx + padding), static_cast<float>(by + padding), false, false, 1.0f, 0);
+  ResetTextBox();
   textObj->setFont(previousFont);
   SetAlpha(oldAlpha);
   return t1 + t2;

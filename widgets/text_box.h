@@ -49,4 +49,8 @@ class TTextBox {
   int getActive() const { return active; }
   int getReturn() const { return returnHit; }
   std::string getText() const { return t1 + t2; }
+
+ private:
+  // Backspace, Delete, the cursor keys and Enter of this frame.
+  void editKeys();
 };

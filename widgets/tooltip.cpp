@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/graphics.h"
+#include "platform/text_log.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
 
@@ -53,7 +54,9 @@ int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int pos
       DrawRect(L + outlineWidth, T + outlineWidth, W - outlineWidth, H - outlineWidth);
       SetAlpha(oldAlpha);
       SetColor(text_r, text_g, text_b);
+      SetTextBox(left, top, boxW + 1, boxH + 1);
       DrawText(tip, L + outlineWidth + padding, T + outlineWidth + padding);
+      ResetTextBox();
       SetColor(oldR, oldG, oldB);
     }
   }

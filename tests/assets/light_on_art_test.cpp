@@ -8,6 +8,7 @@
 
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "screens/room_engine.h"
 #include "platform/image.h"
 #include "png_frames.h"
 #include "tests/engine/test_host.h"
@@ -25,8 +26,10 @@ class LightOnArt : public ::testing::Test {
     ASSERT_TRUE(art_.objectImg) << "objects.png did not load";
     SetImageHandle(art_.objectImg, 25, 25);
     gfx = &art_;
+    test_pictures::currentPictures() = roomPicturesFromGfx();
   }
-  void TearDown() override { gfx = saved_; }
+  void TearDown() override { gfx = saved_;
+    test_pictures::currentPictures() = TRoomPictures(); }
 
   // A room with an emitter and one object, traced once.
   std::shared_ptr<TEngine> trace(int ec, int er, int oc, int orow, int id, int angle = 0) {

@@ -11,6 +11,7 @@
 
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "screens/room_engine.h"
 #include "platform/graphics.h"
 #include "platform/pixmap.h"
 #include "tests/engine/test_host.h"
@@ -35,9 +36,11 @@ class RoomOnScreen : public ::testing::Test {
     art_.load();  // the interface art may be missing here; the room art is not
     ASSERT_TRUE(art_.blockImg && art_.objectImg && art_.objectShadowImg && art_.shadowImg);
     gfx = &art_;
+    test_pictures::currentPictures() = roomPicturesFromGfx();
   }
   void TearDown() override {
     gfx = savedGfx_;
+    test_pictures::currentPictures() = TRoomPictures();
     std::filesystem::current_path(savedDir_);
   }
 

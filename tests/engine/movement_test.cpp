@@ -316,20 +316,4 @@ TEST_F(Movement, ArrowClickStartsAMoveAndDropsTheSelection) {
   EXPECT_EQ(e->clickedO, 0);
 }
 
-TEST_F(Movement, ArrowClickDismissesTheFirstTip) {
-  TRoomBuilder b;
-  b.object(5, 5, kObjMirror);
-  auto e = b.live(host);
-  e->setHelpTips();
-  ASSERT_FALSE(e->tutorial.messageQ.empty());
-  const int first = e->tutorial.messageQ.front().helpID;
-  e->clickedC = 5, e->clickedR = 5, e->clickedO = 1;
-  e->mouseC = 5, e->mouseR = 6;
-  host->leftReleases = 1;
-  e->drawArrows();
-  EXPECT_EQ(e->obj[1]->dy, 1);
-  EXPECT_TRUE(host->seenTips.count(first));
-  EXPECT_EQ(e->tutorial.refreshHelpTips, 1);
-}
-
 }  // namespace

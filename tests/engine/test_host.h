@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "tests/engine/test_pictures.h"
 
 class TTestHost : public TEngineHost {
  public:
@@ -109,6 +110,7 @@ struct TRoomBuilder {
   std::shared_ptr<TEngine> live(const std::shared_ptr<TTestHost>& host, float fog = 0) const {
     auto e = std::make_shared<TEngine>();
     e->host = host;
+    e->pictures = test_pictures::currentPictures();
     e->setOffset(6, 95);
     e->location.roomCount = 1;
     e->location.room[1] = room->copy();

@@ -4,8 +4,7 @@
 // blocks fill their whole cell. Installed as the global picture set.
 #include <functional>
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "engine/room_pictures.h"
 #include "platform/image.h"
 
 namespace test_pictures {
@@ -46,9 +45,15 @@ inline bool objectPixel(int frame, int u, int v) {
   return u >= 10 && u < 40 && v >= 10 && v < 40;
 }
 
+// The pictures test engines are made with while a TTestGfx lives.
+inline TRoomPictures& currentPictures() {
+  static TRoomPictures pictures;
+  return pictures;
+}
+
 struct TTestGfx {
-  TGfx set;
-  TGfx* previous = nullptr;
+  TRoomPictures previous = currentPictures();
+  TRoomPictures& set = currentPictures();  // changes reach the engines made afterwards
 
   TTestGfx() {
     set.objectImg = makeImage(60, 60, 25, 25, 25, objectPixel);
@@ -58,10 +63,8 @@ struct TTestGfx {
     set.arrowImg = makeImage(50, 50, 8, 25, 25, [](int, int u, int v) { return std::abs(u - 25) + std::abs(v - 25) < 12; });
     set.sparkBigImg = makeImage(40, 40, 1, 20, 20, [](int, int u, int v) { return std::abs(u - 20) + std::abs(v - 20) < 15; });
     set.sparkMedImg = makeImage(30, 30, 1, 15, 15, [](int, int u, int v) { return std::abs(u - 15) + std::abs(v - 15) < 10; });
-    previous = gfx;
-    gfx = &set;
   }
-  ~TTestGfx() { gfx = previous; }
+  ~TTestGfx() { currentPictures() = previous; }
   TTestGfx(const TTestGfx&) = delete;
   TTestGfx& operator=(const TTestGfx&) = delete;
 };

@@ -48,6 +48,39 @@ TEST_F(Input, TwoClicksBetweenFramesCountTwice) {
   EXPECT_EQ(MouseX(), 123) << "a flush keeps the position";
 }
 
+// A real mouse often presses and releases between two frames; the frame's
+// snapshot must still see the button down once, then up.
+TEST_F(Input, ClickShorterThanAFrameReadsDownOnceThenUp) {
+  PostEvent(kEventMouseDown, 1);
+  PostEvent(kEventMouseUp, 1);
+  EXPECT_EQ(MouseHit(1), 1);
+  EXPECT_TRUE(MouseDown(1)) << "the press is kept for the first query";
+  EXPECT_FALSE(MouseDown(1));
+  EXPECT_FALSE(MouseDown(1));
+
+  // Two whole clicks between frames: two hits, down once, then up.
+  PostEvent(kEventMouseDown, 1);
+  PostEvent(kEventMouseUp, 1);
+  PostEvent(kEventMouseDown, 1);
+  PostEvent(kEventMouseUp, 1);
+  EXPECT_EQ(MouseHit(1), 2);
+  EXPECT_TRUE(MouseDown(1));
+  EXPECT_FALSE(MouseDown(1));
+
+  // A press already seen down is released at once.
+  PostEvent(kEventMouseDown, 2);
+  EXPECT_TRUE(MouseDown(2));
+  PostEvent(kEventMouseUp, 2);
+  EXPECT_FALSE(MouseDown(2));
+
+  // Focus loss drops a pending release with the rest of the mouse state.
+  PostEvent(kEventMouseDown, 1);
+  PostEvent(kEventMouseUp, 1);
+  PostEvent(kEventAppSuspend);
+  EXPECT_FALSE(MouseDown(1));
+  EXPECT_EQ(MouseHit(1), 0);
+}
+
 TEST_F(Input, LosingFocusClearsHeldKeysUntilPressedAgain) {
   PostEvent(kEventKeyDown, kKeyLShift);
   PostEvent(kEventMouseDown, 2);

@@ -12,17 +12,17 @@ class TipsTest : public GameScreenTest {
   }
   // Clicks "OK" of the open tip box.
   void clickOK(TGame& game) {
-    const TDialogue& box = *game.engine->tutorial.dialogue;
+    const TDialogue& box = *game.tutorial.dialogue;
     const int x = box.x + box.bxOffset[1], y = box.y + box.byOffset;
     PostEvent(kEventMouseMove, 0, x, y);
     frame(game);
     PostEvent(kEventMouseDown, 1, x, y);
     frame(game);
     PostEvent(kEventMouseUp, 1, x, y);
-    for (int i = 0; i < 8 && game.engine->tutorial.dialogue; ++i) frame(game);
+    for (int i = 0; i < 8 && game.tutorial.dialogue; ++i) frame(game);
   }
   static int firstId(const TGame& game) {
-    const auto& q = game.engine->tutorial.messageQ;
+    const auto& q = game.tutorial.messageQ;
     return q.empty() ? -1 : q.front().helpID;
   }
 };
@@ -30,7 +30,7 @@ class TipsTest : public GameScreenTest {
 TEST_F(TipsTest, FreshPlayerSeesHowToPlayThenTheSunWithAnArrow) {
   TGame game;
   frames(game, 12);  // the box takes clicks once it has been shown ten frames
-  TTutorial& tips = game.engine->tutorial;
+  TTutorial& tips = game.tutorial;
   ASSERT_TRUE(tips.dialogue);
   EXPECT_EQ(firstId(game), 0);
   EXPECT_EQ(tips.dialogue->x, 10);
@@ -53,7 +53,7 @@ TEST_F(TipsTest, FreshPlayerSeesHowToPlayThenTheSunWithAnArrow) {
 TEST_F(TipsTest, ArrowBobsWithinFivePixelsBothWays) {
   player->helpItems[0] = 1;
   TGame game;
-  TTutorial& tips = game.engine->tutorial;
+  TTutorial& tips = game.tutorial;
   float low = 0, high = 0;
   bool turnedDown = false;
   for (int i = 0; i < 60; ++i) {
@@ -73,10 +73,10 @@ TEST_F(TipsTest, PointerOverTheBoxKeepsTheRoomFromReacting) {
   frames(game, 12);
   PostEvent(kEventMouseMove, 0, 60, 150);  // inside the box at (10, 100)
   frames(game, 2);
-  EXPECT_EQ(game.engine->tutorial.mouseCollide, 1);
+  EXPECT_EQ(game.tutorial.mouseCollide, 1);
   PostEvent(kEventMouseMove, 0, 700, 500);
   frames(game, 2);
-  EXPECT_EQ(game.engine->tutorial.mouseCollide, 0);
+  EXPECT_EQ(game.tutorial.mouseCollide, 0);
 }
 
 TEST_F(TipsTest, SeenTipsStaySeenInTheNextGameAndTipsCanBeTurnedOff) {
@@ -91,7 +91,7 @@ TEST_F(TipsTest, SeenTipsStaySeenInTheNextGameAndTipsCanBeTurnedOff) {
   settings->showTips = 0;
   TGame quiet;
   frames(quiet, 12);
-  EXPECT_FALSE(quiet.engine->tutorial.dialogue);
+  EXPECT_FALSE(quiet.tutorial.dialogue);
   EXPECT_EQ(player->helpItems[1], 0);
 }
 

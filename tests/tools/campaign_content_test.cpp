@@ -17,9 +17,10 @@
 #include "engine/still_host.h"
 #include "tools/locmake/location_source.h"
 #include "tools/roomgen/room_grade.h"
-#include "tools/solver/room_play.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "tools/roomgen/room_measure.h"
 #include "tools/solver/room_replay.h"
-#include "tools/solver/room_solver.h"
 
 namespace {
 
@@ -45,8 +46,7 @@ class Campaign : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     std::string error;
-    shapesLoaded_ = loadObjectShapes(kGame.string(), pictures_, error);
-    gfx = &pictures_;
+    shapesLoaded_ = loadObjectShapes(kGame.string(), roomShapes(), error);
     const TMapLocations map = campaignLocations();
     for (int slot = 1; slot <= kLostTemple; ++slot) {
       TCampaignLocation L;
@@ -59,8 +59,7 @@ class Campaign : public ::testing::Test {
     }
   }
   static void TearDownTestSuite() {
-    gfx = nullptr;
-    pictures_ = TGfx();
+    roomShapes() = TRoomPictures();
     locations_.clear();
   }
   void SetUp() override {
@@ -70,12 +69,11 @@ class Campaign : public ::testing::Test {
 
   // The room after the written solution, played as the search plays moves.
   static TEnginePtr afterSolution(const TCampaignLocation& L, int room) {
-    TEnginePtr engine = startRoom(L.location, room, std::make_shared<TStillHost>());
-    const bool light = roomHasDecayedWalls(*engine);
-    settleRoom(*engine, light);
+    TEnginePtr engine = startRoom(L.location, room, std::make_shared<TStillHost>(), roomShapes());
+    settleRoom(*engine);
     for (const TRoomMove& m : L.solutions.at(room)) {
       if (!startMove(*engine, m)) return nullptr;
-      settleRoom(*engine, light);
+      settleRoom(*engine);
     }
     return engine;
   }
@@ -112,13 +110,15 @@ class Campaign : public ::testing::Test {
     return paths;
   }
 
-  static TGfx pictures_;
+  static TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves) {
+    return ::replayRoom(location, index, moves, roomShapes());
+  }
+
   static bool shapesLoaded_;
   static std::string readErrors_;  // locations that could not be read
   static std::vector<TCampaignLocation> locations_;
 };
 
-TGfx Campaign::pictures_;
 bool Campaign::shapesLoaded_ = false;
 std::string Campaign::readErrors_;
 std::vector<TCampaignLocation> Campaign::locations_;
@@ -147,8 +147,8 @@ TEST_F(Campaign, EveryLocationOfTheMapIsWrittenWithAtLeastEightyNamedRooms) {
 }
 
 TEST_F(Campaign, EveryRoomIsProvenSolvableAndItsWrittenSolutionIsAShortestOne) {
-  TSolveLimits limits;
-  limits.maxStates = 400000;
+  TSolveBudget limits;
+  limits.maxPositions = 400000;
   for (const TCampaignLocation& L : locations_)
     for (int i = 1; i <= L.location.roomCount; ++i) {
       SCOPED_TRACE(L.location.name + " room " + std::to_string(i) + " (" + L.location.room[i]->name + ")");
@@ -157,8 +157,8 @@ TEST_F(Campaign, EveryRoomIsProvenSolvableAndItsWrittenSolutionIsAShortestOne) {
       EXPECT_FALSE(replayRoom(L.location, i, {}).solved) << "solved before any move";
       const TReplayResult played = replayRoom(L.location, i, written);
       EXPECT_TRUE(played.solved) << played.error;
-      const TSolveResult found = solveRoom(L.location, i, limits);
-      ASSERT_TRUE(found.solved) << "the search found no solution in " << found.statesExplored << " rooms";
+      const TSolveResult found = solveRoom(*startRoom(L.location, i, std::make_shared<TStillHost>(), roomShapes()), limits);
+      ASSERT_EQ(found.verdict, TSolveVerdict::solved) << "the search found no solution in " << found.positions << " positions";
       EXPECT_EQ(found.moves.size(), written.size()) << "the par is the shortest solution: " << describeMoves(found.moves);
     }
 }
@@ -235,9 +235,9 @@ TEST_F(Campaign, EveryHelpTipHasARoomThatShowsIt) {
   std::set<int> tips;
   for (const TCampaignLocation& L : locations_)
     for (int i = 1; i <= L.location.roomCount; ++i) {
-      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TFreshProfileHost>());
+      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TFreshProfileHost>(), roomShapes());
       engine->setHelpTips();
-      for (const auto& tip : engine->tutorial.messageQ) tips.insert(tip.helpID);
+      for (const THelpRequest& tip : engine->helpRequests) tips.insert(tip.helpID);
     }
   for (int id = 0; id < 20; ++id) EXPECT_TRUE(tips.count(id)) << "help tip " << id << " is never shown";
 }

@@ -5,7 +5,7 @@
 #include "data/location.h"
 #include "platform/stream.h"
 #include "tools/locmake/location_source.h"
-#include "tools/solver/room_moves.h"
+#include "engine/room_move.h"
 
 namespace {
 

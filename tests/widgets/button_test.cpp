@@ -1,6 +1,7 @@
 #include "widgets/button.h"
 
 #include "widget_fixture.h"
+#include "widgets/text_box.h"
 
 namespace {
 
@@ -100,6 +101,111 @@ TEST_F(ButtonTest, TickBoxTogglesOnReleaseAndDrawsTheNewStateAtOnce) {
   EXPECT_EQ(boxes->draw(100, 100, false, 1), 0);
   EXPECT_EQ(boxes->draw(100, 100, false, 1, true), 0);
   EXPECT_EQ(boxes->draw(100, 100, false, 9), 0);
+}
+
+// Clicks as a player makes them: shorter than a frame, twice in a frame, or
+// still held when the screen changes.
+class MouseClicks : public ButtonTest {
+ protected:
+  void click() {
+    press();
+    release();
+  }
+  // Frames of a button at (400, 300); true when it fired in one of them.
+  bool buttonFiresWithin(int frames) {
+    bool fired = false;
+    for (int f = 0; f < frames; ++f) {
+      fired = fired || buttons->draw("OK", 400, 300, 1) == kButtonActivated;
+      endFrame();
+    }
+    return fired;
+  }
+};
+
+TEST_F(MouseClicks, ClickWithinOneFrameIsAPressThenARelease) {
+  moveTo(200, 200);
+  endFrame();
+  click();
+  endFrame();
+  EXPECT_EQ(mouse->clicked[1], 1);
+  EXPECT_EQ(mouse->down[1], 1);
+  EXPECT_EQ(boxes->draw(200, 200, false, 1), 0) << "pressed look first";
+  endFrame();
+  EXPECT_EQ(mouse->released[1], 1);
+  EXPECT_EQ(boxes->draw(200, 200, false, 1), 1) << "the fast click ticks the box";
+  endFrame();
+  EXPECT_EQ(boxes->draw(200, 200, true, 1), 0);
+
+  // Two clicks in one frame: both presses counted, then one release.
+  click();
+  click();
+  endFrame();
+  EXPECT_EQ(mouse->clicked[1], 2);
+  EXPECT_EQ(mouse->down[1], 1);
+  endFrame();
+  EXPECT_EQ(mouse->released[1], 1);
+  EXPECT_EQ(mouse->down[1], 0);
+}
+
+TEST_F(MouseClicks, ForgottenPressesNeverActAfterAScreenChange) {
+  // A press on a button, then the screen changes before it fired.
+  moveTo(400, 300);
+  endFrame();
+  press();
+  endFrame();
+  EXPECT_EQ(buttons->draw("OK", 400, 300, 1), kButtonPressed);
+  mouse->forgetPresses();
+  EXPECT_FALSE(buttonFiresWithin(10)) << "held through the change";
+  release();
+  EXPECT_FALSE(buttonFiresWithin(10)) << "released after it";
+
+  // A click not yet collected when the screen changes (during the fade).
+  click();
+  mouse->forgetPresses();
+  EXPECT_FALSE(buttonFiresWithin(10));
+
+  // A button held across the change and let go over a tick box does not tick it.
+  moveTo(200, 200);
+  endFrame();
+  press();
+  endFrame();
+  mouse->forgetPresses();
+  endFrame();
+  EXPECT_EQ(mouse->down[1], 0);
+  release();
+  endFrame();
+  EXPECT_EQ(boxes->draw(200, 200, false, 1), 0);
+
+  // The next press is a fresh click again.
+  moveTo(400, 300);
+  click();
+  endFrame();
+  EXPECT_TRUE(buttonFiresWithin(10));
+}
+
+TEST_F(MouseClicks, BackspaceInAnEmptyBoxIsNotKeptForLater) {
+  auto box = TTextBox::Create(10, 10, 200, "", mouse.get(), text.get(), 2);
+  hitKey(kKeyBackspace);
+  box->update();
+  hitKey(kKeyBackspace);
+  box->update();
+  for (char c : std::string("Khufu")) {
+    hitKey(std::toupper(static_cast<unsigned char>(c)));
+    PostEvent(kEventKeyChar, c);
+    box->update();
+  }
+  box->update();
+  EXPECT_EQ(box->getText(), "Khufu");
+  // The letters typed were text, not hotkeys.
+  EXPECT_EQ(KeyHit('K'), 0);
+  EXPECT_EQ(KeyHit('F'), 0);
+  // Backspace with text still deletes, and Enter ends the typing.
+  hitKey(kKeyBackspace);
+  box->update();
+  hitKey(kKeyEnter);
+  box->update();
+  EXPECT_EQ(box->getText(), "Khuf");
+  EXPECT_EQ(box->getReturn(), 1);
 }
 
 }  // namespace

@@ -56,6 +56,60 @@ TEST_F(ListBoxTest, DownArrowStopsAtTheLastPageAndWheelScrolls) {
   EXPECT_EQ(list->firstItem, 11);
 }
 
+TEST_F(ListBoxTest, EveryArrowClickScrollsAndAHeldArrowRepeats) {
+  auto list = TListBox::Create(100, 100, 200, 166, mouse.get(), text.get(), 4, 0);
+  list->lineH = 18;
+  list->setPos(-1, -1);
+  list->addArrows(stripFile("tesmoria_arrows.png", 21, 21, 8), 21, 21, stripFile("tesmoria_track.png", 21, 21, 5));
+  for (int i = 1; i <= 40; ++i) list->addItem("item " + std::to_string(i));
+  moveTo(list->arrX, list->arrDownY);
+  endFrame();
+
+  // Six quick clicks, 50 ms apart, each shorter than a frame: six lines.
+  for (int click = 0; click < 6; ++click) {
+    press();
+    release();
+    endFrame();
+    list->update();
+    endFrame();
+    list->update();
+  }
+  EXPECT_EQ(list->firstItem, 7);
+
+  // Held for a second: one line at once, then repeats after the delay.
+  press();
+  endFrame();
+  list->update();
+  EXPECT_EQ(list->firstItem, 8);
+  for (int f = 0; f < 15; ++f) {  // 375 ms: still within the delay
+    endFrame();
+    list->update();
+  }
+  EXPECT_EQ(list->firstItem, 8);
+  for (int f = 0; f < 25; ++f) {
+    endFrame();
+    list->update();
+  }
+  EXPECT_GE(list->firstItem, 15);
+  const int held = list->firstItem;
+  release();
+  for (int f = 0; f < 10; ++f) {
+    endFrame();
+    list->update();
+  }
+  EXPECT_EQ(list->firstItem, held) << "letting go stops the repeat";
+
+  // The up arrow stops at the top however long it is held.
+  moveTo(list->arrX, list->arrUpY);
+  press();
+  for (int f = 0; f < 200; ++f) {
+    endFrame();
+    list->update();
+  }
+  release();
+  EXPECT_EQ(list->firstItem, 1);
+}
+
 TEST_F(ListBoxTest, ViewFollowsTheCurrentItemAndClicksSelect) {
   auto list = TListBox::Create(100, 100, 200, 166, mouse.get(), text.get(), 4, 0);
   list->lineH = 18;

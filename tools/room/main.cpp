@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/gfx_set.h"
+#include "screens/room_engine.h"
 #include "app/globals.h"
 #include "data/location.h"
 #include "engine/engine.h"
@@ -148,6 +149,7 @@ bool loadPictures(const std::string& gameDir, TGfx& pictures, bool everything, s
 std::shared_ptr<TEngine> playRoom(const TLocation& location, int index) {
   auto engine = std::make_shared<TEngine>();
   engine->host = std::make_shared<TStillHost>();
+  engine->pictures = roomPicturesFromGfx();
   engine->location = location;
   engine->setOffset(kRoomX, kRoomY);
   engine->createRoom(index, 1.0f);

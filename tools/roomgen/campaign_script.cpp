@@ -6,8 +6,9 @@
 #include <set>
 
 #include "engine/still_host.h"
-#include "screens/tutorial.h"
-#include "tools/solver/room_play.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "tools/roomgen/room_measure.h"
 
 namespace {
 
@@ -41,9 +42,11 @@ std::string dismissTips(TEngine& engine, std::set<int>& seen, std::vector<int>& 
   std::string s;
   for (;;) {
     engine.setHelpTips();
-    if (engine.tutorial.messageQ.empty()) return s;
-    const TTutorialMessage& tip = engine.tutorial.messageQ.front();
-    s += "# tip " + std::to_string(tip.helpID) + "\nwait 12\n" + line("move", tip.diagX + 174, tip.diagY + 210) + "click\nwait 6\n";
+    if (engine.helpRequests.empty()) return s;
+    // The tutorial puts a tip's box 50 pixels right of and below its place.
+    const THelpRequest& tip = engine.helpRequests.front();
+    s += "# tip " + std::to_string(tip.helpID) + "\nwait 12\n" + line("move", tip.x + 50 + 174, tip.y + 50 + 210) +
+         "click\nwait 6\n";
     seen.insert(tip.helpID);
     shown.push_back(tip.helpID);
   }
@@ -89,15 +92,14 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
         return false;
       }
       s += "# room " + std::to_string(i) + ": " + L.location.room[i]->name + "\n";
-      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TTipHost>(seen, static_cast<float>(delta)));
+      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TTipHost>(seen, static_cast<float>(delta)), roomShapes());
       s += dismissTips(*engine, seen, tipsShown);
       if (i == 1) s += "screenshot campaign_" + shotName + "_room1.png\nwait 2\n";
-      const bool traceLight = roomHasDecayedWalls(*engine);
-      settleRoom(*engine, traceLight);
+      settleRoom(*engine);
       for (const TRoomMove& m : found->second) {
         std::vector<std::pair<int, int>> before;
         for (int k = 1; k <= engine->roomObjects; ++k) before.emplace_back(engine->obj[k]->c, engine->obj[k]->r);
-        if (!startMove(*engine, m) || !settleRoom(*engine, traceLight)) {
+        if (!startMove(*engine, m) || !settleRoom(*engine)) {
           error = L.location.name + " room " + std::to_string(i) + ": the move " + describeMove(m) + " cannot be made";
           return false;
         }

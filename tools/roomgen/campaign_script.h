@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/location.h"
-#include "tools/solver/room_moves.h"
+#include "engine/room_move.h"
 
 struct TScriptLocation {
   TLocation location;

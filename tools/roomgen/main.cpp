@@ -19,7 +19,9 @@
 #include "room_generator.h"
 #include "room_grade.h"
 #include "tools/locmake/location_source.h"
-#include "tools/solver/room_play.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "tools/roomgen/room_measure.h"
 
 namespace {
 
@@ -279,10 +281,7 @@ int main(int argc, char** argv) {
     return writeDifficultyPlot(plotted, o.words[1]) ? 0 : fail("cannot write " + o.words[1]);
   }
   if (command != "grade" && command != "propose" && command != "script") return fail("unknown command " + command + "\n" + kUsage);
-  TGfx pictures;
-  if (!loadObjectShapes(o.gameDir, pictures, error)) return fail(error);
-  gfx = &pictures;
+  if (!loadObjectShapes(o.gameDir, roomShapes(), error)) return fail(error);
   const int status = command == "grade" ? grade(o) : command == "script" ? script(o) : propose(o);
-  gfx = nullptr;
   return status;
 }

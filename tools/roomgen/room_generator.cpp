@@ -5,7 +5,9 @@
 #include "engine/catalogue.h"
 #include "engine/still_host.h"
 #include "platform/random.h"
-#include "tools/solver/room_play.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "tools/roomgen/room_measure.h"
 
 namespace {
 

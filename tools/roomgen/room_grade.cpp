@@ -6,7 +6,9 @@
 
 #include "engine/catalogue.h"
 #include "engine/still_host.h"
-#include "tools/solver/room_play.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "tools/roomgen/room_measure.h"
 
 const std::vector<std::string>& mechanicOrder() {
   static const std::vector<std::string> order = {
@@ -49,7 +51,7 @@ TRoomFacts roomFacts(const TLocation& location, int index, const TMoveList& solu
 
   // The live room: fogged floor is a hidden area; an emitter with more than
   // one open side is a multi-emitter (the help tips judge both the same way).
-  TEnginePtr engine = startRoom(location, index, std::make_shared<TStillHost>());
+  TEnginePtr engine = startRoom(location, index, std::make_shared<TStillHost>(), roomShapes());
   for (int r = 1; r <= kRoomRows; ++r)
     for (int c = 1; c <= kRoomColumns; ++c) {
       const TBlock* b = engine->cell(c, r);

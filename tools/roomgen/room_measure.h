@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "data/location.h"
-#include "tools/solver/room_moves.h"
+#include "engine/room_move.h"
+#include "engine/room_pictures.h"
 
 struct TMeasureBudget {
   long maxPositions = 60000;
@@ -29,5 +30,9 @@ struct TRoomMeasure {
   double deadShare() const { return positions > 0 ? double(deadPositions) / double(positions) : 0; }
 };
 
-// Needs the object shapes in the global gfx (see loadObjectShapes).
+// The object shapes the designer's tools trace light against (loaded once
+// with loadObjectShapes by the tool or test).
+TRoomPictures& roomShapes();
+
+// Explores every position (within the budget) with the engine's solver.
 TRoomMeasure measureRoom(const TLocation& location, int index, const TMeasureBudget& budget = {});

@@ -5,25 +5,41 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "platform/file_system.h"
-#include "room_play.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "engine/still_host.h"
+#include "model_parity.h"
 #include "room_replay.h"
-#include "room_solver.h"
 #include "tools/locmake/location_source.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: tesmoria-solve [--game DIR] [--replay FILE.solution] [--states N] LOC [ROOM]\n"
+    "Usage: tesmoria-solve [--game DIR] [--replay FILE.solution] [--states N] [--seconds S]\n"
+    "                      [--threads N] [--analyse] LOC [ROOM]\n"
     "Searches each room (or room ROOM) of LOC breadth-first over pushes and mirror\n"
-    "turns, played out by the engine, and prints the shortest solution found with\n"
-    "the number of rooms at rest explored and the time taken. With --replay it\n"
+    "turns and prints a shortest solution, proven on the engine, with the positions\n"
+    "reached, positions per second, memory and time. --analyse explores every\n"
+    "position instead and prints the figures a designer grades rooms by. With --replay it\n"
     "plays the written solutions instead, clicking as a player would, and reports\n"
     "whether every glyph lit. LOC is a location source (.rooms), a .loc file or a\n"
     "location name looked up as the game does. DIR holds gfx/objects.png (default:\n"
-    "the folder of this program). --states caps the search (default 100000).\n"
-    "Exit status 0 when every room asked about was solved.\n";
+    "the folder of this program). --states caps the positions (default 5000000),\n"
+    "--seconds the time per room (default 60), --threads the cores (default all).\n"
+    "  tesmoria-solve --parity [--states N] LOC [ROOM]  compares the solver's model\n"
+    "      with the engine on every move from up to N positions of each room\n"
+    "  tesmoria-solve --parity-random ROOMS [--states N]  the same on ROOMS random rooms\n"
+    "Exit status 0 when every room asked about was solved (or the model agreed).\n";
+
+// Prints a parity report; 0 when the model agreed with the engine throughout.
+int reportParity(const TParityReport& r) {
+  std::cout << "compared " << r.moves << " moves from " << r.positions << " positions; " << r.uncertain
+            << " moves left to the engine; " << r.roomsRefused << " rooms the model could not stand for; "
+            << r.differences.size() << " differences\n";
+  for (const std::string& d : r.differences) std::cout << "  " << d << "\n";
+  return r.differences.empty() ? 0 : 1;
+}
 
 int fail(const std::string& message) {
   std::cerr << "tesmoria-solve: " << message << "\n";
@@ -56,7 +72,10 @@ bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& e
 
 int main(int argc, char** argv) {
   std::string gameDir = ProgramDir(), replayFile;
-  TSolveLimits limits;
+  TSolveBudget limits;
+  limits.maxSeconds = 60;
+  bool analyse = false, parity = false;
+  long parityRandom = 0;
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -64,16 +83,40 @@ int main(int argc, char** argv) {
       std::cout << kUsage;
       return 0;
     }
-    if (a == "--game" || a == "--replay" || a == "--states") {
+    if (a == "--analyse" || a == "--parity") {
+      (a == "--analyse" ? analyse : parity) = true;
+      continue;
+    }
+    if (a == "--parity-random") {
+      if (i + 1 >= argc || (parityRandom = std::atol(argv[++i])) < 1) return fail("--parity-random needs a number of rooms");
+      continue;
+    }
+    if (a == "--game" || a == "--replay" || a == "--states" || a == "--seconds" || a == "--threads") {
       if (i + 1 >= argc) return fail(a + " needs a value\n" + kUsage);
       const std::string value = argv[++i];
       if (a == "--game") gameDir = value;
       if (a == "--replay") replayFile = value;
-      if (a == "--states" && (limits.maxStates = std::atol(value.c_str())) < 1)
+      if (a == "--states" && (limits.maxPositions = std::atol(value.c_str())) < 1)
         return fail("--states needs a positive number");
+      if (a == "--seconds" && (limits.maxSeconds = std::atof(value.c_str())) <= 0)
+        return fail("--seconds needs a positive number");
+      if (a == "--threads" && (limits.threads = std::atoi(value.c_str())) < 1)
+        return fail("--threads needs a positive number");
     } else {
       words.push_back(a);
     }
+  }
+  if (parityRandom > 0) {
+    TRoomPictures pictures;
+    std::string error;
+    if (!loadObjectShapes(gameDir, pictures, error)) return fail(error);
+    const long positions = limits.maxPositions == TSolveBudget().maxPositions ? 100 : limits.maxPositions;
+    TParityReport report;
+    for (long seed = 1; seed <= parityRandom; ++seed) {
+      const TLocation location = randomPuzzleRoom(static_cast<uint32_t>(seed));
+      checkParity(*startRoom(location, 1, std::make_shared<TStillHost>(), pictures), positions, report);
+    }
+    return reportParity(report);
   }
   if (words.empty() || words.size() > 2) return fail(std::string("needs a location\n") + kUsage);
   TLocation location;
@@ -88,32 +131,55 @@ int main(int argc, char** argv) {
   }
   TSolutions solutions;
   if (!replayFile.empty() && !readSolutions(replayFile, solutions, error)) return fail(error);
-  TGfx pictures;
+  TRoomPictures pictures;
   if (!loadObjectShapes(gameDir, pictures, error)) return fail(error);
-  gfx = &pictures;
+
+  if (parity) {
+    TParityReport report;
+    for (int i = first; i <= last; ++i)
+      checkParity(*startRoom(location, i, std::make_shared<TStillHost>(), pictures), limits.maxPositions, report);
+    return reportParity(report);
+  }
 
   bool allSolved = true;
   for (int i = first; i <= last; ++i) {
     const std::string room = "room " + std::to_string(i) + " (" + location.room[i]->name + "): ";
     if (!replayFile.empty()) {
       const auto found = solutions.find(i);
-      const TReplayResult r = replayRoom(location, i, found == solutions.end() ? TMoveList{} : found->second);
+      const TReplayResult r = replayRoom(location, i, found == solutions.end() ? TMoveList{} : found->second, pictures);
       std::cout << room << (r.solved ? "all glyphs lit" : "not solved") << " after " << r.frames << " frames"
                 << (r.error.empty() ? "" : ": " + r.error) << "\n";
       allSolved = allSolved && r.solved;
       continue;
     }
-    const TSolveResult r = solveRoom(location, i, limits);
-    char figures[96];
-    std::snprintf(figures, sizeof figures, "%ld states explored in %.1f ms", r.statesExplored, r.seconds * 1000);
-    if (r.solved)
+    const TEnginePtr start = startRoom(location, i, std::make_shared<TStillHost>(), pictures);
+    if (analyse) {
+      const TRoomAnalysis a = analyseRoom(*start, limits);
+      char figures[256];
+      std::snprintf(figures, sizeof figures,
+                    "shortest %d, positions %ld, dead %ld, solved %ld, branching %.2f, shortest solutions %.0f, "
+                    "movables %d, %.2f s",
+                    a.shortest, a.positions, a.deadPositions, a.solvedPositions, a.branching, a.solutionsAtShortest,
+                    a.movables, a.seconds);
+      std::string mechanics;
+      for (const std::string& m : a.mechanics) mechanics += (mechanics.empty() ? "" : ", ") + m;
+      std::cout << room << verdictText(a.verdict) << "; " << figures << "; mechanics: " << mechanics << "\n";
+      allSolved = allSolved && a.verdict == TSolveVerdict::solved;
+      continue;
+    }
+    const TSolveResult r = solveRoom(*start, limits);
+    char figures[200];
+    std::snprintf(figures, sizeof figures, "%ld positions in %.1f ms (%.0f positions/s, %ld moves tried, %.1f MB)",
+                  r.positions, r.seconds * 1000, r.seconds > 0 ? r.positions / r.seconds : 0.0, r.movesTried,
+                  static_cast<double>(r.bytes) / (1 << 20));
+    const bool solved = r.verdict == TSolveVerdict::solved;
+    if (solved)
       std::cout << room << "solved in " << r.moves.size() << (r.moves.size() == 1 ? " move, " : " moves, ") << figures
                 << "\n  room " << i << ": " << describeMoves(r.moves) << "\n";
     else
-      std::cout << room << (r.exhausted ? "no solution exists, " : "no solution found within the limits, ") << figures
-                << "\n";
-    allSolved = allSolved && r.solved;
+      std::cout << room << verdictText(r.verdict) << ", " << figures << "\n";
+    if (!r.note.empty()) std::cout << "  (" << r.note << ")\n";
+    allSolved = allSolved && solved;
   }
-  gfx = nullptr;
   return allSolved ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 #include "room_replay.h"
 
 #include "engine/still_host.h"
-#include "room_play.h"
+#include "engine/room_play.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ class THandHost : public TStillHost {
 
 class TReplay {
  public:
-  TReplay(const TLocation& location, int index)
-      : hand_(std::make_shared<THandHost>()), engine_(startRoom(location, index, hand_)) {}
+  TReplay(const TLocation& location, int index, const TRoomPictures& pictures)
+      : hand_(std::make_shared<THandHost>()), engine_(startRoom(location, index, hand_, pictures)) {}
 
   TReplayResult play(const TMoveList& moves) {
     TReplayResult result;
@@ -107,7 +107,8 @@ class TReplay {
 
 }  // namespace
 
-TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves) {
-  TReplay replay(location, index);
+TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves,
+                         const TRoomPictures& pictures) {
+  TReplay replay(location, index, pictures);
   return replay.play(moves);
 }

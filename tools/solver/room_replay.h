@@ -6,7 +6,8 @@
 #include <string>
 
 #include "data/location.h"
-#include "room_moves.h"
+#include "engine/room_move.h"
+#include "engine/room_pictures.h"
 
 struct TReplayResult {
   bool solved = false;
@@ -14,5 +15,6 @@ struct TReplayResult {
   std::string error;  // the move the room refused, when one did
 };
 
-// Needs the object shapes in the global gfx (see loadObjectShapes).
-TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves);
+// The pictures need the object shapes at least (see loadObjectShapes).
+TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves,
+                         const TRoomPictures& pictures);

@@ -1,0 +1,59 @@
+// The solver on the campaign's rooms and on open rooms with three to eight
+// movable pieces: positions stored and moves played per second of CPU time,
+// and the memory the search holds. One core unless the name says otherwise.
+#include <benchmark/benchmark.h>
+
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "engine/still_host.h"
+#include "tools/locmake/location_source.h"
+
+namespace {
+
+TRoomPictures& shapes() {
+  static TRoomPictures pictures = [] {
+    TRoomPictures p;
+    std::string error;
+    loadObjectShapes(TESMORIA_GAME_DIR, p, error);
+    return p;
+  }();
+  return pictures;
+}
+
+void solveBenchmark(benchmark::State& state, const std::string& source, int room, int threads) {
+  TLocation location;
+  std::string error;
+  if (!shapes().objectImg || !readLocationSource(std::string(TESMORIA_SOURCE_DIR) + "/" + source, location, error)) {
+    state.SkipWithError("the room or the game's object shapes could not be read");
+    return;
+  }
+  const TEnginePtr start = startRoom(location, room, std::make_shared<TStillHost>(), shapes());
+  TSolveBudget budget;
+  budget.threads = threads;
+  budget.maxSeconds = 120;
+  TSolveResult r;
+  for (auto _ : state) r = solveRoom(*start, budget);
+  state.counters["positions"] = static_cast<double>(r.positions);
+  state.counters["moves"] = static_cast<double>(r.movesTried);
+  state.counters["positions_per_s"] = benchmark::Counter(static_cast<double>(r.positions), benchmark::Counter::kIsRate);
+  state.counters["moves_per_s"] = benchmark::Counter(static_cast<double>(r.movesTried), benchmark::Counter::kIsRate);
+  state.counters["MB"] = static_cast<double>(r.bytes) / (1 << 20);
+  state.counters["solution"] = r.verdict == TSolveVerdict::solved ? static_cast<double>(r.moves.size()) : -1;
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(solveBenchmark, giza_1, "assets/locations/Giza.rooms", 1, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveBenchmark, giza_2, "assets/locations/Giza.rooms", 2, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveBenchmark, open_3_crates, "bench/rooms/open_rooms.rooms", 1, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveBenchmark, open_2_mirrors_1_crate, "bench/rooms/open_rooms.rooms", 2, 1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveBenchmark, open_4_pieces, "bench/rooms/open_rooms.rooms", 3, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solveBenchmark, open_4_pieces_2_cores, "bench/rooms/open_rooms.rooms", 3, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(solveBenchmark, open_6_pieces, "bench/rooms/open_rooms.rooms", 4, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,519 @@
+// The solver's model of a room: building it from a live room, positions and
+// their keys, the player's moves and slides. Light is in model_light.cpp.
+#include "engine/room_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kSteps[4][2] = {{0, -1}, {0, 1}, {1, 0}, {-1, 0}};  // the arrows' order
+
+int cellIndex(int c, int r) { return (r - 1) * 12 + (c - 1); }
+int cellC(int k) { return k % 12 + 1; }
+int cellR(int k) { return k / 12 + 1; }
+
+int colourMask(int r, int g, int b) { return (r != 0 ? 1 : 0) | (g != 0 ? 2 : 0) | (b != 0 ? 4 : 0); }
+bool plainChannels(int r, int g, int b) {
+  auto plain = [](int v) { return v == 0 || v == 255; };
+  return plain(r) && plain(g) && plain(b);
+}
+
+// Writes and reads a position bit by bit.
+class TBits {
+ public:
+  explicit TBits(std::array<uint8_t, 32>& bytes) : bytes_(bytes) {}
+  void put(uint32_t value, int bits) {
+    for (int i = 0; i < bits; ++i, ++at_)
+      if (value >> i & 1) bytes_[at_ >> 3] |= static_cast<uint8_t>(1u << (at_ & 7));
+  }
+  uint32_t get(int bits) {
+    uint32_t v = 0;
+    for (int i = 0; i < bits; ++i, ++at_) v |= static_cast<uint32_t>(bytes_[at_ >> 3] >> (at_ & 7) & 1) << i;
+    return v;
+  }
+
+ private:
+  std::array<uint8_t, 32>& bytes_;
+  int at_ = 0;
+};
+
+}  // namespace
+
+TRoomModel::TRoomModel(const TEngine& room) {
+  // The cells.
+  for (int k = 0; k < kCells; ++k) {
+    const TBlock* b = room.cell(cellC(k), cellR(k));
+    TCellInfo& info = cells_[k];
+    if (!b) continue;
+    if (!plainChannels(b->er, b->eg, b->eb) || !plainChannels(b->gr, b->gg, b->gb)) {
+      problem_ = "a light colour other than full channels";
+      return;
+    }
+    info.obj = b->obj != 0;
+    info.light = b->light != 0;
+    info.pit = b->pit != 0;
+    info.emitter = colourMask(b->er, b->eg, b->eb);
+    info.glyph = colourMask(b->gr, b->gg, b->gb);
+    if (info.glyph != 0) info.glyphIndex = glyphCount_++;
+    if (info.emitter != 0) emitterCells_.push_back(k);
+    if (info.glyph != 0 && std::find(glyphColours_.begin(), glyphColours_.end(), info.glyph) == glyphColours_.end())
+      glyphColours_.push_back(info.glyph);
+    hasPits_ = hasPits_ || info.pit;
+  }
+  if (glyphCount_ > 64) {
+    problem_ = "more than 64 glyphs";
+    return;
+  }
+
+  // The objects: movable pieces, and everything else lying still.
+  std::vector<int> pieceSlots;
+  for (int i = 1; i <= room.roomObjects; ++i) {
+    const TObject* o = room.object(i);
+    if (!o || o->frame == 0) continue;
+    if (o->dx != 0 || o->dy != 0 || o->crumbleDelay != 0 || o->glow > 0) {
+      problem_ = "the room is not at rest";
+      return;
+    }
+    if (o->alpha < 1) continue;  // fading out: gone by the time anything else happens
+    if (!TEngine::isInterior(o->c, o->r) || !isObjectId(o->frame) ||
+        !plainChannels(o->pr, o->pg, o->pb) || !plainChannels(o->rr, o->rg, o->rb) ||
+        !plainChannels(o->dr, o->dg, o->db)) {
+      problem_ = "an object the model does not know";
+      return;
+    }
+    if (o->movable != 0) {
+      if (o->floorTile != 0 || o->score != 0 || o->solid == 0 || TEngine::isDecayed(*o)) {
+        problem_ = "a movable object that is not a plain piece";
+        return;
+      }
+      pieceSlots.push_back(i);
+      continue;
+    }
+    TStill s;
+    s.slot = i;
+    s.frame = o->frame;
+    s.cell = cellIndex(o->c, o->r);
+    s.solid = o->solid != 0;
+    s.floorTile = o->floorTile != 0;
+    s.treasure = o->score != 0;
+    s.decayed = TEngine::isDecayed(*o);
+    s.decayMask = colourMask(o->dr, o->dg, o->db);
+    s.itemID = o->itemID;
+    s.score = o->score;
+    if ((s.solid && (TEngine::isMirror(*o) || TEngine::isPrism(*o)))) {
+      problem_ = "a mirror or gem that cannot move";
+      return;
+    }
+    if (s.treasure || s.floorTile || s.decayed) s.toggle = toggles_++;
+    hasWalls_ = hasWalls_ || s.decayed;
+    cells_[s.cell].stills.push_back(static_cast<int>(stills_.size()));
+    stills_.push_back(s);
+  }
+  if (toggles_ > kMaxToggles) {
+    problem_ = "more treasures, floors and walls than a position holds";
+    return;
+  }
+  if (static_cast<int>(pieceSlots.size()) > kMaxPieces) {
+    problem_ = "more than " + std::to_string(kMaxPieces) + " movable pieces";
+    return;
+  }
+
+  // Pieces sorted into groups of identical ones.
+  std::vector<TPiece> pieces;
+  for (int slot : pieceSlots) {
+    const TObject& o = *room.object(slot);
+    TPiece p;
+    p.slot = slot;
+    p.frame = o.frame;
+    p.crate = o.itemID == kItemCrate;
+    p.mirror = TEngine::isMirror(o);
+    p.prism = TEngine::isPrism(o) ? colourMask(o.pr, o.pg, o.pb) : 0;
+    p.mirrorMask = p.mirror ? colourMask(o.rr, o.rg, o.rb) : 0;
+    pieces.push_back(p);
+  }
+  std::stable_sort(pieces.begin(), pieces.end(), [](const TPiece& a, const TPiece& b) { return a.frame < b.frame; });
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    if (k == 0 || pieces[k].frame != pieces[k - 1].frame) groupStart_.push_back(static_cast<int>(k));
+    pieces[k].group = static_cast<int>(groupStart_.size()) - 1;
+  }
+  groupStart_.push_back(static_cast<int>(pieces.size()));
+  pieces_ = pieces;
+  // Gems and mirrors leave play only by falling into a pit (crates go too,
+  // but colour nothing).
+  coloursFixed_ = !hasPits_;
+
+  // The key's layout: per piece its cell and the state bits it can have.
+  keyBits_ = toggles_;
+  for (const TPiece& p : pieces_) keyBits_ += 7 + (hasPits_ ? 1 : 0) + (p.crate ? 1 : 0) + (p.mirror ? 1 : 0);
+  if (keyBits_ > 256) {
+    problem_ = "a position of this room needs more than 32 bytes";
+    return;
+  }
+  keyBytes_ = (keyBits_ + 7) / 8;
+
+  if (!buildShapes(room)) return;
+
+  // The starting position, as the room stands.
+  for (int k = 0; k < pieceCount(); ++k) {
+    const TObject& o = *room.object(pieces_[k].slot);
+    initial_.cell[k] = static_cast<uint8_t>(cellIndex(o.c, o.r));
+    if (o.angle != 0) initial_.turned |= static_cast<uint16_t>(1u << k);
+  }
+  for (const TStill& s : stills_)
+    if (s.toggle >= 0) initial_.present[s.toggle >> 6] |= uint64_t{1} << (s.toggle & 63);
+  initial_.takings = room.takings;
+  canonicalise(initial_);
+
+  // The fog: without decayed walls it never changes. The model's flood must
+  // agree with the room's own fog, or the room is not what the model thinks.
+  fogStatic_ = false;
+  fogMap(initial_, staticFog_);
+  fogStatic_ = !hasWalls_;
+  for (int k = 0; k < kCells; ++k)
+    if (staticFog_[k] != (room.cellFog(cellC(k), cellR(k)) >= 1) && cells_[k].obj) {
+      problem_ = "the room's fog is not the one its emitters leave";
+      return;
+    }
+
+  baseObjects_.clear();
+  for (int i = 1; i <= room.roomObjects; ++i) baseObjects_.push_back(room.obj[i] ? *room.obj[i] : TObject());
+}
+
+TModelKey TRoomModel::pack(const TState& s) const {
+  TModelKey key;
+  TBits bits(key.bytes);
+  for (int k = 0; k < pieceCount(); ++k) {
+    bits.put(s.cell[k], 7);
+    if (hasPits_) bits.put(s.fallen >> k & 1, 1);
+    if (pieces_[k].crate) bits.put(s.gone >> k & 1, 1);
+    if (pieces_[k].mirror) bits.put(s.turned >> k & 1, 1);
+  }
+  for (int t = 0; t < toggles_; ++t) bits.put(static_cast<uint32_t>(s.present[t >> 6] >> (t & 63) & 1), 1);
+  return key;
+}
+
+TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
+  TState s;
+  std::array<uint8_t, 32> bytes = key.bytes;
+  TBits bits(bytes);
+  for (int k = 0; k < pieceCount(); ++k) {
+    s.cell[k] = static_cast<uint8_t>(bits.get(7));
+    if (hasPits_ && bits.get(1)) s.fallen |= static_cast<uint16_t>(1u << k);
+    if (pieces_[k].crate && bits.get(1)) s.gone |= static_cast<uint16_t>(1u << k);
+    if (pieces_[k].mirror && bits.get(1)) s.turned |= static_cast<uint16_t>(1u << k);
+  }
+  for (int t = 0; t < toggles_; ++t)
+    if (bits.get(1)) s.present[t >> 6] |= uint64_t{1} << (t & 63);
+  return s;
+}
+
+void TRoomModel::canonicalise(TState& s) const {
+  for (size_t g = 0; g + 1 < groupStart_.size(); ++g) {
+    const int first = groupStart_[g], last = groupStart_[g + 1];
+    if (last - first < 2) continue;
+    uint32_t records[kMaxPieces];
+    for (int k = first; k < last; ++k)
+      records[k - first] = static_cast<uint32_t>(s.cell[k]) | (s.fallen >> k & 1u) << 8 | (s.gone >> k & 1u) << 9 |
+                           (s.turned >> k & 1u) << 10;
+    std::sort(records, records + (last - first));
+    for (int k = first; k < last; ++k) {
+      const uint32_t v = records[k - first];
+      const uint16_t bit = static_cast<uint16_t>(1u << k);
+      s.cell[k] = static_cast<uint8_t>(v & 0xff);
+      s.fallen = static_cast<uint16_t>((v >> 8 & 1) ? s.fallen | bit : s.fallen & ~bit);
+      s.gone = static_cast<uint16_t>((v >> 9 & 1) ? s.gone | bit : s.gone & ~bit);
+      s.turned = static_cast<uint16_t>((v >> 10 & 1) ? s.turned | bit : s.turned & ~bit);
+    }
+  }
+}
+
+// The free-cell rule, counted as the engine counts it.
+int TRoomModel::emptyCell(const TState& s, int cell, bool treasuresBlock, bool floorsBlock) const {
+  const TCellInfo& info = cells_[cell];
+  if (!info.obj) return 0;
+  int blockers = 0, pitCount = 0;
+  for (int k = 0; k < pieceCount(); ++k) {
+    if (s.cell[k] != cell || (s.gone >> k & 1)) continue;
+    ++blockers;
+    ++pitCount;
+  }
+  for (int i : info.stills) {
+    if (!stillPresent(s, i)) continue;
+    const TStill& st = stills_[i];
+    if (st.floorTile && !floorsBlock) continue;
+    if (!treasuresBlock && st.treasure) continue;
+    ++blockers;
+    pitCount += st.decayed ? 2 : 1;
+  }
+  if (blockers == 0) return 1;
+  return info.pit && pitCount <= 1 ? 1 : 0;
+}
+
+int TRoomModel::emptyAt(const TState& s, int c, int r, bool treasuresBlock, bool floorsBlock) const {
+  if (!TEngine::isInterior(c, r)) return 0;
+  return emptyCell(s, cellIndex(c, r), treasuresBlock, floorsBlock);
+}
+
+// A movable piece at rest in the cell, out of the fog and not lying alone in
+// a pit (fallen in, or about to once its crumbling floor goes).
+int TRoomModel::pickableAt(const TState& s, const TFogMap& fog, int cell) const {
+  int found = -1;
+  for (int k = 0; k < pieceCount(); ++k)
+    if (s.cell[k] == cell && pieceActive(s, k)) found = k;
+  if (found < 0 || fog[cell]) return -1;
+  if (cells_[cell].pit) {
+    int standing = 0;
+    for (int k = 0; k < pieceCount(); ++k)
+      if (s.cell[k] == cell && !(s.gone >> k & 1)) ++standing;
+    for (int i : cells_[cell].stills)
+      if (stillPresent(s, i) && !stills_[i].floorTile) ++standing;
+    if (standing <= 1) return -1;
+  }
+  return found;
+}
+
+// Fog lies where no emitter's light could flood, through cells that let
+// light pass, without crossing a decayed wall.
+void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
+  if (fogStatic_) {
+    fog = staticFog_;
+    return;
+  }
+  std::array<bool, kCells> wall{}, reached{};
+  for (size_t i = 0; i < stills_.size(); ++i)
+    if (stills_[i].decayed && stillPresent(s, static_cast<int>(i))) wall[stills_[i].cell] = true;
+  int stack[kCells * 4], top = 0;
+  for (int k = 0; k < kCells; ++k)
+    if (cells_[k].emitter != 0) stack[top++] = k;
+  while (top > 0) {
+    const int k = stack[--top];
+    const int c = cellC(k), r = cellR(k);
+    for (const auto& d : kSteps) {
+      const int nc = c + d[0], nr = r + d[1];
+      if (!TEngine::isInterior(nc, nr)) continue;
+      const int n = cellIndex(nc, nr);
+      if (reached[n] || wall[n] || !cells_[n].light) continue;
+      reached[n] = true;
+      stack[top++] = n;
+    }
+  }
+  for (int k = 0; k < kCells; ++k) fog[k] = cells_[k].light && !wall[k] && !reached[k];
+}
+
+void TRoomModel::moves(const TState& s, std::vector<TRoomMove>& out) const {
+  out.clear();
+  TFogMap fog;
+  fogMap(s, fog);
+  // The cells that hold a piece, row by row as the arrows are offered.
+  int cells[kMaxPieces], n = 0;
+  for (int k = 0; k < pieceCount(); ++k)
+    if (pieceActive(s, k)) cells[n++] = s.cell[k];
+  std::sort(cells, cells + n);
+  n = static_cast<int>(std::unique(cells, cells + n) - cells);
+  for (int i = 0; i < n; ++i) {
+    const int cell = cells[i];
+    const int k = pickableAt(s, fog, cell);
+    if (k < 0) continue;
+    const int c = cellC(cell), r = cellR(cell);
+    const bool treasuresBlock = !pieces_[k].crate;
+    for (const auto& d : kSteps)
+      if (emptyAt(s, c + d[0], r + d[1], treasuresBlock, false)) out.push_back({c, r, d[0], d[1], false});
+    if (pieces_[k].mirror) out.push_back({c, r, 0, 0, true});
+  }
+}
+
+TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, TState& to) const {
+  if (!TEngine::isInterior(move.c, move.r)) return TStep::refused;
+  const int start = cellIndex(move.c, move.r);
+  TFogMap fog;
+  fogMap(from, fog);
+  const int k = pickableAt(from, fog, start);
+  if (k < 0) return TStep::refused;
+  to = from;
+  if (move.turn) {
+    if (!pieces_[k].mirror) return TStep::refused;
+    to.turned ^= static_cast<uint16_t>(1u << k);
+    if (!explodeLitWalls(to)) return TStep::uncertain;
+    canonicalise(to);
+    return TStep::done;
+  }
+  const bool crate = pieces_[k].crate;
+  if (std::abs(move.dx) + std::abs(move.dy) != 1 || !emptyAt(from, move.c + move.dx, move.r + move.dy, !crate, false))
+    return TStep::refused;
+
+  // The slide, one arrival after another.
+  const uint16_t bit = static_cast<uint16_t>(1u << k);
+  // Cells passed through (the end excluded) and floors set crumbling; kept
+  // per thread so that a move costs no allocation.
+  thread_local std::vector<int> path, crumbling;
+  path.clear();
+  crumbling.clear();
+  int c = move.c, r = move.r;
+  int lastItem = 0;
+  for (;;) {
+    c += move.dx;
+    r += move.dy;
+    const int cell = cellIndex(c, r);
+    to.cell[k] = static_cast<uint8_t>(cell);
+    if (cells_[cell].pit && emptyCell(to, cell, true, true)) {
+      to.fallen |= bit;  // the first object into a pit falls in
+      break;
+    }
+    bool treasuresBlock = true, halt = false;
+    if (crate) {
+      treasuresBlock = false;
+      for (int i : cells_[cell].stills)
+        if (stillPresent(to, i) && stills_[i].treasure) {
+          lastItem = stills_[i].itemID;
+          clearToggle(to, i);
+          halt = true;
+        }
+      if (halt) to.gone |= bit;  // the crate goes with the treasure
+    }
+    for (int i : cells_[cell].stills)
+      if (stillPresent(to, i) && stills_[i].floorTile) {
+        crumbling.push_back(i);  // the first floor tile there starts to crumble
+        break;
+      }
+    if (!halt && emptyAt(to, c + move.dx, r + move.dy, treasuresBlock, false)) {
+      path.push_back(cell);
+      continue;
+    }
+    break;
+  }
+  const int endCell = to.cell[k];
+  for (int i : crumbling) clearToggle(to, i);
+  // Left alone on a pit whose floor has crumbled, it falls in.
+  if (pieceActive(to, k) && cells_[endCell].pit && emptyCell(to, endCell, true, true)) to.fallen |= bit;
+  if (lastItem != 0) {
+    if (lastItem == kItemMap) {
+      ++to.takings.maps;
+    } else if (lastItem == kItemAnkh) {
+      ++to.takings.lives;
+    } else {
+      for (const TStill& st : stills_)
+        if (st.itemID == lastItem) {
+          to.takings.money += st.score;
+          break;
+        }
+    }
+  }
+  if (to.gone & bit) to.cell[k] = 0;  // a crate that went keeps no cell
+  if (!explodeLitWalls(to)) return TStep::uncertain;
+  if (hasWalls_ && transientTrouble(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3),
+                                    to))
+    return TStep::uncertain;
+  canonicalise(to);
+  return TStep::done;
+}
+
+bool TRoomModel::hopeless(const TState& s) const {
+  if (coloursFixed_) return false;  // what could be made at the start still can
+  // The colours light can still take: white from the emitters, narrowed by
+  // the gems and mirrors still standing.
+  bool reachable[8] = {};
+  for (int k : emitterCells_) reachable[cells_[k].emitter] = true;
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (int k = 0; k < pieceCount(); ++k) {
+      if (!pieceActive(s, k)) continue;
+      const int mask = pieces_[k].prism != 0 ? pieces_[k].prism : pieces_[k].mirrorMask;
+      if (mask == 0) continue;
+      for (int colour = 1; colour < 8; ++colour)
+        if (reachable[colour] && !reachable[colour & mask]) reachable[colour & mask] = grew = true;
+    }
+  }
+  for (int colour : glyphColours_)
+    if (!reachable[colour]) return true;
+  return false;
+}
+
+void TRoomModel::toEngine(const TState& s, TEngine& room) const {
+  room.roomObjects = static_cast<int>(baseObjects_.size());
+  room.obj.assign(room.roomObjects + 1, nullptr);
+  for (int i = 1; i <= room.roomObjects; ++i) {
+    auto o = std::make_shared<TObject>(baseObjects_[i - 1]);
+    o->sparkleTime = 1e9f;  // sparkles only draw; a worker never asks for one
+    room.obj[i] = o;
+  }
+  for (int k = 0; k < pieceCount(); ++k) {
+    TObject& o = *room.obj[pieces_[k].slot];
+    o.c = cellC(s.cell[k]);
+    o.r = cellR(s.cell[k]);
+    o.x = room.centreX(o.c);
+    o.y = room.centreY(o.r);
+    o.tx = static_cast<int>(o.x);
+    o.ty = static_cast<int>(o.y);
+    o.angle = (s.turned >> k & 1) ? 90 : 0;
+    if (s.fallen >> k & 1) {
+      o.movable = 0;
+      o.solid = 0;
+      o.targetScale = o.scale = 0.9f;
+    }
+    if (s.gone >> k & 1) o.clear();
+  }
+  for (const TStill& st : stills_)
+    if (!stillPresent(s, static_cast<int>(&st - stills_.data()))) room.obj[st.slot]->clear();
+  room.takings = s.takings;
+  room.objectsMoving = 0;
+  room.createShadowMap(1.0f);
+}
+
+bool TRoomModel::fromEngine(const TEngine& room, TState& s) const {
+  s = TState();
+  if (room.roomObjects != static_cast<int>(baseObjects_.size())) return false;
+  for (int k = 0; k < pieceCount(); ++k) {
+    const TObject* o = room.object(pieces_[k].slot);
+    const uint16_t bit = static_cast<uint16_t>(1u << k);
+    if (!o || o->frame == 0 || o->alpha < 1) {
+      s.gone |= bit;
+      s.cell[k] = 0;
+      if (!pieces_[k].crate) return false;
+      // A crate that went keeps the cell where it took its treasure; the
+      // engine's cleared record has lost it, so the model's own is used.
+      continue;
+    }
+    if (o->dx != 0 || o->dy != 0) return false;
+    s.cell[k] = static_cast<uint8_t>(cellIndex(o->c, o->r));
+    if (o->movable == 0) s.fallen |= bit;
+    if (o->angle != 0) s.turned |= bit;
+  }
+  for (const TStill& st : stills_) {
+    if (st.toggle < 0) continue;
+    const TObject* o = room.object(st.slot);
+    if (o && o->frame != 0 && o->alpha >= 1) s.present[st.toggle >> 6] |= uint64_t{1} << (st.toggle & 63);
+  }
+  s.takings = room.takings;
+  return true;
+}
+
+std::vector<std::string> TRoomModel::mechanics() const {
+  std::vector<std::string> out;
+  auto add = [&](const std::string& m) {
+    if (std::find(out.begin(), out.end(), m) == out.end()) out.push_back(m);
+  };
+  for (const TPiece& p : pieces_) {
+    if (p.mirror) add("mirror");
+    if (p.crate) add("crate");
+    if (p.prism != 0 && p.prism != 7) add("gem");
+    if (p.prism == 0 && !p.mirror && !p.crate) add("sarcophagus");
+  }
+  for (const TStill& st : stills_) {
+    if (st.decayed) add("decayed wall");
+    if (st.floorTile) add("crumbling floor");
+    if (st.itemID == kItemMap) add("map");
+    if (st.itemID == kItemAnkh) add("ankh");
+    if (st.treasure && st.itemID != kItemMap && st.itemID != kItemAnkh) add("treasure");
+  }
+  int glyphColours = 0, emitters = 0;
+  for (const TCellInfo& info : cells_) {
+    if (info.glyph != 0 && info.glyph != 7) ++glyphColours;
+    if (info.emitter != 0) ++emitters;
+    if (info.pit) add("pit");
+  }
+  if (glyphColours > 0) add("coloured glyph");
+  if (glyphCount_ > 1) add("several glyphs");
+  if (emitters > 1) add("several emitters");
+  return out;
+}
