@@ -11,6 +11,7 @@ namespace {
 bool scripted = false;
 uint32_t lastPresent = 0;
 int64_t presented = 0;
+uint32_t scriptedFrameMs = kScriptedFrameMs;
 std::function<void()> beforePresent;
 std::function<bool()> modalFrameHook;
 std::string firstFrameStampPath;
@@ -26,6 +27,7 @@ void writeFirstFrameStamp() {
 }
 }  // namespace
 
+void setScriptedFrameMs(uint32_t ms) { scriptedFrameMs = ms; }
 void stampFirstFrame(const std::string& path) { firstFrameStampPath = path; }
 
 void useScriptedFrames() {
@@ -52,9 +54,9 @@ void presentFrame(int sync) {
     return;
   }
   Flip(0);
-  // Whatever the frame did, it ends 25 ms after the previous one (or later,
-  // if something in it slept longer).
-  uint32_t target = lastPresent + kScriptedFrameMs;
+  // Whatever the frame did, it ends 25 ms (or the script's pace) after the
+  // previous one (or later, if something in it slept longer).
+  uint32_t target = lastPresent + scriptedFrameMs;
   uint32_t now = MilliSecs();
   if (static_cast<int32_t>(target - now) > 0) AdvanceVirtualClock(target - now);
   lastPresent = MilliSecs();

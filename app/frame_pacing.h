@@ -12,6 +12,11 @@ constexpr uint32_t kScriptedFrameMs = 25;
 
 void presentFrame(int sync);
 
+// The game time each scripted frame lasts; long runs may pass more per frame
+// (everything moves by the frame timer's delta, so a frame of 100 ms plays
+// four frames' worth of the room at once).
+void setScriptedFrameMs(uint32_t ms);
+
 // Switches to the virtual clock and scripted presentation.
 void useScriptedFrames();
 bool scriptedFrames();

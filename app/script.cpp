@@ -29,7 +29,7 @@ const std::map<std::string, TCommandShape>& commandShapes() {
       {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}}, {"doubleclick", {0, 1}}, {"fade", {1, 2}},
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
-      {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}},
+      {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}}, {"pace", {1, 1}},
   };
   return shapes;
 }
@@ -165,6 +165,8 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
     if ((c.op == "key" || c.op == "keydown" || c.op == "keyup") && scriptKeyCode(c.args[0]) == 0)
       return bad("unknown key");
     if (c.op == "wait" && !(toInt(c.args[0], value) && value >= 0)) return bad("not a frame count");
+    if (c.op == "pace" && !(toInt(c.args[0], value) && value >= 1 && value <= 1000))
+      return bad("not a frame length of 1..1000 ms");
     if (c.op == "monkey" && !(toInt(c.args[0], value) && value >= 0 && (c.args.size() == 1 || toInt(c.args[1], value))))
       return bad("expected a frame count and a seed");
     if (c.op == "waitscreen" && !(toInt(c.args[0], value) && toInt(c.args[1], value) && value >= 0))
@@ -273,6 +275,11 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
   if (c.op == "assert") return check(c, loop);
   if (c.op == "mark") {
     markedFrames_ = presentedFrameCount();
+    return true;
+  }
+  if (c.op == "pace") {
+    toInt(a[0], n);
+    setScriptedFrameMs(static_cast<uint32_t>(n));
     return true;
   }
   if (ended) return true;  // no input or pictures once the game is over

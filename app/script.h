@@ -18,6 +18,8 @@
 //   screenshot FILE          saves the next presented frame as a PNG
 //   close                    asks the game to close, as the window's close box
 //   mark                     starts counting presented frames
+//   pace MS                  each following frame lasts MS ms of game time
+//                            (25 by default); longer frames play faster
 //   assert screen C          the running screen code is C
 //   assert showfps on|off    the frame-rate display is shown or not
 //   assert presented N       N frames were presented since the last mark

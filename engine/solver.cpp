@@ -437,6 +437,7 @@ TRoomAnalysis analyseRoom(const TEngine& room, const TSolveBudget& budget) {
   TSearch search(model, clones, budget, false, true);
   const bool finished = search.run();
   const size_t n = search.store().size();
+  a.complete = finished;
   a.positions = static_cast<long>(n);
   a.shortest = search.shortest();
   a.branching = n > 0 ? static_cast<double>(search.edges()) / static_cast<double>(n) : 0;

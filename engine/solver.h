@@ -39,6 +39,7 @@ struct TSolveResult {
 // What a full search of a room tells a designer.
 struct TRoomAnalysis {
   TSolveVerdict verdict = TSolveVerdict::unknown;
+  bool complete = false;         // every reachable position was seen
   int shortest = -1;             // moves of a shortest solution
   long positions = 0;            // every position reachable from the start
   long deadPositions = 0;        // of those, positions from which no solution remains

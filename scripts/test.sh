@@ -10,10 +10,10 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
 cmake -S . -B build -G Ninja
 cmake --build build -j "$JOBS"
-ctest --test-dir build --output-on-failure -j "$JOBS"
+ctest --test-dir build --output-on-failure -j "$JOBS" -LE long
 
 # Sanitizer build: no benchmarks, its own folder.
 cmake -S . -B build-asan -G Ninja -DTESMORIA_SANITIZE=ON -DTESMORIA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-asan -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$JOBS"
+  ctest --test-dir build-asan --output-on-failure -j "$JOBS" -LE long

@@ -5,6 +5,7 @@
 #   #! copy SOURCE PATH     copy a file of the source tree into the copy
 #   #! expect-exit N        the exit status expected (default 0)
 #   #! expect-output REGEX  text the program must print (stdout or stderr)
+#   #! timeout SECONDS       how long the run may take (default 100)
 #   #! mkdir PATH           make a folder in the copy (a folder where a file
 #                           should be)
 #   #! symlink TARGET PATH  make PATH a symbolic link to TARGET (a link to
@@ -45,6 +46,7 @@ if(NOT EXISTS ${work}/data1.dat)
 endif()
 
 set(expect_exit 0)
+set(run_timeout 100)
 set(expect_output "")
 set(kept "")
 set(gone "")
@@ -86,6 +88,8 @@ foreach(line IN LISTS lines)
     configure_file(${SOURCE_DIR}/${CMAKE_MATCH_1} ${work}/${CMAKE_MATCH_2} COPYONLY)
   elseif(line MATCHES "^#! *expect-exit +([0-9]+)")
     set(expect_exit ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^#! *timeout +([0-9]+)")
+    set(run_timeout ${CMAKE_MATCH_1})
   elseif(line MATCHES "^#! *expect-output +(.+)$")
     list(APPEND expect_output "${CMAKE_MATCH_1}")
   endif()
@@ -98,7 +102,7 @@ foreach(path IN LISTS kept)
 endforeach()
 
 execute_process(COMMAND ${launcher} ${work}/${program_name} --headless --script ${SCRIPT}
-                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 100)
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT ${run_timeout})
 message("${out}${err}")
 if(NOT "${rc}" STREQUAL "${expect_exit}")
   message(FATAL_ERROR "exit status ${rc}, expected ${expect_exit} (game folder kept in ${work})")

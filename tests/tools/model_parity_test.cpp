@@ -45,7 +45,7 @@ TEST_F(ModelParity, AgreesWithTheEngineOnEveryPositionSolvingTheCampaignReaches)
       const TSolveResult solved = solveRoom(*room);
       EXPECT_TRUE(solved.usedModel) << location.name << " room " << i << ": " << solved.note;
       // Every position the search stored, up to a bound that keeps CI short.
-      checkParity(*room, std::min<long>(solved.positions, 1500), report);
+      checkParity(*room, std::min<long>(solved.positions, 300), report);
       ++rooms;
     }
   }

@@ -1,6 +1,5 @@
-// The starter campaign: every room compiles, is not already solved, replays
-// its written solution to "all glyphs lit" through the engine, and is solved
-// by the search; the built pack holds exactly the compiled locations.
+// The search on rooms made for it: one without a solution, one that needs a
+// decayed wall to burst. (The campaign's own rooms: campaign_content_test.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -26,8 +25,14 @@ namespace fs = std::filesystem;
 const fs::path kSources = fs::path(TESMORIA_SOURCE_DIR) / "assets/locations";
 const fs::path kGame = TESMORIA_GAME_DIR;
 
-// The starter locations and their room counts.
-const std::pair<const char*, int> kStarter[] = {{"Abydos", 4}, {"Giza", 2}};
+// The campaign's locations, as the map names them.
+std::vector<std::string> campaignNames() {
+  std::vector<std::string> names;
+  const TMapLocations map = campaignLocations();
+  for (const TMapLocation& slot : map)
+    if (!slot.name.empty()) names.push_back(slot.name);
+  return names;
+}
 
 class StarterContent : public ::testing::Test {
  protected:
@@ -65,59 +70,6 @@ class StarterContent : public ::testing::Test {
 
 TRoomPictures StarterContent::pictures_;
 bool StarterContent::shapesLoaded_ = false;
-
-TEST_F(StarterContent, LocationsAreNamedAsTheCampaignAndFullyFurnished) {
-  const TMapLocations campaign = campaignLocations();
-  for (const auto& [name, rooms] : kStarter) {
-    const TLocation location = source(name);
-    EXPECT_EQ(location.name, name);
-    EXPECT_EQ(location.roomCount, rooms) << name;
-    bool inCampaign = false;
-    for (const TMapLocation& slot : campaign) inCampaign = inCampaign || slot.name == name;
-    EXPECT_TRUE(inCampaign) << name << " is not a campaign location";
-    for (int i = 1; i <= location.roomCount; ++i) {
-      const TRoom& room = *location.room[i];
-      EXPECT_FALSE(room.name.empty()) << name << " room " << i;
-      EXPECT_FALSE(room.description.empty()) << name << " room " << i;
-      // Every cell of the room is built on: no holes in the floor plan.
-      for (int r = 1; r <= 10; ++r)
-        for (int c = 1; c <= 12; ++c)
-          EXPECT_NE(room.blk[c][r], 0) << name << " room " << i << " cell " << c << " " << r;
-    }
-  }
-}
-
-TEST_F(StarterContent, EveryRoomNeedsMovesAndItsWrittenSolutionLightsEveryGlyph) {
-  for (const auto& [name, rooms] : kStarter) {
-    const TLocation location = source(name);
-    const TSolutions written = solutions(name);
-    EXPECT_EQ(static_cast<int>(written.size()), rooms) << name << " has a solution line per room";
-    for (int i = 1; i <= location.roomCount; ++i) {
-      SCOPED_TRACE(std::string(name) + " room " + std::to_string(i));
-      EXPECT_FALSE(replayRoom(location, i, {}).solved) << "solved before any move";
-      ASSERT_EQ(written.count(i), 1u);
-      const TReplayResult played = replayRoom(location, i, written.at(i));
-      EXPECT_TRUE(played.solved) << played.error;
-      EXPECT_TRUE(played.error.empty()) << played.error;
-    }
-  }
-}
-
-TEST_F(StarterContent, TheSearchSolvesEveryRoomAndItsSolutionReplays) {
-  for (const auto& [name, rooms] : kStarter) {
-    const TLocation location = source(name);
-    const TSolutions written = solutions(name);
-    for (int i = 1; i <= location.roomCount; ++i) {
-      SCOPED_TRACE(std::string(name) + " room " + std::to_string(i));
-      const TSolveResult found = solveRoom(location, i);
-      ASSERT_EQ(found.verdict, TSolveVerdict::solved);
-      EXPECT_FALSE(found.moves.empty());
-      // Breadth-first: never longer than the written solution.
-      EXPECT_LE(found.moves.size(), written.at(i).size());
-      EXPECT_TRUE(replayRoom(location, i, found.moves).solved) << describeMoves(found.moves);
-    }
-  }
-}
 
 TEST_F(StarterContent, TheSearchReportsARoomWithoutSolution) {
   // The glyph is walled in: no mirror can bring the beam to it.
@@ -183,7 +135,7 @@ TEST_F(StarterContent, AReplayStopsAtAMoveTheRoomRefuses) {
 }
 
 TEST(CampaignPack, HoldsEachCompiledLocationAndReadsBackAsItsSource) {
-  for (const auto& [name, rooms] : kStarter) {
+  for (const std::string& name : campaignNames()) {
     std::ifstream loose(kGame / "locations-work" / (std::string(name) + ".loc"), std::ios::binary);
     ASSERT_TRUE(loose) << name << ".loc was not compiled";
     const std::string looseBytes((std::istreambuf_iterator<char>(loose)), std::istreambuf_iterator<char>());
@@ -199,8 +151,8 @@ TEST(CampaignPack, HoldsEachCompiledLocationAndReadsBackAsItsSource) {
     EXPECT_TRUE(fromPack.loadProblem.empty()) << fromPack.loadProblem;
     std::string error;
     ASSERT_TRUE(readLocationSource((kSources / (std::string(name) + ".rooms")).string(), fromSource, error)) << error;
-    ASSERT_EQ(fromPack.roomCount, rooms);
-    for (int i = 1; i <= rooms; ++i) {
+    ASSERT_EQ(fromPack.roomCount, fromSource.roomCount);
+    for (int i = 1; i <= fromSource.roomCount; ++i) {
       const TRoom &a = *fromPack.room[i], &b = *fromSource.room[i];
       EXPECT_EQ(a.name, b.name);
       EXPECT_EQ(a.description, b.description);
@@ -211,7 +163,7 @@ TEST(CampaignPack, HoldsEachCompiledLocationAndReadsBackAsItsSource) {
   }
 }
 
-TEST(CampaignPack, TheGameFindsTheStarterLocationsInIt) {
+TEST(CampaignPack, TheGameFindsTheCampaignLocationsInIt) {
   // A game folder holding only the pack, as a player's would before any
   // location of their own.
   const fs::path dir = fs::temp_directory_path() / ("tesmoria_campaign_pack_" + std::to_string(::getpid()));
@@ -220,10 +172,10 @@ TEST(CampaignPack, TheGameFindsTheStarterLocationsInIt) {
   fs::copy_file(kGame / "data2.dat", dir / "data2.dat");
   const std::string here = CurrentDir();
   ASSERT_TRUE(ChangeDir(dir.string()));
-  for (const auto& [name, rooms] : kStarter) {
+  for (const std::string& name : campaignNames()) {
     TLocation location;
     EXPECT_EQ(location.load(name), 1) << name;
-    EXPECT_EQ(location.roomCount, rooms) << name;
+    EXPECT_GE(location.roomCount, 1) << name;
     EXPECT_TRUE(location.loadProblem.empty()) << location.loadProblem;
   }
   ChangeDir(here);
@@ -248,12 +200,12 @@ TEST(SolveTool, ReplaysAndSearchesFromTheCommandLine) {
   const std::string giza = (kSources / "Giza.rooms").string();
   std::string out;
   EXPECT_EQ(runTool("tesmoria-solve --replay " + (kSources / "Giza.solution").string() + " " + giza, out), 0) << out;
-  EXPECT_NE(out.find("room 1 (The Causeway): all glyphs lit after "), std::string::npos) << out;
-  EXPECT_NE(out.find("room 2 (The King's Chamber): all glyphs lit after "), std::string::npos) << out;
+  EXPECT_NE(out.find("room 1 (Scarab's Rest): all glyphs lit after "), std::string::npos) << out;
+  EXPECT_NE(out.find("room 2 (The Open Shaft): all glyphs lit after "), std::string::npos) << out;
   EXPECT_EQ(runTool("tesmoria-solve " + giza + " 2", out), 0) << out;
-  EXPECT_NE(out.find("room 2 (The King's Chamber): solved in "), std::string::npos) << out;
-  EXPECT_EQ(runTool("tesmoria-solve " + giza + " 3", out), 2);
-  EXPECT_NE(out.find("room 3 is not in"), std::string::npos) << out;
+  EXPECT_NE(out.find("room 2 (The Open Shaft): solved in "), std::string::npos) << out;
+  EXPECT_EQ(runTool("tesmoria-solve " + giza + " 13", out), 2);
+  EXPECT_NE(out.find("room 13 is not in"), std::string::npos) << out;
   EXPECT_EQ(runTool("tesmoria-locmake " + giza + " /nonexistent-folder/Abydos.loc", out), 1);
   EXPECT_NE(out.find("must be written to \"Giza.loc\""), std::string::npos) << out;
 }

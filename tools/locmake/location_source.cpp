@@ -184,6 +184,35 @@ class TSourceReader {
 char sourceBlockChar(int id) { return isBlockId(id) ? kBlockChars[id] : '!'; }
 char sourceObjectChar(int id) { return isObjectId(id) ? kObjectChars[id] : '!'; }
 
+std::string formatRoomSource(const TRoom& room) {
+  static const TObjectCatalogue catalogue = makeObjectCatalogue();
+  std::string text = "room " + room.name + "\n";
+  if (!room.description.empty()) text += "about " + room.description + "\n";
+  std::array<std::array<int, kGridRows>, kGridColumns> drawn{};  // object id drawn in the grid
+  std::string listed;
+  for (int j = 1; j <= room.roomObjects; ++j) {
+    const auto& o = room.obj[j];
+    // The grid shows objects first, row by row: an object can be drawn only
+    // when no object drawn later in reading order precedes it.
+    bool later = false;
+    for (int k = j + 1; k <= room.roomObjects && !later; ++k)
+      later = room.obj[k][1] < o[1] || (room.obj[k][1] == o[1] && room.obj[k][0] < o[0]);
+    if (drawn[o[0]][o[1]] == 0 && !later && listed.empty())
+      drawn[o[0]][o[1]] = o[2];
+    else
+      listed += listName(catalogue[o[2]]->name) + " " + std::to_string(o[0]) + " " + std::to_string(o[1]) + "\n";
+  }
+  for (int r = 1; r <= kRoomRows; ++r) {
+    std::string cells = "|", objects = "|";
+    for (int c = 1; c <= kRoomColumns; ++c) {
+      cells += sourceBlockChar(room.blk[c][r]);
+      objects += drawn[c][r] ? sourceObjectChar(drawn[c][r]) : ' ';
+    }
+    text += cells + "|  " + objects + "|\n";
+  }
+  return text + listed;
+}
+
 bool parseLocationSource(const std::string& text, TLocation& location, std::string& error) {
   TSourceReader reader(location, error);
   return reader.read(text);

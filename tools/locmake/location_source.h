@@ -17,3 +17,8 @@ bool parseLocationSource(const std::string& text, TLocation& location, std::stri
 // Reads the source file at path; false with a message when it cannot be read
 // or is not valid.
 bool readLocationSource(const std::string& path, TLocation& location, std::string& error);
+
+// One room as source text: "room NAME", its "about" line, the ten rows of
+// cells with the first object of each cell beside them, and the rest of the
+// objects as NAME COLUMN ROW lines. Reading it back gives the same room.
+std::string formatRoomSource(const TRoom& room);

@@ -63,9 +63,20 @@ class TReplay {
     hand_->y = static_cast<int>(engine_->centreY(r));
   }
 
+  // A player waits until nothing slides, crumbles or glows: a wall that is
+  // burning open still hides the room behind it.
+  bool atRest() const {
+    if (engine_->objectsMoving != 0) return false;
+    for (int i = 1; i <= engine_->roomObjects; ++i) {
+      const TObject* o = engine_->object(i);
+      if (o && o->frame != 0 && (o->crumbleDelay != 0 || o->glow > 0 || o->glowActive != 0)) return false;
+    }
+    return true;
+  }
+
   bool waitForRest() {
     for (int f = 0; f < kRestFrames; ++f) {
-      if (engine_->objectsMoving == 0 && f > 0) return true;
+      if (f > 0 && atRest()) return true;
       frame();
     }
     return false;

@@ -1,0 +1,256 @@
+// The campaign as shipped: every location of the map is written, every room is
+// proven solvable and its written solution (the par) is a shortest one, new
+// pieces arrive one at a time along the unlock graph, the four map fragments
+// lie in four locations that every full game visits, spare lives come before
+// the hard locations, and every help tip has a room that shows it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <numeric>
+#include <set>
+
+#include "app/globals.h"
+#include "data/campaign.h"
+#include "engine/catalogue.h"
+#include "engine/still_host.h"
+#include "tools/locmake/location_source.h"
+#include "tools/roomgen/room_grade.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "tools/roomgen/room_measure.h"
+#include "tools/solver/room_replay.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSources = fs::path(TESMORIA_SOURCE_DIR) / "assets/locations";
+const fs::path kGame = TESMORIA_GAME_DIR;
+constexpr int kLostTemple = 8;
+
+struct TCampaignLocation {
+  int slot = 0;
+  TLocation location;
+  TSolutions solutions;
+};
+
+// A host that has shown no tip yet, as for a new profile.
+class TFreshProfileHost : public TStillHost {
+ public:
+  bool helpSeen(int) override { return false; }
+};
+
+class Campaign : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::string error;
+    shapesLoaded_ = loadObjectShapes(kGame.string(), roomShapes(), error);
+    const TMapLocations map = campaignLocations();
+    for (int slot = 1; slot <= kLostTemple; ++slot) {
+      TCampaignLocation L;
+      L.slot = slot;
+      const std::string base = (kSources / map[slot].name).string();
+      if (readLocationSource(base + ".rooms", L.location, error) && readSolutions(base + ".solution", L.solutions, error))
+        locations_.push_back(std::move(L));
+      else
+        readErrors_ += error + "\n";
+    }
+  }
+  static void TearDownTestSuite() {
+    roomShapes() = TRoomPictures();
+    locations_.clear();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(shapesLoaded_) << "the room art must be built (gfx/objects.png)";
+
+  }
+
+  // The room after the written solution, played as the search plays moves.
+  static TEnginePtr afterSolution(const TCampaignLocation& L, int room) {
+    TEnginePtr engine = startRoom(L.location, room, std::make_shared<TStillHost>(), roomShapes());
+    settleRoom(*engine);
+    for (const TRoomMove& m : L.solutions.at(room)) {
+      if (!startMove(*engine, m)) return nullptr;
+      settleRoom(*engine);
+    }
+    return engine;
+  }
+  static std::string nameOf(int slot) { return campaignLocations()[slot].name; }
+  static int countObjects(const TEngine& engine, int id) {
+    int n = 0;
+    for (int i = 1; i <= engine.roomObjects; ++i) n += engine.obj[i]->frame == id ? 1 : 0;
+    return n;
+  }
+  static int storedObjects(const TRoom& room, int id) {
+    int n = 0;
+    for (int j = 1; j <= room.roomObjects; ++j) n += room.obj[j][2] == id ? 1 : 0;
+    return n;
+  }
+  // Locations in the order a player may meet them: each path of the unlock
+  // graph from Abydos, with the Lost Temple after all of them.
+  static std::vector<std::vector<int>> unlockPaths() {
+    const TMapLocations map = campaignLocations();
+    std::vector<std::vector<int>> paths, open = {{1}};
+    while (!open.empty()) {
+      std::vector<int> path = open.back();
+      open.pop_back();
+      bool leaf = true;
+      for (int k = 1; k <= 2; ++k)
+        for (int s = 1; s < kLostTemple; ++s)
+          if (map[path.back()].unlock[k] >= 0 && map[s].icon == map[path.back()].unlock[k]) {
+            std::vector<int> longer = path;
+            longer.push_back(s);
+            open.push_back(longer);
+            leaf = false;
+          }
+      if (leaf) paths.push_back(path);
+    }
+    return paths;
+  }
+
+  static TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves) {
+    return ::replayRoom(location, index, moves, roomShapes());
+  }
+
+  static bool shapesLoaded_;
+  static std::string readErrors_;  // locations that could not be read
+  static std::vector<TCampaignLocation> locations_;
+};
+
+bool Campaign::shapesLoaded_ = false;
+std::string Campaign::readErrors_;
+std::vector<TCampaignLocation> Campaign::locations_;
+
+TEST_F(Campaign, EveryLocationOfTheMapIsWrittenWithAtLeastEightyNamedRooms) {
+  EXPECT_EQ(readErrors_, "");
+  const TMapLocations map = campaignLocations();
+  int rooms = 0;
+  for (const TCampaignLocation& L : locations_) {
+    SCOPED_TRACE(L.location.name);
+    EXPECT_EQ(L.location.name, map[L.slot].name);
+    EXPECT_GE(L.location.roomCount, 4);
+    EXPECT_LE(L.location.roomCount, kLocationMaxRooms);
+    rooms += L.location.roomCount;
+    std::set<std::string> names;
+    for (int i = 1; i <= L.location.roomCount; ++i) {
+      const TRoom& room = *L.location.room[i];
+      EXPECT_TRUE(names.insert(room.name).second) << "two rooms named " << room.name;
+      EXPECT_NE(room.name.rfind("Room ", 0), 0u) << "room " << i << " keeps its default name";
+      EXPECT_FALSE(room.description.empty()) << room.name;
+      for (int r = 1; r <= kRoomRows; ++r)
+        for (int c = 1; c <= kRoomColumns; ++c) EXPECT_NE(room.blk[c][r], 0) << room.name << " has a hole";
+    }
+  }
+  EXPECT_GE(rooms, 80);
+}
+
+TEST_F(Campaign, EveryRoomIsProvenSolvableAndItsWrittenSolutionIsAShortestOne) {
+  TSolveBudget limits;
+  limits.maxPositions = 400000;
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i) {
+      SCOPED_TRACE(L.location.name + " room " + std::to_string(i) + " (" + L.location.room[i]->name + ")");
+      ASSERT_EQ(L.solutions.count(i), 1u) << "no written solution";
+      const TMoveList& written = L.solutions.at(i);
+      EXPECT_FALSE(replayRoom(L.location, i, {}).solved) << "solved before any move";
+      const TReplayResult played = replayRoom(L.location, i, written);
+      EXPECT_TRUE(played.solved) << played.error;
+      const TSolveResult found = solveRoom(*startRoom(L.location, i, std::make_shared<TStillHost>(), roomShapes()), limits);
+      ASSERT_EQ(found.verdict, TSolveVerdict::solved) << "the search found no solution in " << found.positions << " positions";
+      EXPECT_EQ(found.moves.size(), written.size()) << "the par is the shortest solution: " << describeMoves(found.moves);
+    }
+}
+
+TEST_F(Campaign, PiecesArriveOneAtATimeAlongEveryPathOfTheUnlockGraph) {
+  std::map<int, std::vector<std::vector<std::string>>> mechanics;  // slot -> per room
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i)
+      mechanics[L.slot].push_back(roomFacts(L.location, i, L.solutions.at(i)).mechanics);
+  // Two beams need two emitters: the first room with several glyphs has both.
+  auto newThings = [](const std::set<std::string>& known, const std::vector<std::string>& room) {
+    std::set<std::string> fresh;
+    for (const std::string& m : room)
+      if (!known.count(m)) fresh.insert(m);
+    if (fresh.count("glyphs") && fresh.count("emitters")) fresh.erase("emitters");
+    return fresh;
+  };
+  for (std::vector<int> path : unlockPaths()) {
+    path.push_back(kLostTemple);
+    std::set<std::string> known = {"slide"};  // the first room shows sliding with its mirror
+    for (int slot : path)
+      for (size_t room = 0; room < mechanics[slot].size(); ++room) {
+        const std::set<std::string> fresh = newThings(known, mechanics[slot][room]);
+        EXPECT_LE(fresh.size(), 1u) << nameOf(slot) << " room " << room + 1 << " brings "
+                                    << fresh.size() << " new pieces at once, starting with " << *fresh.begin();
+        known.insert(mechanics[slot][room].begin(), mechanics[slot][room].end());
+      }
+  }
+}
+
+TEST_F(Campaign, FourMapFragmentsInFourLocationsEveryGameVisitsAreTakenByTheWrittenSolutions) {
+  std::set<int> slots;
+  int fragments = 0;
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i) {
+      const int here = storedObjects(*L.location.room[i], kObjMap);
+      if (here == 0) continue;
+      fragments += here;
+      slots.insert(L.slot);
+      // The run that plays the written solutions finds them all.
+      const TEnginePtr played = afterSolution(L, i);
+      ASSERT_TRUE(played);
+      EXPECT_EQ(countObjects(*played, kObjMap), 0) << L.location.name << " room " << i << " leaves its map";
+    }
+  EXPECT_EQ(fragments, 4);
+  EXPECT_EQ(slots.size(), 4u);
+  EXPECT_FALSE(slots.count(kLostTemple)) << "the hidden location cannot hold a fragment that reveals it";
+}
+
+TEST_F(Campaign, AnkhsGiveSpareLivesBeforeTheHardLocations) {
+  std::map<int, int> ankhs;  // slot -> ankhs the written solutions collect
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i) {
+      const int stored = storedObjects(*L.location.room[i], kObjAnkh);
+      if (stored == 0) continue;
+      const TEnginePtr played = afterSolution(L, i);
+      ASSERT_TRUE(played);
+      ankhs[L.slot] += stored - countObjects(*played, kObjAnkh);
+    }
+  EXPECT_GE(ankhs[1], 1) << "Abydos already gives a spare life";
+  // Every way to a hard location passes at least three ankhs; all of them
+  // together give five before the Lost Temple.
+  for (const std::vector<int>& path : unlockPaths()) {
+    int before = 0;
+    for (size_t k = 0; k + 1 < path.size(); ++k) before += ankhs[path[k]];
+    EXPECT_GE(before, 3) << "before " << nameOf(path.back());
+  }
+  int all = 0;
+  for (int slot = 1; slot < kLostTemple; ++slot) all += ankhs[slot];
+  EXPECT_GE(all, 5);
+}
+
+TEST_F(Campaign, EveryHelpTipHasARoomThatShowsIt) {
+  std::set<int> tips;
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i) {
+      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TFreshProfileHost>(), roomShapes());
+      engine->setHelpTips();
+      for (const THelpRequest& tip : engine->helpRequests) tips.insert(tip.helpID);
+    }
+  for (int id = 0; id < 20; ++id) EXPECT_TRUE(tips.count(id)) << "help tip " << id << " is never shown";
+}
+
+TEST_F(Campaign, TheLostTempleAsksForTheLongestSolutions) {
+  std::map<int, double> averagePar;
+  for (const TCampaignLocation& L : locations_) {
+    double total = 0;
+    for (const auto& [room, moves] : L.solutions) total += static_cast<double>(moves.size());
+    averagePar[L.slot] = total / std::max<size_t>(1, L.solutions.size());
+  }
+  for (int slot = 1; slot < kLostTemple; ++slot)
+    EXPECT_GT(averagePar[kLostTemple], averagePar[slot]) << nameOf(slot);
+}
+
+}  // namespace
