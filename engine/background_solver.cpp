@@ -6,7 +6,9 @@ TBackgroundSolver::~TBackgroundSolver() { cancel(); }
 void TBackgroundSolver::start(const TEngine& room, TSolveBudget budget) {
   cancel();
   cancelled_ = false;
+  progress_ = 0;
   budget.cancel = &cancelled_;
+  budget.progress = &progress_;
   budget.threads = 1;  // one core for the search, one for the game
   // The copy is made here, on the thread that owns the room.
   TEnginePtr clone = cloneRoom(room);

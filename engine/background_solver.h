@@ -21,10 +21,13 @@ class TBackgroundSolver {
   // Stops the search under way; its result is dropped.
   void cancel();
   bool busy() const { return running_.valid(); }
+  // Positions the search under way has stored so far.
+  long positionsSoFar() const { return progress_.load(); }
   // The result once the search has ended (then the solver is idle again).
   std::optional<TSolveResult> poll();
 
  private:
   std::atomic<bool> cancelled_{false};
+  std::atomic<long> progress_{0};
   std::future<TSolveResult> running_;
 };

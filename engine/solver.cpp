@@ -193,6 +193,7 @@ class TSearch {
             }
             if (static_cast<long>(store_.size()) >= budget_.maxPositions) return false;
           }
+        if (budget_.progress) budget_.progress->store(static_cast<long>(store_.size()));
         peakBytes_ = std::max(peakBytes_, store_.bytes() + edgeList_.capacity() * sizeof(edgeList_[0]) +
                                               counts_.capacity() * sizeof(double));
       }

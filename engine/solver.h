@@ -20,6 +20,7 @@ struct TSolveBudget {
   double maxSeconds = 10;
   const std::atomic<bool>* cancel = nullptr;
   int threads = 0;  // 0: every core
+  std::atomic<long>* progress = nullptr;  // positions stored so far, for a status line
 };
 
 enum class TSolveVerdict { solved, unsolvable, unknown };

@@ -39,7 +39,8 @@ std::string makeHelpText() {
          "\\n * Left click to pick up a block/object if nothing selected."
          "\\n * Shift + cursor keys - move room within grid."
          "\\n * Ctrl+C to copy current room, and Ctrl+V to paste copied room."
-         "\\n * Ctrl+Z to undo, Ctrl+Y (or Ctrl+Shift+Z) to redo.";
+         "\\n * Ctrl+Z to undo, Ctrl+Y (or Ctrl+Shift+Z) to redo."
+         "\\n * F5 checks whether the room can be solved.";
 }
 
 }  // namespace

@@ -128,6 +128,7 @@ void TEditor::checkInputKeys() {
   // Ctrl, or while a box was open) never act later.
   const int left = KeyHit(kKeyLeft), right = KeyHit(kKeyRight), up = KeyHit(kKeyUp), down = KeyHit(kKeyDown);
   const int copy = KeyHit('C'), paste = KeyHit('V'), undo = KeyHit('Z'), redo = KeyHit('Y');
+  const int solve = KeyHit(kKeyF1 + 4);  // F5
   if (editorStatus != kEditing) return;
   const bool shift = KeyDown(kKeyLShift) || KeyDown(kKeyRShift);
   const bool ctrl = KeyDown(kKeyLControl) || KeyDown(kKeyRControl);
@@ -162,6 +163,7 @@ void TEditor::checkInputKeys() {
     setRoomList();
     roomList->setCurView(0);
   }
+  if (solve && room) solvability.start(*engine);
   if (ctrl && undo) {
     if (shift)
       redoEdit();

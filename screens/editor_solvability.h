@@ -7,14 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "data/location.h"
+#include "engine/engine.h"
 
 class TSolvabilityCheck {
  public:
   TSolvabilityCheck();
   ~TSolvabilityCheck();
-  // Starts searching room index of location (a search under way is dropped).
-  void start(const TLocation& location, int index);
+  // Starts searching the room as it stands in the editor, played as the
+  // game plays it (a search under way is dropped).
+  void start(const TEngine& room);
   // Cancels any search and forgets the result.
   void clear();
   // Once a frame: takes a finished search's result.
