@@ -58,6 +58,9 @@ std::string TGfx::load() {
   sunIconsImg = l.anim("gfx\\sun_frames.png", 130, 130, 10);
   sparkBigImg = l.image("gfx\\spark_big.png", 7);
   sparkMedImg = l.image("gfx\\spark_med.png", 7);
+  // The sparks turn all the time: in steps of a degree, drawn once each.
+  TurnInSteps(sparkBigImg, 1);
+  TurnInSteps(sparkMedImg, 1);
   AutoMidHandle(false);
   return l.firstMissing;
 }

@@ -3,6 +3,7 @@
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "app/menu_layout.h"
+#include "app/startup.h"
 #include "data/options.h"
 #include "data/profile.h"
 #include "platform/graphics.h"
@@ -48,7 +49,9 @@ void TMainMenu::update() {
   if (gameState == kScreenQuit) return;
   const std::string entered = profile->inputName();
   if (entered.empty()) return;
-  profile->name = entered == kNameCancelled ? "Default Player" : entered;
+  // The name may be that of a profile whose last-profile file was lost:
+  // its files are loaded, never written over with an empty game.
+  switchProfile(entered == kNameCancelled ? "Default Player" : entered);
   profile->save();
-  if (options) options->save(profile->name);
+  if (options) options->save("");
 }

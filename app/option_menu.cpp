@@ -7,22 +7,13 @@
 #include "app/startup.h"
 #include "data/options.h"
 #include "data/profile.h"
+#include "data/profile_folder.h"
 #include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"
 #include "widgets/dialogue.h"
 #include "widgets/list_box.h"
 #include "widgets/text.h"
-
-std::vector<std::string> profileNamesInFolder(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const std::string& entry : ReadDir(folder, true)) {
-    if (entry.size() <= 4) continue;  // ".cfg" alone is the last-profile file
-    std::string name = entry.substr(0, entry.size() - 4);
-    if (names.empty() || names.back() != name) names.push_back(name);
-  }
-  return names;
-}
 
 TOptionMenu::TOptionMenu() {
   musicTrack = kMusicKeep;

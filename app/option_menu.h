@@ -40,7 +40,3 @@ class TOptionMenu : public TScreenController {
   // A labelled tick box of a page; returns 1 ticked, -1 unticked, 0 no change.
   int tickRow(const std::string& label, int labelY, bool ticked);
 };
-
-// The profile names in the folder: one entry per profile however many files
-// it has (names are the file names less their 4-character extension).
-std::vector<std::string> profileNamesInFolder(const std::string& folder);

@@ -9,6 +9,7 @@
 #include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "app/main_loop.h"
+#include "app/monkey_input.h"
 #include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -28,7 +29,7 @@ const std::map<std::string, TCommandShape>& commandShapes() {
       {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}}, {"doubleclick", {0, 1}}, {"fade", {1, 2}},
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
-      {"assert", {1, 1000}}, {"close", {0, 0}},
+      {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}},
   };
   return shapes;
 }
@@ -164,6 +165,8 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
     if ((c.op == "key" || c.op == "keydown" || c.op == "keyup") && scriptKeyCode(c.args[0]) == 0)
       return bad("unknown key");
     if (c.op == "wait" && !(toInt(c.args[0], value) && value >= 0)) return bad("not a frame count");
+    if (c.op == "monkey" && !(toInt(c.args[0], value) && value >= 0 && (c.args.size() == 1 || toInt(c.args[1], value))))
+      return bad("expected a frame count and a seed");
     if (c.op == "waitscreen" && !(toInt(c.args[0], value) && toInt(c.args[1], value) && value >= 0))
       return bad("expected a screen code and a frame limit");
     if (c.op == "assert") {
@@ -174,7 +177,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
                 : what == "file"                          ? two
                 : what == "drawn" || what == "notdrawn"   ? c.args.size() >= 2
                 : what == "textfits"                      ? c.args.size() == 1
-                                                          : what == "contains" && c.args.size() >= 3;
+                                                          : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
     }
     commands.push_back(std::move(c));
@@ -184,6 +187,8 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
 
 TScriptRunner::TScriptRunner(std::string name, std::vector<TScriptCommand> commands)
     : name_(std::move(name)), commands_(std::move(commands)) {}
+
+TScriptRunner::~TScriptRunner() = default;
 
 bool TScriptRunner::fail(const TScriptCommand& c, const std::string& what) {
   error_ = "script " + name_ + ":" + std::to_string(c.line) + ": " + what;
@@ -295,6 +300,16 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     pendingShot_ = a[0];
   } else if (c.op == "close") {
     PostEvent(kEventAppTerminate);
+  } else if (c.op == "monkey") {
+    toInt(a[0], n);
+    int seed = 1;
+    if (a.size() > 1) toInt(a[1], seed);
+    if (!monkey_) monkey_ = std::make_unique<TMonkeyInput>(static_cast<uint64_t>(seed));
+    if (waited_ < n) {
+      monkey_->frame(loop.runningCode());
+      ++waited_;
+      return false;
+    }
   }
   return true;
 }
@@ -336,5 +351,7 @@ bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
     const std::string needle = expectedText(c.args);
     if (!fileContains(want, needle)) return fail(c, want + " does not contain \"" + c.args[2] + "...\"");
   }
+  if (what == "lacks" && fileContains(want, expectedText(c.args)))
+    return fail(c, want + " contains \"" + c.args[2] + "...\"");
   return true;
 }

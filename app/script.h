@@ -24,11 +24,14 @@
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
 //                            game folder
 //   assert contains PATH TEXT  the file holds TEXT ("\t" for a TAB)
+//   assert lacks PATH TEXT   the file does not hold TEXT
 //   assert drawn TEXT        the last drawn frame shows a line holding TEXT
 //   assert notdrawn TEXT     ... and no line holding TEXT
 //   assert textfits          every text of the last drawn frame lies inside
 //                            its box (button face, dialogue, tooltip) or
 //                            inside the picture
+//   monkey N [SEED]          N frames of random mouse and key input on
+//                            whatever screen runs (soak runs)
 //
 // Commands run between frames: input given before a frame is seen by it. When
 // the script ends, the game quits as if its window had been closed.
@@ -39,6 +42,7 @@
 #include "platform/text_log.h"
 
 class TMainLoop;
+class TMonkeyInput;
 
 struct TScriptCommand {
   int line = 0;
@@ -55,6 +59,7 @@ int scriptKeyCode(const std::string& name);
 class TScriptRunner {
  public:
   TScriptRunner(std::string name, std::vector<TScriptCommand> commands);
+  ~TScriptRunner();
 
   // Before each frame: runs commands up to the next wait. False when a
   // command failed (see error()).
@@ -81,6 +86,7 @@ class TScriptRunner {
   int presentsThisFrame_ = 0;          // more than one: a cross-fade is running
   std::vector<std::string> fadeInput_;  // a mouse command waiting for the next fade
   std::string error_;
+  std::unique_ptr<TMonkeyInput> monkey_;
 
   // Runs the command at next_; returns false to let a frame run first.
   bool step(const TScriptCommand& c, const TMainLoop& loop, bool ended);

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "data/pack.h"
+#include "data/safe_file.h"
 #include "data/wav_writer.h"
 #include "platform/file_system.h"
 
@@ -21,11 +22,22 @@ bool TSfx::checkWav(const std::string& name, int show) {
   if (FileSize(wav) > 0) return true;
   if (show && drawSetupScreen) drawSetupScreen(kSetupTitle, setupDetail(name));
   const std::string ogg = soundPath(name, ".ogg");
-  TAudioSamplePtr sample = LoadAudioSample(ogg);
-  if (!sample) return false;
-  // The WAV is written whole before the OGG goes, so an interrupted first
-  // start can never leave a sound with neither file.
+  std::vector<uint8_t> bytes;
+  if (!readWholeFile(ogg, bytes)) return false;
+  TAudioSamplePtr sample = LoadAudioSample(MemoryStream(bytes));
+  // A damaged file decodes to less than it declares (or to nothing): it is
+  // kept as it is, and the sound stays silent.
+  if (!sample || sample->length == 0) return false;
+  const int64_t declared = OggVorbisFrames(bytes);
+  if (declared >= 0 && sample->length != declared) return false;
+  // The OGG goes only once its WAV is written whole and reads back at the
+  // same length, so no start, interrupted or not, loses a sound.
   if (!writeWav(*sample, wav)) return false;
+  TAudioSamplePtr written = LoadAudioSample(wav);
+  if (!written || written->length != sample->length || written->samples != sample->samples) {
+    DeleteFile(wav);
+    return false;
+  }
   DeleteFile(ogg);
   return true;
 }

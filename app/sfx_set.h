@@ -36,8 +36,9 @@ class TSfx {
   // Makes sure "sfx\" + name + ".wav" exists, converting it from the ".ogg"
   // file (which is then deleted) when it does not; with show the
   // setting-up screen is drawn first. True when the WAV file is there
-  // afterwards. Nothing is written when the OGG file is missing or cannot be
-  // decoded, and the OGG file is kept when the WAV could not be written.
+  // afterwards. Nothing is written when the OGG file is missing, cannot be
+  // decoded or decodes shorter than it declares; the OGG file is deleted only
+  // once its WAV is written whole and reads back the same.
   bool checkWav(const std::string& name, int show);
 };
 

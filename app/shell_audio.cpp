@@ -9,6 +9,7 @@
 #include "app/shell_services.h"
 #include "data/options.h"
 #include "platform/graphics.h"
+#include "platform/log.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ void drawSetupScreen(const std::string& title, const std::string& detail) {
 void shellLoadSounds() {
   if (!sfx) sfx = new TSfx();  // start-up normally made it already
   sfx->drawSetupScreen = drawSetupScreen;
-  // A missing sound only leaves the game quieter.
-  sfx->load();
+  // A missing or broken sound only leaves the game quieter: it plays as
+  // silence, noted once in the log.
+  for (const std::string& path : sfx->load()) LogLine("sound " + path + " could not be loaded; it plays as silence");
   sfx->drawSetupScreen = nullptr;
 }
 

@@ -9,9 +9,13 @@
 #include "app/timer.h"
 #include "data/options.h"
 #include "platform/audio.h"
+#include "platform/file_system.h"
 
 void createGlobals() {
   frameTimer = TTimer::create(40.0f);
+  // A crash during a save leaves a temporary file beside the old one; it goes
+  // once the real file is known to be whole.
+  for (const char* folder : {".", "profiles", "locations", "sfx"}) RemoveStaleReplacements(folder);
   shellCreateProfile();
   options = TOptions::create(shellProfileName());
   options->load();

@@ -1,5 +1,7 @@
 #include "data/high_scores.h"
 
+#include "data/name_line.h"
+#include "data/player_notice.h"
 #include "data/safe_file.h"
 
 const char* const kHighScoreFile = "data3.dat";
@@ -14,10 +16,10 @@ THighScoreTable emptyTable(const std::string& location, const std::string& playe
 }  // namespace
 
 void THighScoreTable::load(TStream& s) {
-  location = s.ReadLine();
+  location = readNameLine(s);
   for (int place = 1; place <= kHighScorePlaces; ++place) {
     THighScore& e = scores[place];
-    e.player = s.ReadLine();
+    e.player = readNameLine(s);
     e.time = static_cast<int32_t>(s.ReadLong());
     e.money = static_cast<int32_t>(s.ReadLong());
   }
@@ -49,7 +51,11 @@ THighScores::THighScores() {
 
 int THighScores::load() {
   std::vector<uint8_t> bytes;
-  if (!readWholeFile(kHighScoreFile, bytes)) return 0;
+  const TFileRead result =
+      readPlayerFileOrTell(kHighScoreFile, bytes, "The high-score file",
+                           "New high scores are not saved in this session, so the file stays as it is.");
+  savingOff = result == TFileRead::unreadable;
+  if (result != TFileRead::read) return 0;
   TMemoryStream stream(std::move(bytes));
   readTables(stream);
   return 1;
@@ -71,7 +77,10 @@ void THighScores::writeTables(TStream& s) const {
 }
 
 void THighScores::save() const {
-  writeWholeFile(kHighScoreFile, [this](TStream& s) { writeTables(s); });
+  if (savingOff) return;
+  std::string reason;
+  if (!writeWholeFile(kHighScoreFile, [this](TStream& s) { writeTables(s); }, &reason))
+    reportFailedSave(kHighScoreFile, reason);
 }
 
 void THighScores::updateScoreTable(const THighScore& score) {

@@ -27,11 +27,16 @@ class THighScores {
   int curTable = 0;         // table shown on the screen
   std::string location;     // name of the table the current game belongs to
   int newScorePos = 0;      // place just filled in table curTable; 0 = none
+  // "data3.dat" exists but could not be read: it is never saved over.
+  bool savingOff = false;
 
   // Reads "data3.dat"; without it (or when it is empty) the default campaign table.
   THighScores();
 
+  // 1 when the file was read. A file that exists but cannot be read is told
+  // to the player and switches saving off.
   int load();
+  // Replaces the file; a failed save is told to the player once a session.
   void save() const;
   // Enters a finished game's result into its table, creating the table on the
   // location's first result, and saves the file.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "data/name_line.h"
 #include "platform/file_system.h"
 
 void TRoom::setInfo(const std::string& newName, const std::string& newDescription) {
@@ -129,6 +130,7 @@ int TLocation::read(TStream& s) {
     for (int i = 1; i <= rooms; ++i) {
       auto r = std::make_shared<TRoom>();
       r->name = line();
+      if (r->name.size() > kLongestName) r->name.resize(kLongestName);
       r->description = line();
       for (int row = 1; row <= rows; ++row)
         for (int col = 1; col <= columns; ++col) {

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "data/player_notice.h"
 #include "data/profile.h"
+#include "data/safe_file.h"
 #include "data/text_number.h"
 #include "platform/file_system.h"
 #include "platform/graphics.h"
@@ -60,7 +62,11 @@ TOptions* TOptions::create(const std::string& name) {
   return o;
 }
 
-void TOptions::setFileName(const std::string& name) { fileName = settingsFileName(name); }
+void TOptions::setFileName(const std::string& name) {
+  // Another file: whether it can be saved is known after its load.
+  fileName = settingsFileName(name);
+  savingOff = false;
+}
 
 void TOptions::setVolumeLevels() {
   musicVol = levelFromFlag(music);
@@ -69,27 +75,31 @@ void TOptions::setVolumeLevels() {
 }
 
 void TOptions::load() {
+  savingOff = false;
   if (fileName.empty()) return;
-  TStreamPtr in = ReadStream(fileName);
-  if (!in) return;
+  std::vector<uint8_t> bytes;
+  const TFileRead result = readPlayerFileOrTell(
+      fileName, bytes, "Your settings file", "The settings are not saved in this session, so the file stays as it is.");
+  savingOff = result == TFileRead::unreadable;
+  if (result != TFileRead::read) return;
+  TMemoryStream in(std::move(bytes));
+  readSettings(in);
+}
+
+void TOptions::readSettings(TStream& in) {
   TFileOption option;
-  try {
-    while (!in->Eof()) {
-      option.getFileOption(in->ReadLine());
-      if (option.identifier.size() < 2) continue;
-      for (const TSettingKey& k : kSettingKeys) {
-        if (k.field && option.identifier == k.key) this->*k.field = textToInt(option.value);
-      }
-      // A depth full screen cannot show falls back to the best one.
-      if (option.identifier == "gfxDepth" && screenD != 0 &&
-          !GraphicsModeExists(kViewWidth, kViewHeight, screenD, 0)) {
-        screenD = bestDepth;
-      }
+  while (!in.Eof()) {
+    option.getFileOption(in.ReadLine());
+    if (option.identifier.size() < 2) continue;
+    for (const TSettingKey& k : kSettingKeys) {
+      if (k.field && option.identifier == k.key) this->*k.field = textToInt(option.value);
     }
-  } catch (const TStreamError&) {
-    // An unreadable rest of the file keeps what was read so far.
+    // A depth full screen cannot show falls back to the best one.
+    if (option.identifier == "gfxDepth" && screenD != 0 &&
+        !GraphicsModeExists(kViewWidth, kViewHeight, screenD, 0)) {
+      screenD = bestDepth;
+    }
   }
-  in->Close();
   setVolumeLevels();
 }
 
@@ -103,8 +113,11 @@ std::string TOptions::fileText() const {
 }
 
 bool TOptions::save(const std::string& name) {
-  if (!name.empty()) fileName = settingsFileName(name);
-  if (fileName.empty()) return false;
-  std::string text = fileText();
-  return ReplaceFileAtomically(fileName, std::vector<uint8_t>(text.begin(), text.end()));
+  if (!name.empty() && settingsFileName(name) != fileName) setFileName(name);
+  if (fileName.empty() || savingOff) return false;
+  const std::string text = fileText();
+  std::string reason;
+  if (ReplaceFileAtomically(fileName, std::vector<uint8_t>(text.begin(), text.end()), &reason)) return true;
+  reportFailedSave(fileName, reason);
+  return false;
 }

@@ -5,6 +5,8 @@
 // screen change, on profile switches and at exit.
 #include <string>
 
+#include "platform/stream.h"
+
 // One "key:<TAB>value" line split into its two parts.
 class TFileOption {
  public:
@@ -34,16 +36,23 @@ class TOptions {
   float clickVol = 0;
   int showTips = 1;
   int played = 0;
+  // The settings file exists but could not be read: it is not saved over
+  // until another profile's settings are loaded.
+  bool savingOff = false;
 
   TOptions();
   static TOptions* create(const std::string& name);
 
   void setFileName(const std::string& name);
-  // Reads the file; a missing file leaves every field as it was.
+  // Reads the file; a missing file leaves every field as it was, one that
+  // cannot be read too, and it switches saving off (the player is told).
   void load();
   // Writes the file (after taking the name when one is given). The file is
-  // replaced in one step, so a crash never leaves it half written.
+  // replaced in one step, so a crash never leaves it half written; a failed
+  // write is told to the player once a session.
   bool save(const std::string& name);
+  // Reads the lines of a settings file into the fields.
+  void readSettings(TStream& in);
   void setVolumeLevels();
 
   // The ten lines of the file, CR LF each.

@@ -50,24 +50,29 @@ bool scanPack(TStream& pack, const std::function<bool(const TPackEntry&)>& visit
 TStreamPtr openPackStream(const std::string& name, const std::string& pack, const std::string& key) {
   TStreamPtr file = ReadStream(pack);
   if (!file) return nullptr;
+  TStreamPtr entry = openPackEntry(*file, name, key);
+  file->Close();
+  return entry;
+}
+
+TStreamPtr openPackEntry(TStream& pack, const std::string& name, const std::string& key) {
   const std::string wanted = lowerCase(name);
   std::vector<uint8_t> buffer;
   bool compressed = false;
   TPackEntry found;
   try {
-    compressed = file->ReadByte() != 0;
-    bool hit = scanPack(*file, [&](const TPackEntry& entry) {
+    compressed = pack.ReadByte() != 0;
+    bool hit = scanPack(pack, [&](const TPackEntry& entry) {
       if (lowerCase(entry.name) != wanted) return false;
       found = entry;
       return true;
     });
     if (!hit) return nullptr;
     buffer.resize(static_cast<size_t>(found.storedSize));
-    if (file->ReadBytes(buffer.data(), found.storedSize) != found.storedSize) return nullptr;
+    if (pack.ReadBytes(buffer.data(), found.storedSize) != found.storedSize) return nullptr;
   } catch (const TStreamError&) {
     return nullptr;
   }
-  file->Close();
   if (!key.empty()) scrambleBank(buffer, key);
   if (compressed) {
     if (found.unpackedSize > kMaxPackEntrySize) return nullptr;

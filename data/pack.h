@@ -32,6 +32,8 @@ struct TPackEntry {
 // to letter case), or the entry is damaged (its bytes run past the end of the
 // pack or it claims an absurd size). A wrongly keyed entry is not detected.
 TStreamPtr openPackStream(const std::string& name, const std::string& pack, const std::string& key);
+// The same, out of a pack already open as a stream at its first byte.
+TStreamPtr openPackEntry(TStream& pack, const std::string& name, const std::string& key);
 
 // Walks the entry headers of an open pack stream positioned after the flag
 // byte, calling visit for each; when visit returns true the stream is left at

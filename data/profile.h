@@ -49,6 +49,10 @@ class TProfile {
   int showMapMessage = 1;    // "all maps found" not yet announced
   int map = 0, secretLocation = 0;
   THelpItems helpItems{};
+  // A file of this profile exists but could not be read: nothing of the
+  // profile is saved until another profile (or this one, readable again) is
+  // loaded, so the file is never written over.
+  bool savingOff = false;
 
   TProfile();
 
@@ -62,10 +66,14 @@ class TProfile {
   int locationComplete();
   void roomComplete();
 
-  // Reads the game of the given type; an empty name means the profile saved last.
+  // Reads the game of the given type; an empty name means the profile saved
+  // last (or, when that cannot be read, the profile already in memory). The
+  // seen-tips file is read whenever it exists. A file that exists but cannot
+  // be read is reported to the player and switches saving off.
   void load(int type, const std::string& profileName);
   // Writes the game file, the last-profile file and the seen-tips file; each
-  // replaces its old file whole.
+  // replaces its old file whole. A failed save is told to the player once a
+  // session; the game plays on.
   void save();
   void resetTimer();
   // Counts play time since the last call into roomStatus and returns the sun

@@ -5,6 +5,8 @@
 
 #include "app/globals.h"
 #include "app/timer.h"
+#include "data/name_line.h"
+#include "data/player_notice.h"
 #include "data/profile.h"
 #include "data/safe_file.h"
 
@@ -12,9 +14,6 @@ const char* const kLastProfileFile = "profiles/.cfg";
 
 namespace {
 constexpr const char* kProfileFolder = "profiles/";
-// Longest name kept: room for the folder, an extension and the temporary
-// suffix of a save within the usual 255-byte file name limit.
-constexpr size_t kMaxNameLength = 200;
 
 bool isSlot(int index) { return index >= 0 && index < kLocationSlots; }
 
@@ -34,7 +33,7 @@ std::string profilePath(const std::string& name, const std::string& extension) {
 }  // namespace
 
 bool isSafeProfileName(const std::string& name) {
-  if (name.empty() || name.size() > kMaxNameLength || name == "." || name == "..") return false;
+  if (name.empty() || name.size() > kLongestName || name == "." || name == "..") return false;
   return std::none_of(name.begin(), name.end(), [](char ch) {
     auto code = static_cast<unsigned char>(ch);
     return ch == '/' || ch == '\\' || code < 32 || code == 127;
@@ -80,7 +79,7 @@ void TProfile::writeGame(TStream& s) const {
 
 void TProfile::readGame(TStream& s) {
   int loc = s.ReadByte();
-  std::string locName = loc != 0 ? s.ReadLine() : std::string();
+  std::string locName = loc != 0 ? readNameLine(s) : std::string();
   // A location index beyond the map cannot be played: the player is put
   // between locations instead.
   curLoc = isSlot(loc) ? loc : 0;
@@ -119,38 +118,70 @@ void TProfile::readGame(TStream& s) {
   if (!s.Eof()) showMapMessage = s.ReadByte();
 }
 
-void TProfile::load(int type, const std::string& profileName) {
-  name = profileName;
+namespace {
+// The name in the last-profile file; empty when it is missing, unreadable or
+// holds a name that is refused.
+std::string lastProfileName() {
   std::vector<uint8_t> bytes;
-  if (name.empty() && readWholeFile(kLastProfileFile, bytes)) {
-    TMemoryStream cfg(std::move(bytes));
-    name = readLastProfileName(cfg);
+  if (!readWholeFile(kLastProfileFile, bytes)) return {};
+  TMemoryStream cfg(std::move(bytes));
+  return readLastProfileName(cfg);
+}
+}  // namespace
+
+void TProfile::load(int type, const std::string& profileName) {
+  if (!profileName.empty()) {
+    name = profileName;
+  } else {
+    // A last-profile file that cannot be read must not make the player of
+    // this session nameless.
+    std::string last = lastProfileName();
+    if (!last.empty()) name = last;
   }
   resetLocations();
   gameType = type;
+  savingOff = false;
 
-  std::string path = gameFilePath();
-  if (path.empty() || !readWholeFile(path, bytes)) {
+  std::vector<uint8_t> bytes;
+  auto read = [&](const std::string& path) {
+    if (path.empty()) return TFileRead::missing;
+    const TFileRead result = readPlayerFileOrTell(path, bytes, "Your saved game " + name,
+                                                  "Saving is switched off for this profile, so the file stays as it is.");
+    if (result == TFileRead::unreadable) savingOff = true;
+    return result;
+  };
+  const TFileRead game = read(gameFilePath());
+  if (game == TFileRead::read) {
+    TMemoryStream stream(std::move(bytes));
+    readGame(stream);
+  } else {
     clearGame();
-    return;
   }
-  TMemoryStream game(std::move(bytes));
-  readGame(game);
 
-  if (readWholeFile(seenTipsPath(), bytes)) {
-    TMemoryStream tips(std::move(bytes));
-    readSeenTips(tips, helpItems, visitedLocs);
+  // Read even without a game file: a profile whose game file went missing
+  // keeps its seen tips and completed locations instead of losing them at
+  // the next save.
+  if (read(seenTipsPath()) == TFileRead::read) {
+    TMemoryStream stream(std::move(bytes));
+    readSeenTips(stream, helpItems, visitedLocs);
   }
   // A finished or lost game starts over.
-  if (gameComplete) reset();
+  if (game == TFileRead::read && gameComplete) reset();
 }
 
 void TProfile::save() {
-  std::string path = gameFilePath();
-  if (path.empty()) return;
-  if (!writeWholeFile(path, [this](TStream& s) { writeGame(s); })) return;
-  writeWholeFile(kLastProfileFile, [this](TStream& s) { s.WriteLine(name); });
-  writeWholeFile(seenTipsPath(), [this](TStream& s) { writeSeenTips(s, helpItems, visitedLocs); });
+  const std::string path = gameFilePath();
+  if (path.empty() || savingOff) return;
+  std::string reason;
+  if (!writeWholeFile(path, [this](TStream& s) { writeGame(s); }, &reason)) {
+    reportFailedSave(path, reason);
+    return;
+  }
+  if (!writeWholeFile(kLastProfileFile, [this](TStream& s) { s.WriteLine(name); }, &reason))
+    reportLastProfileNotSaved(kLastProfileFile, reason);
+  const std::string tipsPath = seenTipsPath();
+  if (!writeWholeFile(tipsPath, [this](TStream& s) { writeSeenTips(s, helpItems, visitedLocs); }, &reason))
+    reportFailedSave(tipsPath, reason);
 }
 
 void TProfile::exportText() const {

@@ -1,21 +1,11 @@
 #include "data/safe_file.h"
 
-#include "platform/file_system.h"
-
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  TStreamPtr stream = ReadStream(path);
-  if (!stream) return false;
-  try {
-    bytes = stream->ReadAll();
-  } catch (const TStreamError&) {
-    return false;
-  }
-  CloseStream(stream);
-  return true;
+  return ReadFileContents(path, bytes) == TFileRead::read;
 }
 
-bool writeWholeFile(const std::string& path, const std::function<void(TStream&)>& write) {
+bool writeWholeFile(const std::string& path, const std::function<void(TStream&)>& write, std::string* reason) {
   TMemoryStream content;
   write(content);
-  return ReplaceFileAtomically(path, content.Bytes());
+  return ReplaceFileAtomically(path, content.Bytes(), reason);
 }

@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/stream.h"
 
-// False when the file cannot be opened or read.
+// False when the file cannot be opened or read (ReadFileContents tells a
+// missing file from one that cannot be read).
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 // Runs write on an empty memory stream, then replaces the file with what it
 // wrote (creating missing folders). False, and the old file untouched, when
-// the file cannot be replaced.
-bool writeWholeFile(const std::string& path, const std::function<void(TStream&)>& write);
+// the file cannot be replaced; reason then says why.
+bool writeWholeFile(const std::string& path, const std::function<void(TStream&)>& write,
+                    std::string* reason = nullptr);

@@ -141,7 +141,7 @@ class TSearch {
     const TModelKey key = model_.pack(start);
     store_.insert(key, hashKey(key, model_.keyBytes()), UINT32_MAX, 0);
     solvedFlags_.push_back(model_.solved(start));
-    counts_.push_back(1);
+    if (recordEdges_) counts_.push_back(1);
     if (solvedFlags_[0]) {
       firstSolved_ = 0;
       shortest_ = 0;
@@ -151,44 +151,51 @@ class TSearch {
     size_t layerStart = 0, layerEnd = store_.size();
     int depth = 0;
     while (layerStart < layerEnd) {
-      if (outOfBudget()) return false;
-      std::vector<std::vector<TChild>> found(threads);
-      std::vector<std::thread> workers;
-      const size_t count = layerEnd - layerStart;
-      const size_t chunk = (count + threads - 1) / threads;
-      std::atomic<bool> abort{false};
-      for (int t = 0; t < threads; ++t) {
-        const size_t from = layerStart + t * chunk, to = std::min(layerEnd, from + chunk);
-        if (from >= to) continue;
-        auto work = [this, t, from, to, &found, &abort] { expand(t, from, to, found[t], abort); };
-        if (t + 1 == threads || count < 64)
-          work();  // the calling thread takes a share too
-        else
-          workers.emplace_back(work);
-      }
-      for (std::thread& w : workers) w.join();
-      if (abort) return false;
       ++depth;
       const size_t nextStart = store_.size();
-      for (const auto& list : found)
-        for (const TChild& child : list) {
-          ++edges_;
-          const auto [index, added] = store_.insert(child.key, child.hash, child.parent, child.move);
-          if (recordEdges_) edgeList_.push_back({child.parent, index});
-          if (added) {
-            solvedFlags_.push_back(child.solved);
-            counts_.push_back(counts_[child.parent]);
-            if (child.solved && firstSolved_ < 0) {
-              firstSolved_ = index;
-              shortest_ = depth;
-              if (stop_) return true;
-            }
-          } else if (index >= nextStart) {
-            counts_[index] += counts_[child.parent];  // another shortest way into the next layer
-          }
-          if (static_cast<long>(store_.size()) >= budget_.maxPositions) return false;
+      // The layer goes in batches, so that what the workers find is never
+      // much more than the positions it adds.
+      constexpr size_t kBatch = 4096;
+      for (size_t batchStart = layerStart; batchStart < layerEnd; batchStart += kBatch * threads) {
+        if (outOfBudget()) return false;
+        const size_t batchEnd = std::min(layerEnd, batchStart + kBatch * threads);
+        std::vector<std::vector<TChild>> found(threads);
+        std::vector<std::thread> workers;
+        const size_t count = batchEnd - batchStart;
+        const size_t chunk = (count + threads - 1) / threads;
+        std::atomic<bool> abort{false};
+        for (int t = 0; t < threads; ++t) {
+          const size_t from = batchStart + t * chunk, to = std::min(batchEnd, from + chunk);
+          if (from >= to) continue;
+          auto work = [this, t, from, to, &found, &abort] { expand(t, from, to, found[t], abort); };
+          if (t + 1 == threads || count < 64)
+            work();  // the calling thread takes a share too
+          else
+            workers.emplace_back(work);
         }
-      peakBytes_ = std::max(peakBytes_, store_.bytes() + edgeList_.capacity() * sizeof(edgeList_[0]));
+        for (std::thread& w : workers) w.join();
+        if (abort) return false;
+        for (const auto& list : found)
+          for (const TChild& child : list) {
+            ++edges_;
+            const auto [index, added] = store_.insert(child.key, child.hash, child.parent, child.move);
+            if (recordEdges_) edgeList_.push_back({child.parent, index});
+            if (added) {
+              solvedFlags_.push_back(child.solved);
+              if (recordEdges_) counts_.push_back(counts_[child.parent]);
+              if (child.solved && firstSolved_ < 0) {
+                firstSolved_ = index;
+                shortest_ = depth;
+                if (stop_) return true;
+              }
+            } else if (recordEdges_ && index >= nextStart) {
+              counts_[index] += counts_[child.parent];  // another shortest way into the next layer
+            }
+            if (static_cast<long>(store_.size()) >= budget_.maxPositions) return false;
+          }
+        peakBytes_ = std::max(peakBytes_, store_.bytes() + edgeList_.capacity() * sizeof(edgeList_[0]) +
+                                              counts_.capacity() * sizeof(double));
+      }
       layerStart = nextStart;
       layerEnd = store_.size();
     }

@@ -98,7 +98,8 @@ TAudioSamplePtr DecodeWav(const std::vector<uint8_t>& bytes) {
   const size_t frames = std::min<size_t>(size, in.Left()) / frameBytes;
   auto sample = CreateAudioSample(static_cast<int>(std::min<size_t>(frames, INT32_MAX / 4)), static_cast<int>(hertz),
                                   format);
-  std::memcpy(sample->samples.data(), bytes.data() + in.Pos(), sample->samples.size());
+  // An empty data chunk is a silent sound of no frames.
+  if (!sample->samples.empty()) std::memcpy(sample->samples.data(), bytes.data() + in.Pos(), sample->samples.size());
   return sample;
 }
 

@@ -42,6 +42,9 @@ void ConvertToLittleEndian(TAudioSample& sample);
 // be plain PCM of 8 or 16 bits with 1 or 2 channels.
 TAudioSamplePtr DecodeWav(const std::vector<uint8_t>& bytes);
 TAudioSamplePtr DecodeOggVorbis(const std::vector<uint8_t>& bytes);
+// The length in frames an Ogg Vorbis file declares (from its last page), or
+// -1 when the bytes are not one. A damaged file decodes to fewer frames.
+int64_t OggVorbisFrames(const std::vector<uint8_t>& bytes);
 
 // Loads a WAV or Ogg Vorbis sound from a file or from the rest of a stream
 // (such as a data-pack entry); null when neither decoder accepts it.

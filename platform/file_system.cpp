@@ -1,9 +1,14 @@
 #include "platform/file_system.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -96,26 +101,102 @@ std::string ProgramDir() {
   return exe.parent_path().string();
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+namespace {
+
+void setReason(std::string* reason, const std::string& text) {
+  if (reason) *reason = text;
+}
+
+// Without this a write past "ulimit -f" would end the program with SIGXFSZ
+// instead of failing like a full disk.
+void keepRunningPastFileSizeLimit() {
+  static const bool ignored = [] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    return true;
+  }();
+  (void)ignored;
+}
+
+}  // namespace
+
+TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason) {
+  const std::string p = NormalizePath(path);
+  struct stat info {};
+  if (::lstat(p.c_str(), &info) != 0) {
+    if (errno == ENOENT) return TFileRead::missing;
+    setReason(reason, std::strerror(errno));
+    return TFileRead::unreadable;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    setReason(reason, "a folder is in its place");
+    return TFileRead::unreadable;
+  }
+  const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    setReason(reason, std::strerror(errno));
+    return TFileRead::unreadable;
+  }
+  std::vector<uint8_t> content;
+  uint8_t chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      setReason(reason, std::strerror(errno));
+      ::close(fd);
+      return TFileRead::unreadable;
+    }
+    content.insert(content.end(), chunk, chunk + n);
+  }
+  ::close(fd);
+  bytes = std::move(content);
+  return TFileRead::read;
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* reason) {
+  keepRunningPastFileSizeLimit();
   fs::path target(NormalizePath(path));
   std::error_code ec;
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
   fs::path temp = target;
-  temp += ".tmp";
+  temp += kReplacementSuffix;
   std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
+  if (!f) {
+    setReason(reason, std::strerror(errno));
+    return false;
+  }
+  errno = 0;
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = std::fflush(f) == 0 && ok;
   ok = ::fsync(fileno(f)) == 0 && ok;
+  const int writeError = errno;
   ok = std::fclose(f) == 0 && ok;
   if (!ok) {
+    setReason(reason, std::strerror(writeError != 0 ? writeError : errno));
     fs::remove(temp, ec);
     return false;
   }
   fs::rename(temp, target, ec);
   if (ec) {
+    setReason(reason, ec.message());
     fs::remove(temp, ec);
     return false;
   }
   return true;
+}
+
+int RemoveStaleReplacements(const std::string& folder) {
+  const std::string suffix = kReplacementSuffix;
+  const std::string prefix = folder.empty() || folder == "." ? std::string() : NormalizePath(folder) + "/";
+  int removed = 0;
+  for (const std::string& entry : ReadDir(folder)) {
+    if (entry.size() <= suffix.size() || entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+      continue;
+    std::vector<uint8_t> real;
+    const std::string realPath = prefix + entry.substr(0, entry.size() - suffix.size());
+    if (ReadFileContents(realPath, real) != TFileRead::read || real.empty()) continue;
+    if (DeleteFile(prefix + entry)) ++removed;
+  }
+  return removed;
 }

@@ -232,6 +232,7 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
 }
 
 void EndGraphics() {
+  backend::ForgetTurnedFrames();
   backend::ResetQueue();
   if (ctx.backBuffer) SDL_DestroyTexture(ctx.backBuffer);
   if (ctx.renderer) SDL_DestroyRenderer(ctx.renderer);

@@ -97,6 +97,11 @@ void DrawImage(const TImagePtr& image, float x, float y, int frame = 0);
 void DrawImageRect(const TImagePtr& image, float x, float y, float w, float h, int frame = 0);
 void TileImage(const TImagePtr& image, float x = 0, float y = 0, int frame = 0);
 void DrawPixmap(const TPixmap& pixmap, int x, int y);
+// An image that is drawn turned all the time (the emitters' sparks) is
+// turned in steps of stepDegrees: each step is drawn once and then copied,
+// and a square picture that looks the same after a quarter turn needs only
+// the steps of a quarter turn. 0 turns it freely again.
+void TurnInSteps(const TImagePtr& image, float stepDegrees);
 
 // ---- Reading the back buffer -------------------------------------------------
 void GrabImage(const TImagePtr& image, int x, int y, int frame = 0);

@@ -44,6 +44,11 @@ SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint);
 SDL_Texture* FadedFrameTexture(TImage& image, int frame, int alphaKey);
 // True for a texture without an alpha channel (every pixel opaque).
 bool TextureOpaque(SDL_Texture* texture);
+// Draws a frame of an image turned in steps (TurnInSteps) with the current
+// rotation, scale and paint; false when it must be drawn the ordinary way.
+bool DrawTurnedFrame(const TImagePtr& image, int frame, float x, float y);
+// Drops every turned step (the context closes).
+void ForgetTurnedFrames();
 // A texture made from pixels (premultiplying nothing), for one-off drawing.
 SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered, bool bleedEdges);
 

@@ -185,6 +185,8 @@ void DrawPoly(const std::vector<float>& xy) {
 void DrawImage(const TImagePtr& image, float x, float y, int frame) {
   if (!ValidFrame(image, frame)) return;
   const TDrawState& s = CurrentDrawState();
+  const bool turned = s.rotation != 0 || s.scaleX != 1 || s.scaleY != 1;
+  if (turned && image->turnStep > 0 && backend::DrawTurnedFrame(image, frame, x, y)) return;
   DrawFrame(*image, frame, s.Map(-image->handle_x, -image->handle_y, x, y), s.ix, s.iy, s.jx, s.jy,
             static_cast<float>(image->width), static_cast<float>(image->height));
 }

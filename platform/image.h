@@ -15,6 +15,7 @@ struct TImage {
   int flags = 0;
   int mask_r = 0, mask_g = 0, mask_b = 0;
   float handle_x = 0, handle_y = 0;
+  float turnStep = 0;  // > 0: turned in steps of this many degrees (TurnInSteps)
   std::vector<TPixmapPtr> pixmaps;  // one per frame
   std::shared_ptr<TTextureCache> textures;
 

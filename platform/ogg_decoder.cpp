@@ -18,6 +18,7 @@ size_t readSource(void* out, size_t size, size_t count, void* data) {
   auto* src = static_cast<TMemorySource*>(data);
   if (size == 0) return 0;
   size_t n = std::min(count, (src->bytes->size() - src->pos) / size);
+  if (n == 0) return 0;  // also keeps an empty input from reaching memcpy
   std::memcpy(out, src->bytes->data() + src->pos, n * size);
   src->pos += n * size;
   return n;
@@ -69,7 +70,19 @@ TAudioSamplePtr DecodeOggVorbis(const std::vector<uint8_t>& bytes) {
     if (pcm.size() / frameBytes > static_cast<size_t>(kMaxFrames)) break;
   }
   ov_clear(&file);
+  // Nothing decodable: a broken file, not a sound.
+  if (pcm.size() < frameBytes) return nullptr;
   auto sample = CreateAudioSample(static_cast<int>(pcm.size() / frameBytes), hertz, format);
   std::memcpy(sample->samples.data(), pcm.data(), sample->samples.size());
   return sample;
+}
+
+int64_t OggVorbisFrames(const std::vector<uint8_t>& bytes) {
+  TMemorySource source{&bytes};
+  OggVorbis_File file;
+  ov_callbacks callbacks{readSource, seekSource, nullptr, tellSource};
+  if (ov_open_callbacks(&source, &file, nullptr, 0, callbacks) != 0) return -1;
+  const ogg_int64_t frames = ov_pcm_total(&file, -1);
+  ov_clear(&file);
+  return frames < 0 ? -1 : static_cast<int64_t>(frames);
 }

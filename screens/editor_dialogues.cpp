@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "data/file_names.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 #include "screens/editor.h"
 #include "widgets/box_message.h"
 #include "widgets/text.h"
@@ -51,6 +52,8 @@ void TEditor::openBox(const std::string& message, const std::string& button1, co
 
 void TEditor::openNamingBox(const std::string& title, const std::string& preset) {
   openBox(title, "OK", "CANCEL", 25);
+  // Keys pressed before the box opened (Ctrl+C, say) are not typed into it.
+  FlushKeys();
   textBox = TTextBox::Create(70, 75, 200, preset, mouse, text, kFont);
   textBox->setParentDialogue(dialogue.get());
   textBox->setBg(255, 255, 255, 0.5f);

@@ -104,8 +104,10 @@ for run in $(seq "$RUNS"); do
   sleep 4
   click_at 160 340
   sleep 5
-  for _ in 1 2 3 4 5; do
+  for _ in 1 2 3 4 5 6; do
     click_at 183 310
+    sleep 1.5
+    click_at 623 310
     sleep 1.5
   done
   xdotool mousemove --window "$WINDOW" 30 580

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/option_menu.h"
+#include "data/profile_folder.h"
 
 namespace {
 
@@ -11,7 +11,9 @@ TEST(ProfileList, OneEntryPerProfileWhateverItsFiles) {
   const auto dir = std::filesystem::temp_directory_path() / "tesmoria_profile_list";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
-  for (const char* name : {"P1.cam", "P1.cfg", "P1.txt", "P2.cfg", ".cfg"}) std::ofstream(dir / name) << "x";
+  // A save cut short leaves "P2.cam.tmp"; it is no profile of its own.
+  for (const char* name : {"P1.cam", "P1.cfg", "P1.txt", "P2.cfg", ".cfg", "P2.cam.tmp", ".cfg.tmp", "notes.md"})
+    std::ofstream(dir / name) << "x";
   EXPECT_EQ(profileNamesInFolder(dir.string()), (std::vector<std::string>{"P1", "P2"}));
   EXPECT_TRUE(profileNamesInFolder((dir / "none").string()).empty());
   std::filesystem::remove_all(dir);

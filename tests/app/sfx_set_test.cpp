@@ -9,6 +9,7 @@
 #include "data/pack.h"
 #include "platform/image_font.h"
 #include "data/pack_tool.h"
+#include "data/safe_file.h"
 #include "platform/file_system.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/temp_dir.h"
@@ -73,6 +74,20 @@ TEST_F(SfxSetTest, CheckWavNeverWritesASoundItDoesNotHave) {
   ASSERT_TRUE(ReplaceFileAtomically("sfx/fx_ankh.wav", {}));
   EXPECT_TRUE(sfx.checkWav("fx_ankh", 0));
   EXPECT_GT(FileSize("sfx/fx_ankh.wav"), 44);
+}
+
+TEST_F(SfxSetTest, ADamagedOrEmptyOggIsKeptAndNoShortWavIsMade) {
+  TSfx sfx;
+  const auto whole = testsound::oggTone(1, 22050, 20000);
+  const std::vector<uint8_t> half(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2));
+  for (const auto& [name, bytes] : {std::pair{"fx_map", half}, std::pair{"fx_coin", std::vector<uint8_t>{}}}) {
+    ASSERT_TRUE(ReplaceFileAtomically(std::string("sfx/") + name + ".ogg", bytes));
+    EXPECT_FALSE(sfx.checkWav(name, 0)) << name;
+    EXPECT_FALSE(FileExists(std::string("sfx/") + name + ".wav")) << name;
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(readWholeFile(std::string("sfx/") + name + ".ogg", kept)) << name;
+    EXPECT_EQ(kept, bytes) << name;
+  }
 }
 
 TEST_F(SfxSetTest, UnpackAllConvertsEveryOggFileAndOneNameJustThatOne) {

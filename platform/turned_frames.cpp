@@ -1,0 +1,166 @@
+// Pictures turned in steps (the emitters' sparks): each step is drawn once
+// into a texture of its own and from then on copied upright, which costs a
+// fraction of turning the picture on every frame.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <list>
+#include <map>
+#include <tuple>
+
+#include "platform/draw_queue.h"
+#include "platform/graphics.h"
+#include "platform/graphics_backend.h"
+
+namespace {
+
+// Room for the turned steps of one image; the least recently drawn go
+// first (sparks of rooms left behind, with their own scales).
+constexpr size_t kMaxBytesPerImage = 24u << 20;
+
+struct TTurned {
+  SDL_Texture* texture = nullptr;
+  int w = 0, h = 0;
+  float left = 0, top = 0;  // texture corner relative to the drawing position
+};
+
+using TKey = std::tuple<int, int, float, float>;  // frame, step, scale x, scale y
+
+struct TTurnedSet {
+  int generation = -1;
+  std::map<TKey, std::list<std::pair<TKey, TTurned>>::iterator> index;
+  std::list<std::pair<TKey, TTurned>> recent;  // most recently drawn first
+  size_t bytes = 0;
+  std::vector<int> quarterTurnSymmetric;  // per frame: -1 unknown, 0 no, 1 yes
+
+  void Clear() {
+    if (generation == GraphicsGeneration() && backend::Renderer() && !recent.empty()) {
+      backend::NoteTextureChange();
+      for (auto& [key, turned] : recent) SDL_DestroyTexture(turned.texture);
+    }
+    recent.clear();
+    index.clear();
+    bytes = 0;
+  }
+  ~TTurnedSet() { Clear(); }
+};
+
+std::map<const TImage*, std::pair<std::weak_ptr<TImage>, TTurnedSet>> sets;
+
+// A square frame that looks the same turned by 90 degrees needs only the
+// steps of a quarter turn.
+bool QuarterTurnSymmetric(const TPixmap& p) {
+  if (p.width != p.height) return false;
+  const int n = p.width;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x)
+      if (std::memcmp(p.At(x, y), p.At(n - 1 - y, x), 4) != 0) return false;
+  return true;
+}
+
+// Draws the frame turned by degrees and scaled into a new texture.
+TTurned Render(TImage& image, int frame, float degrees, float sx, float sy) {
+  TTurned out;
+  SDL_Renderer* r = backend::Renderer();
+  backend::TPaint plain;
+  plain.mode = SDL_BLENDMODE_BLEND;
+  SDL_Texture* source = backend::FrameTexture(image, frame, plain);
+  if (!r || !source) return out;
+  TDrawState turn;
+  turn.rotation = degrees;
+  turn.scaleX = sx;
+  turn.scaleY = sy;
+  turn.UpdateTransform();
+  const auto corners =
+      turn.Corners(static_cast<float>(image.width), static_cast<float>(image.height), image.handle_x, image.handle_y, 0, 0);
+  float x0 = corners[0].x, y0 = corners[0].y, x1 = x0, y1 = y0;
+  for (const TPoint& c : corners) {
+    x0 = std::min(x0, c.x), y0 = std::min(y0, c.y);
+    x1 = std::max(x1, c.x), y1 = std::max(y1, c.y);
+  }
+  out.left = std::floor(x0);
+  out.top = std::floor(y0);
+  out.w = static_cast<int>(std::ceil(x1) - out.left) + 1;
+  out.h = static_cast<int>(std::ceil(y1) - out.top) + 1;
+  backend::NoteTextureChange();
+  out.texture = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, out.w, out.h);
+  if (!out.texture) return out;
+  SDL_SetRenderTarget(r, out.texture);
+  SDL_RenderSetClipRect(r, nullptr);
+  SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(r, 0, 0, 0, 0);
+  SDL_RenderClear(r);
+  SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+  SDL_SetTextureColorMod(source, 255, 255, 255);
+  SDL_SetTextureAlphaMod(source, 255);
+  const SDL_Color white{255, 255, 255, 255};
+  const float u[4] = {0, 1, 1, 0}, v[4] = {0, 0, 1, 1};
+  SDL_Vertex vertices[4];
+  for (int i = 0; i < 4; ++i)
+    vertices[i] = SDL_Vertex{{corners[i].x - out.left, corners[i].y - out.top}, white, {u[i], v[i]}};
+  static const int indices[6] = {0, 1, 2, 0, 2, 3};
+  SDL_RenderGeometry(r, source, vertices, 4, indices, 6);
+  SDL_SetRenderTarget(r, backend::BackBuffer());
+  return out;
+}
+
+}  // namespace
+
+void TurnInSteps(const TImagePtr& image, float stepDegrees) {
+  if (image) image->turnStep = std::max(stepDegrees, 0.0f);
+}
+
+namespace backend {
+
+bool DrawTurnedFrame(const TImagePtr& picture, int frame, float x, float y) {
+  TImage& image = *picture;
+  const TDrawState& s = CurrentDrawState();
+  TPaint paint = CurrentPaint();
+  if (!Renderer() || !paint.visible || paint.maskTest || image.turnStep <= 0) return false;
+  auto& [owner, set] = sets[&image];
+  if (owner.expired() || set.generation != GraphicsGeneration()) {
+    // A new image at a recycled address, or a new display: start afresh.
+    set.Clear();
+    set.quarterTurnSymmetric.clear();
+    set.generation = GraphicsGeneration();
+    owner = picture;
+  }
+  if (set.quarterTurnSymmetric.size() != image.pixmaps.size()) set.quarterTurnSymmetric.assign(image.pixmaps.size(), -1);
+  int& symmetric = set.quarterTurnSymmetric[static_cast<size_t>(frame)];
+  if (symmetric < 0) symmetric = QuarterTurnSymmetric(*image.pixmaps[static_cast<size_t>(frame)]) ? 1 : 0;
+  const float period = symmetric ? 90.0f : 360.0f;
+  const int steps = std::max(static_cast<int>(std::lround(period / image.turnStep)), 1);
+  float turn = std::fmod(s.rotation, period);
+  if (turn < 0) turn += period;
+  const int step = static_cast<int>(std::lround(turn / period * static_cast<float>(steps))) % steps;
+  const TKey key{frame, step, s.scaleX, s.scaleY};
+
+  auto found = set.index.find(key);
+  if (found != set.index.end()) {
+    set.recent.splice(set.recent.begin(), set.recent, found->second);
+  } else {
+    const TTurned made = Render(image, frame, period * static_cast<float>(step) / static_cast<float>(steps),
+                                s.scaleX, s.scaleY);
+    if (!made.texture) return false;
+    set.recent.emplace_front(key, made);
+    set.index[key] = set.recent.begin();
+    set.bytes += static_cast<size_t>(made.w) * static_cast<size_t>(made.h) * 4;
+    while (set.bytes > kMaxBytesPerImage && set.recent.size() > 1) {
+      const auto& [oldKey, old] = set.recent.back();
+      NoteTextureChange();
+      SDL_DestroyTexture(old.texture);
+      set.bytes -= static_cast<size_t>(old.w) * static_cast<size_t>(old.h) * 4;
+      set.index.erase(oldKey);
+      set.recent.pop_back();
+    }
+  }
+  const TTurned& turned = set.recent.front().second;
+  const SDL_FRect dst{x + s.originX + turned.left, y + s.originY + turned.top, static_cast<float>(turned.w),
+                      static_cast<float>(turned.h)};
+  QueueCopy(turned.texture, dst, paint.color, paint.mode);
+  return true;
+}
+
+void ForgetTurnedFrames() { sets.clear(); }
+
+}  // namespace backend

@@ -1,0 +1,93 @@
+// Pictures turned in steps (the sparks) must look as pictures turned freely
+// at the step's angle, and draw from their textures from then on.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/graphics.h"
+#include "picture_helpers.h"
+
+namespace {
+
+class TurnedFrames : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(Graphics(kViewWidth, kViewHeight, 0, 0)); }
+  static void TearDownTestSuite() { EndGraphics(); }
+  void SetUp() override {
+    ResetDrawState();
+    SetBlend(kBlendAlpha);
+  }
+
+  // A 40 x 40 picture with a soft edge and, unless symmetric, a marked corner.
+  static TImagePtr Picture(bool quarterSymmetric) {
+    auto p = std::make_shared<TPixmap>(40, 40);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const int dx = 2 * x - 39, dy = 2 * y - 39, d = dx * dx + dy * dy;
+        SetPixel(*p, x, y, 250, 200, static_cast<uint8_t>(d / 16), d < 36 * 36 ? 255 : d < 40 * 40 ? 120 : 0);
+      }
+    if (!quarterSymmetric)
+      for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 12; ++x) SetPixel(*p, x, y, 0, 90, 255, 255);
+    TImagePtr image = LoadImage(p, kImageFiltered);
+    MidHandleImage(image);
+    return image;
+  }
+
+  // The picture drawn over grey at (200, 200), turned and scaled.
+  static TPixmapPtr Drawn(const TImagePtr& image, float degrees, float scale) {
+    Cls();
+    SetColor(90, 90, 90);
+    SetAlpha(1);
+    DrawRect(140, 140, 120, 120);
+    SetColor(255, 255, 255);
+    SetAlpha(0.9f);
+    SetTransform(degrees, scale, scale);
+    DrawImage(image, 200, 200);
+    SetTransform(0, 1, 1);
+    return GrabPixmap(140, 140, 120, 120);
+  }
+
+  static int LargestDifference(const TPixmap& a, const TPixmap& b) {
+    int most = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i) most = std::max(most, std::abs(a.pixels[i] - b.pixels[i]));
+    return most;
+  }
+};
+
+TEST_F(TurnedFrames, StepsLookAsTheFreelyTurnedPicture) {
+  const TImagePtr free = Picture(false), stepped = Picture(false);
+  TurnInSteps(stepped, 1);
+  for (const float degrees : {0.0f, 30.0f, 117.0f, 250.0f, -40.0f}) {
+    for (const float scale : {1.0f, 0.6f}) {
+      const TPixmapPtr want = Drawn(free, degrees, scale);
+      // The first draw makes the step, the second copies it.
+      for (int round = 0; round < 2; ++round)
+        EXPECT_LE(LargestDifference(*Drawn(stepped, degrees, scale), *want), 1)
+            << degrees << " degrees, scale " << scale << ", round " << round;
+    }
+  }
+}
+
+TEST_F(TurnedFrames, AQuarterTurnSymmetricPictureNeedsOnlyAQuarterTurnOfSteps) {
+  // Turned by 117 degrees it is the same picture as turned by 27, and it is
+  // drawn from the 27-degree step (the pixels the rasteriser picks for the
+  // two angles differ slightly, as between any two angles).
+  const TImagePtr free = Picture(true), stepped = Picture(true);
+  TurnInSteps(stepped, 1);
+  for (const float scale : {1.0f, 0.6f}) {
+    EXPECT_LE(LargestDifference(*Drawn(stepped, 117, scale), *Drawn(free, 27, scale)), 1) << scale;
+    EXPECT_LE(LargestDifference(*Drawn(stepped, -40, scale), *Drawn(free, 50, scale)), 1) << scale;
+  }
+}
+
+TEST_F(TurnedFrames, AnglesBetweenStepsShowTheNearestStep) {
+  const TImagePtr free = Picture(false), stepped = Picture(false);
+  TurnInSteps(stepped, 1);
+  EXPECT_LE(LargestDifference(*Drawn(stepped, 30.4f, 0.6f), *Drawn(free, 30, 0.6f)), 1);
+  EXPECT_LE(LargestDifference(*Drawn(stepped, 30.6f, 0.6f), *Drawn(free, 31, 0.6f)), 1);
+  // The marked corner makes a half turn visible.
+  EXPECT_GT(LargestDifference(*Drawn(stepped, 180, 1), *Drawn(stepped, 0, 1)), 100);
+}
+
+}  // namespace
