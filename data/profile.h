@@ -95,6 +95,8 @@ class TProfile {
   std::string gameFilePath() const;
   std::string seenTipsPath() const;
   std::string exportPath() const;
+  // The undo history of the room in progress (written by the in-game screen).
+  std::string undoHistoryPath() const;
 
  private:
   void clearGame();

@@ -77,6 +77,9 @@ void TGame::applyPendingStatus() {
       // restart interlude (already chosen) builds the room afresh.
       profile->locStatus.timer = clampToInt(int64_t{profile->locStatus.timer} + profile->roomStatus.timer);
       profile->newRoom = 1;
+      // Undo after the reset brings back the room as it was before it.
+      history.recordMove(*engine);
+      history.keepOnRestart = true;
       break;
     case kScreenMap:
       profile->reset();

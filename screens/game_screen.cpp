@@ -41,6 +41,11 @@ TGame::TGame() {
   engine = createScreenEngine(profile ? currentLocation().name : std::string());
   engine->setOffset(6, 95);
   attachTutorial(*engine, tutorial);
+  engine->onMoveStart = [this](const TRoomMove&) {
+    acknowledgeTip(tutorial);
+    history.recordMove(*engine);
+  };
+  const bool freshRoom = !profile || profile->newRoom;
   if (profile && profile->newRoom) profile->roomStatus = TStatus();
   engine->createRoom(profile ? profile->curRoom : 1, 1.0f);
   if (profile && profile->newRoom)
@@ -48,6 +53,7 @@ TGame::TGame() {
   else if (profile)
     setEngineObjects();
   levelName = makeLevelName(*engine);
+  loadHistory(freshRoom);
   if (profile) profile->roomCount = engine->location.roomCount;
   if (highScores && profile)
     highScores->location = profile->gameType == kGameCampaign ? "Campaign" : currentLocation().name;
@@ -80,6 +86,7 @@ void TGame::update() {
     pause(0.0f);
   } else {
     runTips();
+    undoRedoKeys();
   }
   collectItems();
 }

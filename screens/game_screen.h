@@ -9,6 +9,7 @@
 //   game_hud.cpp      the panels, texts and buttons
 //   game_pause.cpp    the pause loop and the confirmations it runs
 //   game_objects.cpp  storing and restoring a room in progress
+//   game_undo.cpp     the undo and redo keys and the history file
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "data/map_location.h"
 #include "engine/engine.h"
 #include "platform/image.h"
+#include "screens/game_history.h"
 #include "screens/tutorial.h"
 #include "widgets/dialogue.h"
 
@@ -34,6 +36,7 @@ class TGame : public TScreenController {
   int continueGame = 0;     // the pause loop is to end
   int diagX = 0, diagY = 0; // top-left corner of the confirmation boxes
   int skipRoom = 0;         // a confirmed skip: the next frame ends the room
+  TGameHistory history;     // undo and redo of this room
 
   // Values of pendingStatus besides the screen codes it leads to.
   static constexpr int kPendingNone = 0;
@@ -54,7 +57,10 @@ class TGame : public TScreenController {
   void drawPause(float alpha);
 
   // Leaving the screen stores the room in progress into the profile.
-  void leave() override { getEngineObjects(); }
+  void leave() override {
+    getEngineObjects();
+    saveHistory();
+  }
 
  private:
   // The profile's current map location (needs the profile).
@@ -71,4 +77,8 @@ class TGame : public TScreenController {
   void collectItems();
   void applyPendingStatus();
   void silenceGlyphs();
+  // game_undo.cpp
+  void loadHistory(bool freshRoom);
+  void saveHistory();
+  void undoRedoKeys();
 };

@@ -1,0 +1,43 @@
+#pragma once
+// The undo and redo history of the room being played. Every move the player
+// starts pushes the room as it stood before it; undo and redo swap snapshots
+// between the two stacks. The money, lives and maps of the room follow the
+// room back and forth, but time and lives lost never come back.
+// The history lives in a file of its own beside the profile (NAME.undo), so
+// it survives MENU and RESET; it names the room it belongs to.
+#include <string>
+#include <vector>
+
+#include "data/status.h"
+#include "engine/engine.h"
+#include "engine/room_snapshot.h"
+
+// Which room a history belongs to.
+struct THistoryRoom {
+  std::string location;
+  int room = 0;
+  bool operator==(const THistoryRoom&) const = default;
+};
+
+class TGameHistory {
+ public:
+  THistoryRoom room;
+  std::vector<TRoomSnapshot> undoStack;  // oldest first
+  std::vector<TRoomSnapshot> redoStack;  // next redo last
+  // Set when the room is reset: the rebuilt room takes the history on.
+  bool keepOnRestart = false;
+
+  // A move is about to change the room: remember it as it stands.
+  void recordMove(const TEngine& engine);
+  // Swap the live room with the last undo (redo) snapshot; the room's
+  // takings in status follow the difference. False when there is none.
+  bool undo(TEngine& engine, TStatus& status);
+  bool redo(TEngine& engine, TStatus& status);
+  void clear();
+
+  // The history in a file. write gives false when the file cannot be
+  // replaced; read gives false with a message on a damaged file (and with
+  // none when there is no file), leaving the history empty.
+  bool write(const std::string& path) const;
+  bool read(const std::string& path, std::string& error);
+};
