@@ -46,7 +46,10 @@ struct TQueue {
   int64_t finished = 0, repeated = 0;
 };
 
-TQueue queue;
+// Never destroyed: pictures held by static objects (the fonts' glyphs) are
+// released at exit, after this file's statics would be gone, and releasing a
+// texture flushes the queue.
+TQueue& queue = *new TQueue;
 
 constexpr uint64_t kHashSeed = 0x84222325cbf29ce4ull;
 
