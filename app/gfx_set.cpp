@@ -1,6 +1,7 @@
 #include "app/gfx_set.h"
 
 #include "platform/graphics.h"
+#include "platform/pixmap.h"
 
 namespace {
 
@@ -63,4 +64,11 @@ std::string TGfx::load() {
   TurnInSteps(sparkMedImg, 1);
   AutoMidHandle(false);
   return l.firstMissing;
+}
+
+std::string TGfx::checkLaterPictures() {
+  for (const char* path : {"gfx/gui_arrows.png", "gfx/gui_arrTrack.png", "gfx/spark.png"}) {
+    if (!LoadPixmap(path)) return path;
+  }
+  return "";
 }
