@@ -40,8 +40,6 @@ void TGame::undoRedoKeys() {
   const bool undoKey = (ctrl && !shift && KeyHit('Z') > 0) || KeyHit(kKeyBackspace) > 0;
   const bool redoKey = (ctrl && KeyHit('Y') > 0) || (ctrl && shift && KeyHit('Z') > 0);
   if ((!undoKey && !redoKey) || !roomAtRest(*engine)) return;
-  if (undoKey)
-    history.undo(*engine, profile->roomStatus);
-  else
-    history.redo(*engine, profile->roomStatus);
+  const bool changed = undoKey ? history.undo(*engine, profile->roomStatus) : history.redo(*engine, profile->roomStatus);
+  if (changed) hints.forget();
 }
