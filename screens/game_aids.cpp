@@ -25,7 +25,6 @@ constexpr int kSmallButtons = 2;
 constexpr int kHintButtonY = 92;
 constexpr int kMovesX = 704, kMovesY = 114;  // the moves line: below the buttons, above the sun
 constexpr int kMessageY = 556;      // hint messages, over the room's bottom wall
-constexpr float kGhostAlpha = 0.4f;
 // The RESET button's face, for its tooltip.
 constexpr int kResetX = 711, kResetY = 6, kButtonW = 88, kButtonH = 22;
 
@@ -80,7 +79,6 @@ void TGame::moveStarted(const TRoomMove& move) {
   acknowledgeTip(tutorial);
   history.recordMove(*engine);
   hints.moveStarted(move);
-  ghostKey_.clear();
   if (move.turn) history.mirrorTurned = true;
 }
 
@@ -107,20 +105,8 @@ void TGame::updateAids() {
   if (textInputActive == 0 && KeyHit('H') > 0) takeHint();
 }
 
-void TGame::drawSlidePreview() {
-  TRoomMove push;
-  if (!engine->hoveredPush(push)) return;
-  // Worked out once per position and push, by the rules themselves.
-  const std::string key = stateKey(*engine) + describeMove(push);
-  if (key != ghostKey_) {
-    ghostKey_ = key;
-    ghostFound_ = slideStop(*engine, push, ghostC_, ghostR_);
-  }
-  if (ghostFound_) engine->drawGhost(engine->clickedO, ghostC_, ghostR_, kGhostAlpha);
-}
-
 void TGame::drawAids() {
-  drawSlidePreview();
+  slidePreview_.draw(*engine);
   hints.draw(*engine, MilliSecs());
 }
 

@@ -21,6 +21,7 @@
 #include "engine/engine.h"
 #include "platform/image.h"
 #include "screens/game_history.h"
+#include "screens/play_aids.h"
 #include "screens/room_hints.h"
 #include "screens/tutorial.h"
 #include "widgets/dialogue.h"
@@ -99,12 +100,9 @@ class TGame : public TScreenController {
   void drawMovesAndHintButton();
   void takeHint();
   void chargeHint();
-  void drawSlidePreview();
 
   std::string startKey_;         // the room's position at its start
   TBackgroundSolver parSearch_;  // a room without a written solution finds its par
   std::unique_ptr<TToolTip> tips_;
-  std::string ghostKey_;  // the position and push the ghost below was worked out for
-  bool ghostFound_ = false;
-  int ghostC_ = 0, ghostR_ = 0;
+  TSlidePreview slidePreview_;
 };
