@@ -55,6 +55,8 @@ TEditor::TEditor() {
   engine->location.reset();
 
   roomList = TListBox::Create(623, 274, 172, 166, mouse, text, 4, 13);
+  // The list's blue highlight would vanish on the dark blue panel.
+  roomList->setSelectionBar(235, 222, 180, 0.9f);
   roomList->addArrows("gfx\\gui_arrows.png", 21, 21, "gfx\\gui_arrTrack.png");
 
   helpText = makeHelpText();
