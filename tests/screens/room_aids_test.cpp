@@ -165,6 +165,10 @@ TEST_F(RoomAids, HintsFollowTheSolutionInTwoStepsAndSearchAgainWhenThePlayerStra
   EXPECT_EQ(hints.message(), TRoomHints::kSearching);
   EXPECT_TRUE(waitForHint(hints, *e)) << "the answer reveals the move asked for";
   EXPECT_TRUE(hints.message().empty());
+  // Undo and redo forget the hint on show, not the answer for this position.
+  hints.forget();
+  EXPECT_TRUE(hints.ask(*e));
+  EXPECT_FALSE(hints.searching());
   const size_t fromHere = solveRoom(*e).moves.size();
   const TRoomMove next = hints.nextMove();
   ASSERT_TRUE(playMove(*e, next)) << describeMove(next);
@@ -187,9 +191,12 @@ TEST_F(RoomAids, AHintFromADeadEndSaysSoInWordsAndRevealsNothing) {
   EXPECT_FALSE(hints.ask(*e));
   EXPECT_FALSE(hints.searching());
   EXPECT_EQ(hints.message(), TRoomHints::kNoWayOut);
-  // Undone (or anything else that changes the room): forgotten.
+  // Forgotten on undo; coming back here, the dead end is known at once.
   hints.forget();
   EXPECT_TRUE(hints.message().empty());
+  EXPECT_FALSE(hints.ask(*e));
+  EXPECT_FALSE(hints.searching());
+  EXPECT_EQ(hints.message(), TRoomHints::kNoWayOut);
 }
 
 }  // namespace
