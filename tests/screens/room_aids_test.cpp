@@ -130,6 +130,16 @@ TEST_F(RoomAids, SlideStopIsWhereThePlayedPushLeavesTheObject) {
   TEnginePtr withCoins = crates.live(host);
   ASSERT_TRUE(slideStop(*withCoins, {3, 5, 1, 0, false}, c, r));
   EXPECT_EQ(std::make_pair(c, r), std::make_pair(7, 5));
+
+  // At rest the crate is still fading with its coins; the position is the
+  // same before and after its fade ends (hints know it by that key).
+  ASSERT_TRUE(startMove(*withCoins, {3, 5, 1, 0, false}));
+  for (int frame = 0; frame < 1000 && !roomAtRest(*withCoins); ++frame) withCoins->updateObjects();
+  ASSERT_TRUE(roomAtRest(*withCoins));
+  const std::string fading = stateKey(*withCoins);
+  for (int i = 1; i <= withCoins->roomObjects; ++i)
+    if (withCoins->obj[i]->alpha < 1) withCoins->obj[i]->clear();
+  EXPECT_EQ(stateKey(*withCoins), fading);
 }
 
 TEST_F(RoomAids, HintsFollowTheSolutionInTwoStepsAndSearchAgainWhenThePlayerStrays) {
