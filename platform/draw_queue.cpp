@@ -339,8 +339,8 @@ void QueueStillLayerEnd() {
 }
 
 void SetKeepStillLayers(bool on) {
+  // The kept picture stays good while off: texture changes still drop it.
   queue.keepLayers = on;
-  if (!on) forgetKeptLayer();
 }
 
 int64_t StillLayersReused() { return queue.layersReused; }
