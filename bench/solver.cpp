@@ -41,7 +41,28 @@ void solveBenchmark(benchmark::State& state, const std::string& source, int room
   state.counters["solution"] = r.verdict == TSolveVerdict::solved ? static_cast<double>(r.moves.size()) : -1;
 }
 
+// The slide preview: where the first push of a room's written solution
+// leaves its object, worked out on a copy of the room as the in-game screen
+// does once per hovered arrow.
+void slidePreviewBenchmark(benchmark::State& state, const std::string& source, int room, TRoomMove push) {
+  TLocation location;
+  std::string error;
+  if (!shapes().objectImg || !readLocationSource(std::string(TESMORIA_SOURCE_DIR) + "/" + source, location, error)) {
+    state.SkipWithError("the room or the game's object shapes could not be read");
+    return;
+  }
+  const TEnginePtr start = startRoom(location, room, std::make_shared<TStillHost>(), shapes());
+  int c = 0, r = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(slideStop(*start, push, c, r));
+}
+
 }  // namespace
+
+BENCHMARK_CAPTURE(slidePreviewBenchmark, abydos_5_crate, "assets/locations/Abydos.rooms", 5, TRoomMove{5, 7, 0, -1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(slidePreviewBenchmark, lost_temple_6_first, "assets/locations/Lost Temple.rooms", 6,
+                  TRoomMove{9, 4, 0, -1})
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(solveBenchmark, giza_1, "assets/locations/Giza.rooms", 1, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(solveBenchmark, giza_2, "assets/locations/Giza.rooms", 2, 1)->Unit(benchmark::kMillisecond);

@@ -69,3 +69,7 @@ std::string loadWholeLocation(const std::string& locationName, TLocation& into);
 
 // The campaign pack's entry NAME.loc as a stream, or null.
 TStreamPtr openPackedLocation(const std::string& locationName);
+// The written solutions of a location, from where its rooms come: the loose
+// file locations/NAME.solution when the location is a loose file, else the
+// campaign pack's entry. Null when there are none.
+TStreamPtr openLocationSolutions(const std::string& locationName);

@@ -48,6 +48,9 @@ class TProfile {
   uint32_t oldTime = 0;      // ms since the last restart already counted
   int showMapMessage = 1;    // "all maps found" not yet announced
   int map = 0, secretLocation = 0;
+  // The room finished last, for the room-complete screen (not saved):
+  // the moves it took and its par, -1 when unknown.
+  int lastRoomMoves = -1, lastRoomPar = -1;
   THelpItems helpItems{};
   // A file of this profile exists but could not be read: nothing of the
   // profile is saved until another profile (or this one, readable again) is

@@ -1,4 +1,6 @@
 // The movement arrows around the selected object; clicking one starts a move.
+#include <cstdlib>
+
 #include "engine/engine.h"
 #include "platform/graphics.h"
 
@@ -47,5 +49,34 @@ void TEngine::drawArrows() {
     clickedC = clickedR = clickedO = 0;
     showArrows = 0;
     deselectArrows = 0;
+  }
+}
+
+bool TEngine::hoveredPush(TRoomMove& move) const {
+  if (showArrows != 1 || clickedO == 0 || objectsMoving != 0) return false;
+  const int dx = mouseC - clickedC, dy = mouseR - clickedR;
+  if (std::abs(dx) + std::abs(dy) != 1) return false;
+  move = TRoomMove{clickedC, clickedR, dx, dy, false};
+  return true;
+}
+
+void TEngine::drawGhost(int slot, int c, int r, float alpha) const {
+  const TObject* o = object(slot);
+  const TImagePtr& image = pictures.objectImg;
+  if (!o || o->frame == 0 || !image) return;
+  const int frame = o->frame + (o->angle != 0 ? kTurnedOffset : 0);
+  if (frame >= image->FrameCount()) return;
+  const float before = GetAlpha();
+  SetAlpha(alpha);
+  DrawImage(image, centreX(c), centreY(r), frame);
+  SetAlpha(before);
+}
+
+void TEngine::drawArrow(int c, int r, int dx, int dy, bool highlighted) const {
+  const TImagePtr& arrows = pictures.arrowImg;
+  for (const TArrow& a : kArrows) {
+    if (a.dx != dx || a.dy != dy) continue;
+    const int frame = a.frame + (highlighted ? kHighlight : 0);
+    if (arrows && frame < arrows->FrameCount()) DrawImage(arrows, centreX(c), centreY(r), frame);
   }
 }

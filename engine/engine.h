@@ -37,6 +37,7 @@ class TEngine {
   static constexpr int kColumns = 14;  // with the border ring
   static constexpr int kRows = 12;
   static constexpr int kCellSize = 50;
+  static constexpr int kTurnedOffset = 5;  // picture frames of an object turned by 90 degrees
   static constexpr float lightInc = 0.0005f;
   static constexpr int helpX1 = -40, helpY1 = 50, helpX2 = 400, helpY2 = 300;
   // Bounds that keep a trace finite whatever the layout.
@@ -122,6 +123,13 @@ class TEngine {
   // ---- Movement (movement.cpp) ----
   int updateObjects();
   void drawArrows();
+  // The push the pointer's arrow offers the selected object, if any.
+  bool hoveredPush(TRoomMove& move) const;
+  // The movement arrow for a push (dx, dy), drawn in cell (c, r).
+  void drawArrow(int c, int r, int dx, int dy, bool highlighted) const;
+  // A faint copy of object slot's picture in cell (c, r): where a push will
+  // leave it.
+  void drawGhost(int slot, int c, int r, float alpha) const;
   void setObjTarget(int index);
   int isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) const;
   // The player's view of the rules: the object a left click on the cell

@@ -1,6 +1,8 @@
 // Headless play of a room through the engine's own movement and light.
 #include "engine/room_play.h"
 
+#include "engine/solver.h"
+
 namespace {
 
 constexpr int kSettleFrames = 5000;
@@ -52,12 +54,13 @@ bool roomAtRest(const TEngine& e) {
   return true;
 }
 
-bool settleRoom(TEngine& engine) {
+bool settleRoom(TEngine& engine, const std::function<void()>& afterFrame) {
   // Light matters while the room settles only where it can explode walls.
   const bool traceLight = roomHasDecayedWalls(engine);
   for (int frame = 0; frame < kSettleFrames; ++frame) {
     if (traceLight) engine.createRays();
     engine.updateObjects();
+    if (afterFrame) afterFrame();
     // A crate that took a treasure fades out as it is drawn; it blocks
     // nothing meanwhile and is cleared at the end of its fade.
     for (int i = 1; i <= engine.roomObjects; ++i) {
@@ -132,6 +135,24 @@ bool startMove(TEngine& engine, const TRoomMove& move) {
 }
 
 bool playMove(TEngine& engine, const TRoomMove& move) { return startMove(engine, move) && settleRoom(engine); }
+
+bool slideStop(const TEngine& room, const TRoomMove& move, int& c, int& r) {
+  if (move.turn) return false;
+  const int slot = room.pickObjectAt(move.c, move.r);
+  if (slot == 0) return false;
+  const TEnginePtr copy = cloneRoom(room);
+  if (!startMove(*copy, move)) return false;
+  const TObject* pushed = copy->object(slot);
+  c = pushed->c;
+  r = pushed->r;
+  // The last cell it reached before fading away, if it does.
+  settleRoom(*copy, [&] {
+    if (pushed->frame == 0) return;
+    c = pushed->c;
+    r = pushed->r;
+  });
+  return true;
+}
 
 std::string stateKey(const TEngine& engine) {
   std::string key;

@@ -4,6 +4,7 @@
 // update and the light passes run frame after frame until the room rests.
 // The solver, the replay tool, the in-game screen's undo and hints, and the
 // editor's test play all go through here.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,7 +30,8 @@ bool roomAtRest(const TEngine& engine);
 // Runs frames of the object update with a trace before each until the room
 // rests; fading objects are then gone, as the drawing would have made them.
 // False when the room did not come to rest within its frame budget.
-bool settleRoom(TEngine& engine);
+// afterFrame, when given, runs after each frame's object update.
+bool settleRoom(TEngine& engine, const std::function<void()>& afterFrame = {});
 
 // One trace of the room as it stands: is every glyph met by light of its
 // colour? Never true for a room without glyphs.
@@ -47,6 +49,12 @@ bool startMove(TEngine& engine, const TRoomMove& move);
 // startMove, then settleRoom: the move played to rest. False when refused
 // or when the room never came to rest.
 bool playMove(TEngine& engine, const TRoomMove& move);
+
+// Where the object a push moves comes to rest, worked out by playing the
+// push on a copy of the room: its last cell, also when it falls into a pit
+// or fades away with a treasure. False when the push is refused. Call it on
+// the thread that owns the room (copying a room draws random numbers).
+bool slideStop(const TEngine& room, const TRoomMove& move, int& c, int& r);
 
 // What tells two rooms at rest apart: each object's piece, cell and turn.
 std::string stateKey(const TEngine& engine);

@@ -7,7 +7,6 @@ namespace {
 
 constexpr int kFogTile = 20;
 constexpr int kLitGlyphOffset = 10;   // lit overlay of glyph block id
-constexpr int kTurnedOffset = 5;      // picture of an object turned by 90 degrees
 constexpr int kCellShape = 1;
 
 // Pictures may be missing (tests, tools without art): draw nothing then.

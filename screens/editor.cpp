@@ -18,10 +18,7 @@
 
 namespace {
 
-constexpr float kEditFog = 0.5f;  // half-dark floor shows what no emitter can reach
-constexpr float kPlayFog = 1.0f;
 constexpr int kSmallButtons = 2;
-constexpr int kTestIconFrame = 28;
 
 void drawIfLoaded(const TImagePtr& image, float x, float y, int frame = 0) {
   if (image && frame >= 0 && frame < image->FrameCount()) DrawImage(image, x, y, frame);
@@ -58,6 +55,8 @@ TEditor::TEditor() {
   engine->location.reset();
 
   roomList = TListBox::Create(623, 274, 172, 166, mouse, text, 4, 13);
+  // The list's blue highlight would vanish on the dark blue panel.
+  roomList->setSelectionBar(235, 222, 180, 0.9f);
   roomList->addArrows("gfx\\gui_arrows.png", 21, 21, "gfx\\gui_arrTrack.png");
 
   helpText = makeHelpText();
@@ -89,37 +88,6 @@ void TEditor::update() {
     testFrame();
   else
     editFrame();
-}
-
-// Test play: the room plays exactly as in the game, built from its stored
-// record, so nothing done here reaches the design.
-void TEditor::testFrame() {
-  if (gfx) drawIfLoaded(gfx->mapIconsImg, 230, 41, kTestIconFrame);
-  if (text && text->setFont(1)) {
-    text->draw(engine->location.name, 285, 15);
-    text->draw(engine->roomName, 285, 45);
-  }
-  engine->updateObjects();
-  engine->drawBlocks(1, 0);
-  if (effects) effects->updateFloorCrumbles();
-  engine->drawObjects(0);
-  engine->drawObjectShadows();
-  engine->drawShadowMap();
-  engine->drawBlocks(0, 1);
-  EndStillLayer();
-  engine->drawLight();
-  engine->drawObjects(1);
-  engine->drawArrows();
-  if (engine->glyphCount != 0 && engine->activeGlyphs == engine->glyphCount && text && text->setFont(1))
-    text->draw("Room solved!", 704, 300, true, true);
-  if (effects) effects->updateAll();
-  if (!buttons) return;
-  if (buttons->draw("RESET", 745, 26, kSmallButtons) == kButtonActivated) {
-    engine->createRoom(0, kPlayFog);
-  } else if (buttons->draw("BACK", 745, 62, kSmallButtons) == kButtonActivated) {
-    engine->createRoom(0, kEditFog);
-    testMode = 0;
-  }
 }
 
 void TEditor::editFrame() {
@@ -183,10 +151,7 @@ void TEditor::closeDialogues() {
 bool TEditor::holdLeave(int requested) {
   if (changed == 0) return false;
   // Test play ends first, so the question shows over the design.
-  if (testMode) {
-    engine->createRoom(0, kEditFog);
-    testMode = 0;
-  }
+  if (testMode) endTestPlay();
   closeDialogues();
   resetStatus = 0;
   nextEditorStatus = 0;

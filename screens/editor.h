@@ -14,6 +14,7 @@
 //   editor_files.cpp        loading and saving location files
 //   editor_history.cpp      undo and redo
 //   editor_solvability.cpp  the solvability check
+//   editor_test_play.cpp    test play, with the game's undo, hints and preview
 #include <memory>
 #include <string>
 
@@ -22,6 +23,9 @@
 #include "engine/engine.h"
 #include "screens/editor_history.h"
 #include "screens/editor_solvability.h"
+#include "screens/game_history.h"
+#include "screens/play_aids.h"
+#include "screens/room_hints.h"
 #include "widgets/dialogue.h"
 #include "widgets/list_box.h"
 #include "widgets/request_file.h"
@@ -48,6 +52,9 @@ class TEditor : public TScreenController {
     kReplaceFile = 10,  // saving over another location's file
     kNotice = 11,       // a message with "OK" (a file that could not be read or written)
   };
+
+  static constexpr float kEditFog = 0.5f;  // half-dark floor shows what no emitter can reach
+  static constexpr float kPlayFog = 1.0f;
 
   TEnginePtr engine;
   int testMode = 0;
@@ -112,7 +119,14 @@ class TEditor : public TScreenController {
  private:
   int strokeOpen_ = 0;  // one held-down painting stroke is one undo step
 
+  // editor_test_play.cpp
+  void startTestPlay();
+  void endTestPlay();
   void testFrame();
+  void testPlayAids();
+  TGameHistory testHistory_;  // undo and redo of the moves of test play
+  TRoomHints testHints_;
+  TSlidePreview testPreview_;
   void editFrame();
   void runDialogue();
   void closeDialogues();

@@ -16,7 +16,6 @@ namespace {
 constexpr int kSmallButtons = 2;
 constexpr int kFont = 2;
 constexpr size_t kMaxLocationName = 64;
-constexpr float kEditFog = 0.5f;
 
 }  // namespace
 

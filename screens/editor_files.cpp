@@ -11,7 +11,6 @@
 
 namespace {
 constexpr size_t kMaxLocationName = 64;
-constexpr float kEditFog = 0.5f;
 }  // namespace
 
 void TEditor::diagLocLoad() {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr float kEditFog = 0.5f;
-
 void drawFrame(const TImagePtr& image, float x, float y, int frame) {
   if (image && frame >= 0 && frame < image->FrameCount()) DrawImage(image, x, y, frame);
 }

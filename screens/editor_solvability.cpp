@@ -15,6 +15,10 @@ void TSolvabilityCheck::start(const TEngine& room) {
   TSolveBudget budget;
   budget.maxSeconds = 20;
   budget.maxPositions = 3'000'000;
+  start(room, budget);
+}
+
+void TSolvabilityCheck::start(const TEngine& room, const TSolveBudget& budget) {
   state_->solver.start(room, budget);
   state_->status = "Searching... 0 positions";
 }
@@ -33,7 +37,8 @@ void TSolvabilityCheck::poll() {
   }
   switch (result->verdict) {
     case TSolveVerdict::solved:
-      state_->status = "Solvable in " + std::to_string(result->moves.size()) + " moves";
+      state_->status = "Solvable in " + std::to_string(result->moves.size()) +
+                       (result->moves.size() == 1 ? " move" : " moves");
       break;
     case TSolveVerdict::unsolvable:
       state_->status = "No solution";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/solver.h"
 
 class TSolvabilityCheck {
  public:
@@ -16,6 +17,7 @@ class TSolvabilityCheck {
   // Starts searching the room as it stands in the editor, played as the
   // game plays it (a search under way is dropped).
   void start(const TEngine& room);
+  void start(const TEngine& room, const TSolveBudget& budget);
   // Cancels any search and forgets the result.
   void clear();
   // Once a frame: takes a finished search's result.

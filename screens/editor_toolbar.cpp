@@ -93,11 +93,7 @@ void TEditor::drawGui() {
     }
     if (pressed("DELETE", butX2, 488, noRoom)) editorStatus = kDeleteRoom;
     if (pressed("RENAME", butX1, 516, noRoom)) editorStatus = kRenameRoom;
-    if (pressed("TEST", butX2, 516, noRoom)) {
-      engine->storeRoom();
-      engine->createRoom(0, 1.0f);
-      testMode = 1;
-    }
+    if (pressed("TEST", butX2, 516, noRoom)) startTestPlay();
     if (pressed("HELP", butX1, 559, !editing)) editorStatus = kHelp;
     // With unsaved changes the main loop holds the editor and it asks first.
     if (pressed("MENU", butX2, 559, !editing)) gameState = kScreenCustomMenu;

@@ -8,7 +8,9 @@
 
 namespace {
 
-const char* const kHistoryMagic = "TESMORIA UNDO 1";
+const char* const kHistoryMagic = "TESMORIA UNDO 2";
+// Histories written before moves and hints were counted: still read.
+const char* const kHistoryMagicV1 = "TESMORIA UNDO 1";
 // A damaged count must not make us reserve the world; no room is played for
 // this many moves.
 constexpr int kMaxSnapshots = 1000000;
@@ -19,30 +21,37 @@ int clampedSum(int64_t a, int64_t b) {
 
 // Moves the room to snapshot `to`, pushing the room as it stood onto `save`,
 // and adds what was collected or given back to the room's status.
-void swapRoom(TEngine& engine, TStatus& status, std::vector<TRoomSnapshot>& save, const TRoomSnapshot& to) {
+void swapRoom(TEngine& engine, TStatus& status, int& moves, std::vector<THistoryStep>& save, const THistoryStep& to) {
   const TRoomTakings before = engine.takings;
-  save.push_back(engine.takeSnapshot());
-  engine.restoreSnapshot(to);
+  save.push_back({engine.takeSnapshot(), moves});
+  engine.restoreSnapshot(to.room);
+  moves = to.moves;
   const TRoomTakings& after = engine.takings;
   status.money = clampedSum(status.money, int64_t{after.money} - before.money);
   status.lives = clampedSum(status.lives, int64_t{after.lives} - before.lives);
   status.maps = clampedSum(status.maps, int64_t{after.maps} - before.maps);
 }
 
-bool step(TEngine& engine, TStatus& status, std::vector<TRoomSnapshot>& from, std::vector<TRoomSnapshot>& to) {
+bool step(TEngine& engine, TStatus& status, int& moves, std::vector<THistoryStep>& from,
+          std::vector<THistoryStep>& to) {
   if (from.empty()) return false;
-  const TRoomSnapshot target = std::move(from.back());
+  const THistoryStep target = std::move(from.back());
   from.pop_back();
-  swapRoom(engine, status, to, target);
+  swapRoom(engine, status, moves, to, target);
   return true;
 }
 
-void writeStack(TStream& s, const std::vector<TRoomSnapshot>& stack) {
+void writeStack(TStream& s, const std::vector<THistoryStep>& stack) {
   s.WriteInt(static_cast<int32_t>(stack.size()));
-  for (const TRoomSnapshot& snapshot : stack) writeSnapshot(s, snapshot);
+  for (const THistoryStep& step : stack) {
+    s.WriteInt(step.moves);
+    writeSnapshot(s, step.room);
+  }
 }
 
-bool readStack(TStream& s, std::vector<TRoomSnapshot>& stack, std::string& error) {
+// withMoves false: a first-version file, where the moves are the position
+// in the stack.
+bool readStack(TStream& s, std::vector<THistoryStep>& stack, bool withMoves, std::string& error) {
   const int count = s.ReadInt();
   if (count < 0 || count > kMaxSnapshots) {
     error = "bad number of moves: " + std::to_string(count);
@@ -53,9 +62,10 @@ bool readStack(TStream& s, std::vector<TRoomSnapshot>& stack, std::string& error
       error = "the file ends after " + std::to_string(i) + " of " + std::to_string(count) + " moves";
       return false;
     }
-    TRoomSnapshot snapshot;
-    if (!readSnapshot(s, snapshot, error)) return false;
-    stack.push_back(std::move(snapshot));
+    THistoryStep step;
+    step.moves = withMoves ? std::clamp(s.ReadInt(), 0, kMaxSnapshots) : i;
+    if (!readSnapshot(s, step.room, error)) return false;
+    stack.push_back(std::move(step));
   }
   return true;
 }
@@ -63,17 +73,26 @@ bool readStack(TStream& s, std::vector<TRoomSnapshot>& stack, std::string& error
 }  // namespace
 
 void TGameHistory::recordMove(const TEngine& engine) {
-  undoStack.push_back(engine.takeSnapshot());
+  undoStack.push_back({engine.takeSnapshot(), moves});
   redoStack.clear();
+  ++moves;
 }
 
-bool TGameHistory::undo(TEngine& engine, TStatus& status) { return step(engine, status, undoStack, redoStack); }
-bool TGameHistory::redo(TEngine& engine, TStatus& status) { return step(engine, status, redoStack, undoStack); }
+void TGameHistory::recordReset(const TEngine& engine) {
+  recordMove(engine);
+  moves = 0;
+  keepOnRestart = true;
+}
+
+bool TGameHistory::undo(TEngine& engine, TStatus& status) { return step(engine, status, moves, undoStack, redoStack); }
+bool TGameHistory::redo(TEngine& engine, TStatus& status) { return step(engine, status, moves, redoStack, undoStack); }
 
 void TGameHistory::clear() {
   undoStack.clear();
   redoStack.clear();
   keepOnRestart = false;
+  moves = 0;
+  hints = 0;
 }
 
 bool TGameHistory::write(const std::string& path) const {
@@ -83,6 +102,9 @@ bool TGameHistory::write(const std::string& path) const {
     s.WriteLine(room.location);
     s.WriteInt(room.room);
     s.WriteByte(keepOnRestart ? 1 : 0);
+    s.WriteInt(moves);
+    s.WriteInt(hints);
+    s.WriteByte(mirrorTurned ? 1 : 0);
     writeStack(s, undoStack);
     writeStack(s, redoStack);
   });
@@ -96,17 +118,25 @@ bool TGameHistory::read(const std::string& path, std::string& error) {
     return false;
   }
   TMemoryStream s(std::move(bytes));
-  if (s.ReadLine() != kHistoryMagic) {
+  const std::string magic = s.ReadLine();
+  const bool counted = magic == kHistoryMagic;
+  if (!counted && magic != kHistoryMagicV1) {
     error = path + " is not an undo history";
     return false;
   }
   room.location = s.ReadLine();
   room.room = s.ReadInt();
   keepOnRestart = s.ReadByte() != 0;
-  if (!readStack(s, undoStack, error) || !readStack(s, redoStack, error)) {
+  if (counted) {
+    moves = std::clamp(s.ReadInt(), 0, kMaxSnapshots);
+    hints = std::clamp(s.ReadInt(), 0, kMaxSnapshots);
+    mirrorTurned = s.ReadByte() != 0;
+  }
+  if (!readStack(s, undoStack, counted, error) || !readStack(s, redoStack, counted, error)) {
     error = path + ": " + error;
     clear();
     return false;
   }
+  if (!counted) moves = static_cast<int>(undoStack.size());
   return true;
 }

@@ -4,7 +4,9 @@
 // between the two stacks. The money, lives and maps of the room follow the
 // room back and forth, but time and lives lost never come back.
 // The history lives in a file of its own beside the profile (NAME.undo), so
-// it survives MENU and RESET; it names the room it belongs to.
+// it survives MENU and RESET; it names the room it belongs to. It also keeps
+// the count of moves shown against the par (undo takes moves back, a reset
+// starts again from 0) and the hints taken in the room.
 #include <string>
 #include <vector>
 
@@ -19,16 +21,29 @@ struct THistoryRoom {
   bool operator==(const THistoryRoom&) const = default;
 };
 
+// The room as it stood, and the moves it had taken to get there.
+struct THistoryStep {
+  TRoomSnapshot room;
+  int moves = 0;
+};
+
 class TGameHistory {
  public:
   THistoryRoom room;
-  std::vector<TRoomSnapshot> undoStack;  // oldest first
-  std::vector<TRoomSnapshot> redoStack;  // next redo last
+  std::vector<THistoryStep> undoStack;  // oldest first
+  std::vector<THistoryStep> redoStack;  // next redo last
   // Set when the room is reset: the rebuilt room takes the history on.
   bool keepOnRestart = false;
+  int moves = 0;  // moves from the room's start to where it stands
+  int hints = 0;  // hints taken in this room (never undone)
+  // The player has turned a mirror once: the turning tooltip is not needed
+  // any more. It belongs to the player, not the room: clear() keeps it.
+  bool mirrorTurned = false;
 
   // A move is about to change the room: remember it as it stands.
   void recordMove(const TEngine& engine);
+  // The room is about to be reset: remember it, and count from 0 again.
+  void recordReset(const TEngine& engine);
   // Swap the live room with the last undo (redo) snapshot; the room's
   // takings in status follow the difference. False when there is none.
   bool undo(TEngine& engine, TStatus& status);

@@ -31,6 +31,7 @@ void TGame::drawRoomAndHud(int sunFrame) {
     drawIfLoaded(gfx->gameSide, 608, 0);
   }
   engine->drawRoom();
+  drawAids();
 
   if (gfx) {
     if (profile) drawIfLoaded(gfx->mapIconsImg, 370, 38, currentLocation().icon);
@@ -55,6 +56,7 @@ void TGame::drawRoomAndHud(int sunFrame) {
     text->draw(std::to_string(int64_t{room.money} + game.money), 736, 330, true);
     text->draw(std::to_string(room.lives + game.lives), 736, 475, true);
   }
+  drawMovesAndHintButton();
   if (effects) effects->updateAll();
 }
 

@@ -78,8 +78,7 @@ void TGame::applyPendingStatus() {
       profile->locStatus.timer = clampToInt(int64_t{profile->locStatus.timer} + profile->roomStatus.timer);
       profile->newRoom = 1;
       // Undo after the reset brings back the room as it was before it.
-      history.recordMove(*engine);
-      history.keepOnRestart = true;
+      history.recordReset(*engine);
       break;
     case kScreenMap:
       profile->reset();

@@ -41,10 +41,7 @@ TGame::TGame() {
   engine = createScreenEngine(profile ? currentLocation().name : std::string());
   engine->setOffset(6, 95);
   attachTutorial(*engine, tutorial);
-  engine->onMoveStart = [this](const TRoomMove&) {
-    acknowledgeTip(tutorial);
-    history.recordMove(*engine);
-  };
+  engine->onMoveStart = [this](const TRoomMove& move) { moveStarted(move); };
   const bool freshRoom = !profile || profile->newRoom;
   if (profile && profile->newRoom) profile->roomStatus = TStatus();
   engine->createRoom(profile ? profile->curRoom : 1, 1.0f);
@@ -54,6 +51,7 @@ TGame::TGame() {
     setEngineObjects();
   levelName = makeLevelName(*engine);
   loadHistory(freshRoom);
+  setUpAids(freshRoom);
   if (profile) profile->roomCount = engine->location.roomCount;
   if (highScores && profile)
     highScores->location = profile->gameType == kGameCampaign ? "Campaign" : currentLocation().name;
@@ -87,6 +85,7 @@ void TGame::update() {
   } else {
     runTips();
     undoRedoKeys();
+    updateAids();
   }
   collectItems();
 }
@@ -109,6 +108,8 @@ void TGame::endRoomIfDone(int sunFrame) {
   const bool solved = engine->glyphCount != 0 && engine->activeGlyphs == engine->glyphCount;
   if (!solved && skipRoom == 0) return;
   profile->newRoom = 1;
+  profile->lastRoomMoves = solved ? history.moves : -1;
+  profile->lastRoomPar = par;
   game.addScore(room);
   // ">=": a damaged game file with the room past the location's end still
   // finishes the location instead of counting rooms for ever.

@@ -10,16 +10,22 @@
 //   game_pause.cpp    the pause loop and the confirmations it runs
 //   game_objects.cpp  storing and restoring a room in progress
 //   game_undo.cpp     the undo and redo keys and the history file
+//   game_aids.cpp     hints, moves against the par, the slide preview and
+//                     the tooltips that teach the keys
 #include <memory>
 #include <string>
 
 #include "app/screen_controller.h"
 #include "data/map_location.h"
+#include "engine/background_solver.h"
 #include "engine/engine.h"
 #include "platform/image.h"
 #include "screens/game_history.h"
+#include "screens/play_aids.h"
+#include "screens/room_hints.h"
 #include "screens/tutorial.h"
 #include "widgets/dialogue.h"
+#include "widgets/tooltip.h"
 
 class TGame : public TScreenController {
  public:
@@ -37,6 +43,11 @@ class TGame : public TScreenController {
   int diagX = 0, diagY = 0; // top-left corner of the confirmation boxes
   int skipRoom = 0;         // a confirmed skip: the next frame ends the room
   TGameHistory history;     // undo and redo of this room
+  TRoomHints hints;         // the next move, on asking
+  int par = -1;             // moves of a shortest solution; -1 while unknown
+
+  // A hint costs this much of the room's money (never below a purse of 0).
+  static constexpr int kHintCost = 50;
 
   // Values of pendingStatus besides the screen codes it leads to.
   static constexpr int kPendingNone = 0;
@@ -81,4 +92,17 @@ class TGame : public TScreenController {
   void loadHistory(bool freshRoom);
   void saveHistory();
   void undoRedoKeys();
+  // game_aids.cpp
+  void setUpAids(bool freshRoom);
+  void moveStarted(const TRoomMove& move);
+  void updateAids();
+  void drawAids();
+  void drawMovesAndHintButton();
+  void takeHint();
+  void chargeHint();
+
+  std::string startKey_;         // the room's position at its start
+  TBackgroundSolver parSearch_;  // a room without a written solution finds its par
+  std::unique_ptr<TToolTip> tips_;
+  TSlidePreview slidePreview_;
 };

@@ -5,7 +5,7 @@
 #include "app/globals.h"
 #include "data/profile.h"
 #include "engine/room_play.h"
-#include "platform/input.h"
+#include "screens/play_aids.h"
 #include "screens/game_screen.h"
 
 void TGame::loadHistory(bool freshRoom) {
@@ -35,13 +35,9 @@ void TGame::undoRedoKeys() {
   // Keys pressed while something moves, a box is open or a text box takes
   // the keyboard do nothing.
   if (!profile || textInputActive != 0 || pendingStatus != kPendingNone) return;
-  const bool ctrl = KeyDown(kKeyLControl) || KeyDown(kKeyRControl);
-  const bool shift = KeyDown(kKeyLShift) || KeyDown(kKeyRShift);
-  const bool undoKey = (ctrl && !shift && KeyHit('Z') > 0) || KeyHit(kKeyBackspace) > 0;
-  const bool redoKey = (ctrl && KeyHit('Y') > 0) || (ctrl && shift && KeyHit('Z') > 0);
-  if ((!undoKey && !redoKey) || !roomAtRest(*engine)) return;
-  if (undoKey)
-    history.undo(*engine, profile->roomStatus);
-  else
-    history.redo(*engine, profile->roomStatus);
+  const TUndoKey key = undoKeyPressed();
+  if (key == TUndoKey::none || !roomAtRest(*engine)) return;
+  const bool changed = key == TUndoKey::undo ? history.undo(*engine, profile->roomStatus)
+                                             : history.redo(*engine, profile->roomStatus);
+  if (changed) hints.forget();
 }

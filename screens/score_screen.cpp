@@ -93,6 +93,11 @@ void TScoreScreen::endRoom() {
   if (profile) {
     label("Money This Room", y1, std::to_string(profile->roomStatus.money));
     label("Total Score", y2, std::to_string(profile->locStatus.money));
+    if (profile->lastRoomMoves >= 0) {
+      std::string moves = std::to_string(profile->lastRoomMoves);
+      if (profile->lastRoomPar >= 0) moves += " (par " + std::to_string(profile->lastRoomPar) + ")";
+      label("Moves", y3, moves);
+    }
   }
   if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
   if (button("CONTINUE", 600)) gameState = kScreenGame;

@@ -11,6 +11,17 @@
 
 TListBox::~TListBox() = default;
 
+void TListBox::drawSelectionBar(int top) const {
+  int r, g, b;
+  GetColor(r, g, b);
+  const float alpha = GetAlpha();
+  SetColor(bar_r, bar_g, bar_b);
+  SetAlpha(barAlpha);
+  DrawRect(static_cast<float>(x), static_cast<float>(top), static_cast<float>(w - arrW - 2), static_cast<float>(lineH));
+  SetAlpha(alpha);
+  SetColor(r, g, b);
+}
+
 std::unique_ptr<TListBox> TListBox::Create(int x, int y, int w, int h, TMouse* mouse, TText* text, int fontID,
                                            int maxItems) {
   auto box = std::make_unique<TListBox>();
@@ -154,6 +165,7 @@ int TListBox::update(bool disabled) {
     ++n;
     if (n < firstItem) continue;
     if (++row > lines) break;
+    if (selectionBar && n == curItem) drawSelectionBar(y + lineH * (row - 1));
     int clicked = textObj->menuOption(collapseDoubleSpaces(item), x, y + lineH * (row - 1), false, false, disabled,
                                       n == curItem, w - arrW);
     if (clicked == -1) {

@@ -47,6 +47,11 @@ class TListBox {
   int sliderActive = 0;
   int sliderFirstClick = 0;
   int sliderCollide = 0;
+  // A bar behind the selected line, for lists whose highlight colour would
+  // not show on their background (blue on the editor's dark blue panel).
+  bool selectionBar = false;
+  int bar_r = 0, bar_g = 0, bar_b = 0;
+  float barAlpha = 0;
   int heldArrow = 0;       // arrow held down since its press (arr_up or arr_down), 0 = none
   uint32_t repeatAt = 0;   // clock reading of the held arrow's next step
 
@@ -60,6 +65,9 @@ class TListBox {
   void addItem(const std::string& text);
   void clearItems();
   void setCurItem(int n) { curItem = n; }
+  void setSelectionBar(int r, int g, int b, float alpha) {
+    selectionBar = true, bar_r = r, bar_g = g, bar_b = b, barAlpha = alpha;
+  }
   void setCurView(int n);
   void setPos(int nx, int ny);
   void setSliderPos();
@@ -69,6 +77,7 @@ class TListBox {
   std::string getItem(int n) const;
 
  private:
+  void drawSelectionBar(int top) const;
   // Lines one arrow scrolls this frame: one per new press on it, then one
   // per repeat step while it stays held.
   int arrowSteps(int state, int arrowY, int arrow);

@@ -106,11 +106,23 @@ TEST_F(LocationFiles, LooseFileComesBeforeThePackedOne) {
     ASSERT_TRUE(packed.write(std::string(name) + ".loc"));
   }
   std::string error;
-  ASSERT_TRUE(buildPack("data2.dat", {"Giza.loc", "Abydos.loc"}, packKey, true, error)) << error;
+  // Their written solutions travel with them, for the par and the hints.
+  {
+    TStreamPtr solution = WriteStream("Giza.solution");
+    ASSERT_TRUE(solution);
+    solution->WriteLine("room 1: turn 7 3");
+    CloseStream(solution);
+  }
+  ASSERT_TRUE(buildPack("data2.dat", {"Giza.loc", "Abydos.loc", "Giza.solution"}, packKey, true, error)) << error;
+  std::filesystem::remove("Giza.solution");
 
   TLocation l;
   ASSERT_EQ(l.load("Giza"), 1);
   EXPECT_EQ(l.room[1]->name, "Packed");
+  TStreamPtr packedSolution = openLocationSolutions("Giza");
+  ASSERT_TRUE(packedSolution);
+  EXPECT_EQ(packedSolution->ReadLine(), "room 1: turn 7 3");
+  EXPECT_FALSE(openLocationSolutions("Abydos")) << "none was packed";
 
   TLocation giza;
   giza.setInfo("Giza", 0, 0, 0, "");
@@ -119,6 +131,7 @@ TEST_F(LocationFiles, LooseFileComesBeforeThePackedOne) {
   giza.save();
   ASSERT_EQ(l.load("Giza"), 1);
   EXPECT_EQ(l.room[1]->name, "Loose");
+  EXPECT_FALSE(openLocationSolutions("Giza")) << "the packed solution is not the loose room's";
   ASSERT_EQ(l.load("Abydos"), 1);
   EXPECT_EQ(l.room[1]->name, "Packed");
   EXPECT_EQ(l.name, "Abydos");

@@ -135,6 +135,26 @@ TEST_F(ListBoxTest, ViewFollowsTheCurrentItemAndClicksSelect) {
   EXPECT_EQ(list->update(), 0);
 }
 
+TEST_F(ListBoxTest, ASelectionBarLiesBehindTheSelectedLineOnly) {
+  auto list = TListBox::Create(100, 100, 200, 166, mouse.get(), text.get(), 4, 0);
+  list->lineH = 18;
+  for (int i = 1; i <= 3; ++i) list->addItem("room " + std::to_string(i));
+  list->setCurItem(2);
+  list->setSelectionBar(235, 222, 180, 1.0f);
+  SetClsColor(0, 0, 40);
+  Cls();
+  list->update();
+  // The right end of each line holds no text: only the bar or the background.
+  auto colourAt = [](int x, int y) {
+    auto pm = GrabPixmap(x, y, 1, 1);
+    return std::vector<uint8_t>(pm->pixels.begin(), pm->pixels.begin() + 3);
+  };
+  const int right = 100 + 200 - list->arrW - 6;
+  EXPECT_EQ(colourAt(right, 100 + 18 + 9), (std::vector<uint8_t>{235, 222, 180}));
+  EXPECT_EQ(colourAt(right, 100 + 9), (std::vector<uint8_t>{0, 0, 40}));
+  EXPECT_EQ(colourAt(right, 100 + 36 + 9), (std::vector<uint8_t>{0, 0, 40}));
+}
+
 class RequestFileTest : public ListBoxTest {
  protected:
   void SetUp() override {

@@ -75,6 +75,7 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
       "wait 260\ntype " +
       settings.player + "\nkey Enter\nwait 20\n";
   std::set<int> seen;
+  int maps = 0;  // fragments the written solutions have taken so far
   s += "pace " + std::to_string(settings.frameMs) + "\n";
   s += "# PLAY CAMPAIGN\n" + line("move", 598, 290) + "click\n" + waitScreen(kMap, 200) + "wait 10\n";
 
@@ -83,6 +84,7 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
     const bool lastLocation = settings.wholeCampaign && li + 1 == locations.size();
     s += "# " + L.location.name + "\n" + line("move", L.mapX, L.mapY) + "click\n" + waitScreen(kGame, 800) +
          "wait 10\n";
+    bool revealHere = false;  // this location's end finds the fourth fragment
     std::string shotName = L.location.name;
     std::replace(shotName.begin(), shotName.end(), ' ', '_');
     for (int i = 1; i <= L.location.roomCount; ++i) {
@@ -115,6 +117,9 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
              line("move", cellX(m.c + m.dx), cellY(m.r + m.dy)) + "click\nwait " +
              std::to_string(settleFrames(cells, delta)) + "\n";
       }
+      const int mapsBefore = maps;
+      maps += engine->takings.maps;
+      if (mapsBefore < 4 && maps >= 4) revealHere = true;
       if (!glyphsAllLit(*engine)) {
         error = L.location.name + " room " + std::to_string(i) + ": the written solution leaves a glyph dark";
         return false;
@@ -125,8 +130,9 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
       }
     }
     if (!lastLocation) {
-      s += waitScreen(kLocationDone, 400) + "wait 10\nscreenshot campaign_" + shotName + "_done.png\nwait 2\n" +
-           line("move", 598, 525) + "click\n" + waitScreen(kMap, 400) + "wait 10\n";
+      s += waitScreen(kLocationDone, 400) + "wait 10\nscreenshot campaign_" + shotName + "_done.png\nwait 2\n";
+      if (revealHere) s += "assert drawn All maps found - secret location revealed!\n";
+      s += line("move", 598, 525) + "click\n" + waitScreen(kMap, 400) + "wait 10\n";
     }
   }
   if (!settings.wholeCampaign) {

@@ -1,0 +1,133 @@
+// The in-game screen's aids beyond the mouse play: hints on asking, the
+// moves made against the room's par, a ghost where a hovered push will leave
+// the object, and tooltips that name the undo keys and teach turning.
+#include <algorithm>
+#include <thread>
+
+#include "app/globals.h"
+#include "data/location.h"
+#include "data/profile.h"
+#include "engine/room_play.h"
+#include "engine/still_host.h"
+#include "platform/clock.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/log.h"
+#include "screens/game_screen.h"
+#include "screens/room_engine.h"
+#include "widgets/button.h"
+#include "widgets/text.h"
+
+namespace {
+
+constexpr int kTipFont = 3;
+constexpr int kSmallButtons = 2;
+constexpr int kHintButtonY = 92;
+constexpr int kMovesX = 704, kMovesY = 114;  // the moves line: below the buttons, above the sun
+constexpr int kMessageY = 556;      // hint messages, over the room's bottom wall
+// The RESET button's face, for its tooltip.
+constexpr int kResetX = 711, kResetY = 6, kButtonW = 88, kButtonH = 22;
+
+const char* const kUndoTip = "Undo: Ctrl+Z or Backspace   Redo: Ctrl+Y";
+const char* const kHintTip = "Hint (H): the next move, for up to 50 coins";
+const char* const kTurnTip = "Right-click to turn";
+
+// The room's written shortest solution, if the location comes with one.
+TMoveList writtenSolution(const std::string& locationName, int room) {
+  TStreamPtr s = openLocationSolutions(locationName);
+  if (!s) return {};
+  const std::vector<uint8_t> bytes = s->ReadAll();
+  CloseStream(s);
+  TSolutions solutions;
+  std::string error;
+  if (!parseSolutions(std::string(bytes.begin(), bytes.end()), solutions, error)) {
+    std::fprintf(stderr, "The solutions of %s are damaged: %s\n", locationName.c_str(), error.c_str());
+    return {};
+  }
+  const auto found = solutions.find(room);
+  return found == solutions.end() ? TMoveList{} : found->second;
+}
+
+TSolveBudget parBudget() {
+  TSolveBudget budget;
+  budget.maxPositions = 2'000'000;
+  budget.maxSeconds = 20;
+  budget.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
+  return budget;
+}
+
+}  // namespace
+
+void TGame::setUpAids(bool freshRoom) {
+  (void)freshRoom;
+  tips_ = TToolTip::Create(mouse, text, kTipFont);
+  par = -1;
+  const int index = engine->location.curRoom;
+  // The room as it starts, to key the written solution (or find one).
+  const TEnginePtr start = startRoom(engine->location, index, std::make_shared<TStillHost>(), engine->pictures);
+  startKey_ = stateKey(*start);
+  const TMoveList written = writtenSolution(engine->location.name, index);
+  if (!written.empty()) {
+    par = static_cast<int>(written.size());
+    hints.knowSolution(startKey_, written);
+  } else if (start->glyphCount > 0) {
+    parSearch_.start(*start, parBudget());
+  }
+}
+
+void TGame::moveStarted(const TRoomMove& move) {
+  acknowledgeTip(tutorial);
+  history.recordMove(*engine);
+  hints.moveStarted(move);
+  if (move.turn) history.mirrorTurned = true;
+}
+
+void TGame::chargeHint() {
+  ++history.hints;
+  LogLine("Hint " + std::to_string(history.hints) + ": " + describeMove(hints.nextMove()));
+  if (!profile) return;
+  TStatus& room = profile->roomStatus;
+  const int64_t purse = std::max<int64_t>(0, int64_t{room.money} + profile->locStatus.money);
+  const int cost = static_cast<int>(std::min<int64_t>(kHintCost, purse));
+  room.money = clampToInt(int64_t{room.money} - cost);
+}
+
+void TGame::takeHint() {
+  if (roomAtRest(*engine) && hints.ask(*engine)) chargeHint();
+}
+
+void TGame::updateAids() {
+  if (std::optional<TSolveResult> found = parSearch_.poll(); found && found->verdict == TSolveVerdict::solved) {
+    par = static_cast<int>(found->moves.size());
+    hints.knowSolution(startKey_, found->moves);
+  }
+  if (hints.update(*engine)) chargeHint();
+  if (textInputActive == 0 && KeyHit('H') > 0) takeHint();
+}
+
+void TGame::drawAids() {
+  slidePreview_.draw(*engine);
+  hints.draw(*engine, MilliSecs());
+}
+
+void TGame::drawMovesAndHintButton() {
+  if (!profile || !text) return;
+  if (buttons && buttons->draw("HINT", butX, kHintButtonY, kSmallButtons) == kButtonActivated &&
+      pendingStatus == kPendingNone)
+    takeHint();
+  text->setFont(kTipFont);
+  std::string moves = "Moves " + std::to_string(history.moves);
+  if (par >= 0) moves += " / Par " + std::to_string(par);
+  text->draw(moves, kMovesX, kMovesY, true, true);
+  if (!hints.message().empty()) text->draw(hints.message(), 306, kMessageY, true, true);
+
+  if (!tips_) return;
+  // One tooltip at a time: the mirror under the pointer, RESET or HINT.
+  const bool turnable = !history.mirrorTurned && engine->pointerBlocked == 0 && engine->mouseC > 0 &&
+                        engine->canTurnAt(engine->mouseC, engine->mouseR);
+  const int cx = static_cast<int>(engine->centreX(engine->mouseC)) - 25;
+  const int cy = static_cast<int>(engine->centreY(engine->mouseR)) - 25;
+  tips_->update(kTurnTip, cx, cy, turnable ? 50 : 0, turnable ? 50 : 0, TToolTip::pos_first);
+  tips_->update(kUndoTip, kResetX, kResetY, kButtonW, kButtonH, TToolTip::pos_inbetween);
+  tips_->update(kHintTip, kResetX, kHintButtonY - 11, kButtonW, kButtonH, TToolTip::pos_last);
+}

@@ -1,0 +1,28 @@
+#include "screens/play_aids.h"
+
+#include "engine/room_play.h"
+#include "platform/input.h"
+
+namespace {
+constexpr float kGhostAlpha = 0.4f;
+}  // namespace
+
+TUndoKey undoKeyPressed() {
+  const bool ctrl = KeyDown(kKeyLControl) || KeyDown(kKeyRControl);
+  const bool shift = KeyDown(kKeyLShift) || KeyDown(kKeyRShift);
+  const bool z = KeyHit('Z') > 0, y = KeyHit('Y') > 0, backspace = KeyHit(kKeyBackspace) > 0;
+  if ((ctrl && !shift && z) || backspace) return TUndoKey::undo;
+  if (ctrl && (y || (shift && z))) return TUndoKey::redo;
+  return TUndoKey::none;
+}
+
+void TSlidePreview::draw(const TEngine& room) {
+  TRoomMove push;
+  if (!room.hoveredPush(push)) return;
+  const std::string key = stateKey(room) + describeMove(push);
+  if (key != key_) {
+    key_ = key;
+    found_ = slideStop(room, push, c_, r_);
+  }
+  if (found_) room.drawGhost(room.clickedO, c_, r_, kGhostAlpha);
+}
