@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/graphics.h"
+#include "platform/pixmap.h"
 
 namespace {
 
@@ -89,4 +90,11 @@ std::string TGfx::load() {
   l.decodeNamed();
   loadWith(*this, l);
   return l.firstMissing;
+}
+
+std::string TGfx::checkLaterPictures() {
+  for (const char* path : {"gfx/gui_arrows.png", "gfx/gui_arrTrack.png", "gfx/spark.png"}) {
+    if (!LoadPixmap(path)) return path;
+  }
+  return "";
 }

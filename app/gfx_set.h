@@ -16,4 +16,9 @@ class TGfx {
   // Loads every picture. Returns the empty string on success, else the path
   // of the first picture that could not be read (the start-up stops on it).
   std::string load();
+  // The pictures screens load when they open (the list arrows and their
+  // track, the fireworks' spark) are only read here, so a missing one stops
+  // the start-up by name instead of leaving a screen without it later.
+  // Returns the first that cannot be read, or the empty string.
+  static std::string checkLaterPictures();
 };

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/log.h"
 #include "platform/pixmap.h"
 #include "platform/window_place.h"
 
@@ -17,7 +18,10 @@ namespace {
 // The window icon; a missing icon file simply leaves the system's default.
 void setWindowIcon() {
   TPixmapPtr icon = LoadPixmap("gfx/icon.png");
-  if (icon) SetWindowIcon(icon);
+  if (icon)
+    SetWindowIcon(icon);
+  else
+    LogLine("picture gfx/icon.png could not be loaded; the window keeps the system's icon");
 }
 
 // The window opens where the player left it in the last run.

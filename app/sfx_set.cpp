@@ -24,6 +24,8 @@ bool TSfx::checkWav(const std::string& name, int show) {
   const std::string ogg = soundPath(name, ".ogg");
   std::vector<uint8_t> bytes;
   if (!readWholeFile(ogg, bytes)) return false;
+  // A file cut short is kept as it is, and the sound stays silent.
+  if (!OggStreamEnds(bytes)) return false;
   TAudioSamplePtr sample = LoadAudioSample(MemoryStream(bytes));
   // A damaged file decodes to less than it declares (or to nothing): it is
   // kept as it is, and the sound stays silent.

@@ -9,6 +9,7 @@
 #include "app/shell_services.h"
 #include "data/pack.h"
 #include "platform/graphics.h"
+#include "platform/log.h"
 #include "widgets/button.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
@@ -70,8 +71,12 @@ TStreamPtr clickSound() { return openPackStream("click.wav", "data1.dat", packKe
 bool shellCreatePointerAndText() {
   // A missing pointer strip leaves the system pointer: still playable.
   mouse = TMouse::Create("gfx\\mouse.png", 40, 48, 2, 3, 3).release();
+  if (!mouse->mouseImg) LogLine("picture gfx/mouse.png could not be loaded; the system pointer is shown");
   text = TText::Create(mouse).release();
-  return loadFonts();
+  if (loadFonts()) return true;
+  // The message box's words are fixed; the log names the file to look at.
+  LogLine("font.ttf could not be read from data1.dat");
+  return false;
 }
 
 void shellCreateWidgets() {

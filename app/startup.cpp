@@ -30,6 +30,7 @@ void createGlobals() {
 
 void loadResources() {
   std::string missing = gfx->load();
+  if (missing.empty()) missing = TGfx::checkLaterPictures();
   if (!missing.empty()) fatalMissingFile(missing);
   shellLoadSounds();
 }

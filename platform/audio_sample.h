@@ -45,6 +45,10 @@ TAudioSamplePtr DecodeOggVorbis(const std::vector<uint8_t>& bytes);
 // The length in frames an Ogg Vorbis file declares (from its last page), or
 // -1 when the bytes are not one. A damaged file decodes to fewer frames.
 int64_t OggVorbisFrames(const std::vector<uint8_t>& bytes);
+// True when the bytes are Ogg pages up to a whole page that ends the stream.
+// A file cut short mostly still declares what its last whole page reaches,
+// so only its missing end-of-stream page tells it from a short sound.
+bool OggStreamEnds(const std::vector<uint8_t>& bytes);
 
 // Loads a WAV or Ogg Vorbis sound from a file or from the rest of a stream
 // (such as a data-pack entry); null when neither decoder accepts it.

@@ -86,3 +86,23 @@ int64_t OggVorbisFrames(const std::vector<uint8_t>& bytes) {
   ov_clear(&file);
   return frames < 0 ? -1 : static_cast<int64_t>(frames);
 }
+
+bool OggStreamEnds(const std::vector<uint8_t>& bytes) {
+  // Page header: "OggS", version, flags, granule (8), serial (4), sequence
+  // (4), checksum (4), segment count, then one length byte per segment.
+  constexpr size_t kHeader = 27;
+  constexpr uint8_t kEndOfStream = 0x04;
+  size_t pos = 0;
+  bool ended = false;
+  while (bytes.size() - pos >= kHeader && std::memcmp(bytes.data() + pos, "OggS", 4) == 0) {
+    const size_t segments = bytes[pos + 26];
+    if (bytes.size() - pos - kHeader < segments) break;
+    size_t body = 0;
+    for (size_t i = 0; i < segments; ++i) body += bytes[pos + kHeader + i];
+    const size_t page = kHeader + segments + body;
+    if (bytes.size() - pos < page) break;  // the page is cut short
+    ended = (bytes[pos + 5] & kEndOfStream) != 0;
+    pos += page;
+  }
+  return ended;
+}

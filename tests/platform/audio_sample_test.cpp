@@ -136,3 +136,18 @@ TEST(BrokenSounds, AnOggCutShortDecodesToLessThanItDeclaresOrToNothing) {
     if (sample && declared >= 0) EXPECT_LT(sample->length, 20000) << keep;
   }
 }
+
+TEST(BrokenSounds, OnlyAWholeOggEndsItsStream) {
+  const auto whole = oggTone(1, 22050, 20000);
+  EXPECT_TRUE(OggStreamEnds(whole));
+  // Cut anywhere, before the last page too, the end-of-stream page is gone.
+  const std::string text(whole.begin(), whole.end());
+  const size_t lastPage = text.rfind("OggS");
+  ASSERT_GT(lastPage, 0u);
+  for (size_t keep : {size_t{0}, size_t{27}, whole.size() / 2, lastPage, whole.size() - 1}) {
+    EXPECT_FALSE(OggStreamEnds(std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep))))
+        << keep;
+  }
+  // A WAV is no Ogg stream.
+  EXPECT_FALSE(OggStreamEnds(std::vector<uint8_t>{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}));
+}
