@@ -32,11 +32,11 @@ TRunSettings parseCommandLine(int argc, char** argv) {
       run.action = TRunAction::help;
     } else if (word == "--version" || word == "-V") {
       if (run.action != TRunAction::help) run.action = TRunAction::version;
-    } else if (word.size() > 1 && word[0] == '-') {
-      return badUsage(run, "unknown option " + word);
     } else if (word == "--first-frame-stamp") {
       if (i + 1 >= argc) return badUsage(run, "--first-frame-stamp needs a file name");
       run.firstFrameStamp = argv[++i];
+    } else if (word.size() > 1 && word[0] == '-') {
+      return badUsage(run, "unknown option " + word);
     } else {
       run.words.push_back(word);
     }

@@ -28,7 +28,7 @@ const std::map<std::string, TCommandShape>& commandShapes() {
   static const std::map<std::string, TCommandShape> shapes = {
       {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}}, {"doubleclick", {0, 1}}, {"fade", {1, 2}},
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
-      {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
+      {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"waitdrawn", {2, 1000}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
       {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}}, {"pace", {1, 1}},
   };
   return shapes;
@@ -171,6 +171,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
       return bad("expected a frame count and a seed");
     if (c.op == "waitscreen" && !(toInt(c.args[0], value) && toInt(c.args[1], value) && value >= 0))
       return bad("expected a screen code and a frame limit");
+    if (c.op == "waitdrawn" && !(toInt(c.args[0], value) && value >= 0)) return bad("expected a frame limit");
     if (c.op == "assert") {
       const std::string& what = c.args[0];
       const bool two = c.args.size() == 2;
@@ -272,6 +273,15 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     ++waited_;
     return false;
   }
+  if (c.op == "waitdrawn") {
+    toInt(a[0], limit);
+    const std::string wanted = wordsFrom(c, 1);
+    if (drawnHolds(wanted)) return true;
+    if (ended || waited_ >= limit)
+      return fail(c, "no text holding \"" + wanted + "\" was drawn within " + a[0] + " frames");
+    ++waited_;
+    return false;
+  }
   if (c.op == "assert") return check(c, loop);
   if (c.op == "mark") {
     markedFrames_ = presentedFrameCount();
@@ -321,6 +331,18 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
   return true;
 }
 
+std::string TScriptRunner::wordsFrom(const TScriptCommand& c, size_t first) {
+  std::string words;
+  for (size_t i = first; i < c.args.size(); ++i) words += (i > first ? " " : "") + c.args[i];
+  return words;
+}
+
+bool TScriptRunner::drawnHolds(const std::string& wanted) const {
+  for (const TDrawnText& t : lastTexts_)
+    if (t.text.find(wanted) != std::string::npos) return true;
+  return false;
+}
+
 bool TScriptRunner::checkTexts(const TScriptCommand& c) {
   const std::string& what = c.args[0];
   if (what == "textfits") {
@@ -331,10 +353,8 @@ bool TScriptRunner::checkTexts(const TScriptCommand& c) {
     return fail(c, std::to_string(faults.size()) + " texts do not fit:" + all);
   }
   // The wanted text is the rest of the line after the word drawn/notdrawn.
-  std::string wanted;
-  for (size_t i = 1; i < c.args.size(); ++i) wanted += (i > 1 ? " " : "") + c.args[i];
-  bool seen = false;
-  for (const TDrawnText& t : lastTexts_) seen = seen || t.text.find(wanted) != std::string::npos;
+  const std::string wanted = wordsFrom(c, 1);
+  const bool seen = drawnHolds(wanted);
   if (what == "drawn" && !seen) return fail(c, "no text holding \"" + wanted + "\" was drawn");
   if (what == "notdrawn" && seen) return fail(c, "a text holding \"" + wanted + "\" was drawn");
   return true;

@@ -15,6 +15,8 @@
 //   wait N                   lets N frames run
 //   waitscreen C LIMIT       runs frames until the screen code is C; fails
 //                            after LIMIT frames
+//   waitdrawn LIMIT TEXT     runs frames until the last drawn frame shows a
+//                            line holding TEXT; fails after LIMIT frames
 //   screenshot FILE          saves the next presented frame as a PNG
 //   close                    asks the game to close, as the window's close box
 //   mark                     starts counting presented frames
@@ -95,5 +97,9 @@ class TScriptRunner {
   bool check(const TScriptCommand& c, const TMainLoop& loop);
   bool fail(const TScriptCommand& c, const std::string& what);
   bool checkTexts(const TScriptCommand& c);
+  // The command's arguments from first on, joined by spaces.
+  static std::string wordsFrom(const TScriptCommand& c, size_t first);
+  // A line of the last drawn frame holds the text.
+  bool drawnHolds(const std::string& wanted) const;
   void mouseInput(const std::string& op, const std::vector<std::string>& args);
 };

@@ -159,6 +159,12 @@ std::string stateKey(const TEngine& engine) {
   key.reserve(engine.roomObjects * 4);
   for (int i = 1; i <= engine.roomObjects; ++i) {
     const TObject& o = *engine.obj[i];
+    // A crate fading out with its treasure is as good as gone: it blocks
+    // nothing, and the key must not change when its fade ends.
+    if (o.frame == 0 || o.alpha < 1) {
+      key.append(3, '\0');
+      continue;
+    }
     key += static_cast<char>(o.frame);
     key += static_cast<char>(o.c * 16 + o.r);
     key += static_cast<char>((o.angle != 0 ? 1 : 0) | (o.movable != 0 ? 2 : 0) | (o.solid != 0 ? 4 : 0));

@@ -56,5 +56,6 @@ bool playMove(TEngine& engine, const TRoomMove& move);
 // the thread that owns the room (copying a room draws random numbers).
 bool slideStop(const TEngine& room, const TRoomMove& move, int& c, int& r);
 
-// What tells two rooms at rest apart: each object's piece, cell and turn.
+// What tells two rooms at rest apart: each object's piece, cell and turn
+// (an object gone, or fading away, counts as gone).
 std::string stateKey(const TEngine& engine);

@@ -85,6 +85,9 @@ void TEngine::drawRoom() {
   drawObjectShadows();
   drawShadowMap();
   drawBlocks(0, 1);
+  // Everything so far stays put while the room rests; beams pulse and
+  // sparks turn above it.
+  EndStillLayer();
   drawLight();
   drawObjects(1);
   drawArrows();

@@ -1,5 +1,6 @@
 #include "platform/draw_queue.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace backend {
 
 namespace {
 
-enum class TKind : int32_t { Clear, Clip, Fill, Point, Line, Copy, Geometry };
+enum class TKind : int32_t { Clear, Clip, Fill, Point, Line, Copy, Geometry, Kept };
 
 // One recorded command. Every byte is set (no padding), so commands can be
 // compared by hashing their bytes.
@@ -44,6 +45,21 @@ struct TQueue {
   bool shownRepeatable = false;
   uint64_t shownHash = 0;
   int64_t finished = 0, repeated = 0;
+  // The still layer: what a frame draws from its clear up to the mark. The
+  // commands since the last clear, while none of them has run yet.
+  bool layerOpen = false;
+  size_t layerStart = 0;
+  uint64_t layerHash = 0;
+  // The layer marked last, kept once it comes twice in a row.
+  bool lastLayerSeen = false;
+  uint64_t lastLayerHash = 0;
+  // The kept picture of the layer and what drew it.
+  SDL_Texture* kept = nullptr;
+  std::vector<SDL_Texture*> keptFrom;  // the textures it was drawn with, sorted
+  bool keptValid = false;
+  uint64_t keptHash = 0;
+  bool keepLayers = true;
+  int64_t layersReused = 0;
 };
 
 // Never destroyed: pictures held by static objects (the fonts' glyphs) are
@@ -79,6 +95,16 @@ TCommand blank(TKind kind) {
   return c;
 }
 
+// A command and the vertices it draws, mixed into a hash.
+uint64_t mixCommand(uint64_t h, const TCommand& c) {
+  h = mixBytes(h, &c, sizeof c);
+  if (c.kind == TKind::Geometry) {
+    h = mixBytes(h, &queue.vertices[static_cast<size_t>(c.first)], sizeof(SDL_Vertex) * static_cast<size_t>(c.count));
+    h = mixBytes(h, &queue.indices[static_cast<size_t>(c.indexFirst)], sizeof(int) * static_cast<size_t>(c.indexCount));
+  }
+  return h;
+}
+
 void push(const TCommand& c) {
   if (queue.commands.empty()) {
     queue.startClipOn = queue.clipOn;
@@ -89,14 +115,34 @@ void push(const TCommand& c) {
     queue.frameStartsClean = c.kind == TKind::Clear;
   }
   ++queue.frameCommands;
-  queue.frameHash = mixBytes(queue.frameHash, &c, sizeof c);
-  if (c.kind == TKind::Geometry) {
-    queue.frameHash = mixBytes(queue.frameHash, &queue.vertices[static_cast<size_t>(c.first)],
-                               sizeof(SDL_Vertex) * static_cast<size_t>(c.count));
-    queue.frameHash = mixBytes(queue.frameHash, &queue.indices[static_cast<size_t>(c.indexFirst)],
-                               sizeof(int) * static_cast<size_t>(c.indexCount));
+  queue.frameHash = mixCommand(queue.frameHash, c);
+  if (c.kind == TKind::Clear) {
+    queue.layerOpen = true;
+    queue.layerStart = queue.commands.size();
+    queue.layerHash = kHashSeed;
   }
+  if (queue.layerOpen) queue.layerHash = mixCommand(queue.layerHash, c);
   queue.commands.push_back(c);
+}
+
+// Copies the back buffer, as the commands run so far left it, into the kept
+// picture.
+bool keepBackBuffer(SDL_Renderer* r) {
+  SDL_Texture* back = BackBuffer();
+  int w = 0, h = 0;
+  if (!back || SDL_QueryTexture(back, nullptr, nullptr, &w, &h) != 0) return false;
+  if (!queue.kept) {
+    queue.kept = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+    if (!queue.kept) return false;
+  }
+  SDL_SetRenderTarget(r, queue.kept);
+  SDL_RenderSetClipRect(r, nullptr);
+  SDL_SetTextureBlendMode(back, SDL_BLENDMODE_NONE);
+  SDL_SetTextureColorMod(back, 255, 255, 255);
+  SDL_SetTextureAlphaMod(back, 255);
+  const bool copied = SDL_RenderCopy(r, back, nullptr, nullptr) == 0;
+  SDL_SetRenderTarget(r, back);
+  return copied;
 }
 
 void setClip(SDL_Renderer* r, bool on, const SDL_Rect& rect) { SDL_RenderSetClipRect(r, on ? &rect : nullptr); }
@@ -149,7 +195,21 @@ void run(SDL_Renderer* r, const TCommand& c) {
       SDL_RenderGeometry(r, c.texture, &queue.vertices[static_cast<size_t>(c.first)], c.count,
                          &queue.indices[static_cast<size_t>(c.indexFirst)], c.indexCount);
       break;
+    case TKind::Kept:
+      // Like a clear: the whole back buffer, whatever the clip.
+      SDL_RenderSetClipRect(r, nullptr);
+      SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_NONE);
+      SDL_SetTextureColorMod(c.texture, 255, 255, 255);
+      SDL_SetTextureAlphaMod(c.texture, 255);
+      SDL_RenderCopy(r, c.texture, nullptr, nullptr);
+      setClip(r, c.clipOn != 0, c.clip);
+      break;
   }
+}
+
+void forgetKeptLayer() {
+  queue.keptValid = false;
+  queue.lastLayerSeen = false;
 }
 
 void dropCommands() {
@@ -232,15 +292,58 @@ void RunQueue() {
     setClip(r, queue.startClipOn, queue.startClip);
     for (const TCommand& c : queue.commands) run(r, c);
     queue.frameRan = true;
+    queue.layerOpen = false;
   }
   dropCommands();
 }
 
-void NoteTextureChange() {
+void NoteTextureChange(SDL_Texture* changed) {
   RunQueue();
   // The picture shown may have used the texture's old pixels.
   queue.shownRepeatable = false;
+  // So may the kept layer; a texture made anew is in no picture yet.
+  if (changed && std::binary_search(queue.keptFrom.begin(), queue.keptFrom.end(), changed)) forgetKeptLayer();
 }
+
+void QueueStillLayerEnd() {
+  SDL_Renderer* r = Renderer();
+  if (!queue.layerOpen || !queue.keepLayers || !r) return;
+  queue.layerOpen = false;
+  const uint64_t hash = queue.layerHash;
+  if (queue.keptValid && hash == queue.keptHash) {
+    // The kept picture is what these commands would paint: one copy instead.
+    // It is not hashed, since the frame's hash already holds the commands.
+    TCommand c = blank(TKind::Kept);
+    c.texture = queue.kept;
+    c.clipOn = queue.clipOn;
+    c.clip = queue.clip;
+    queue.commands.resize(queue.layerStart);
+    queue.commands.push_back(c);
+    ++queue.layersReused;
+    return;
+  }
+  // A layer that changes every frame (objects sliding over the floor) is
+  // not kept: only one drawn twice in a row is worth the copy.
+  if (queue.lastLayerSeen && hash == queue.lastLayerHash) {
+    queue.keptFrom.clear();
+    for (size_t i = queue.layerStart; i < queue.commands.size(); ++i)
+      if (queue.commands[i].texture) queue.keptFrom.push_back(queue.commands[i].texture);
+    std::sort(queue.keptFrom.begin(), queue.keptFrom.end());
+    queue.keptFrom.erase(std::unique(queue.keptFrom.begin(), queue.keptFrom.end()), queue.keptFrom.end());
+    RunQueue();
+    queue.keptValid = keepBackBuffer(r);
+    queue.keptHash = hash;
+  }
+  queue.lastLayerSeen = true;
+  queue.lastLayerHash = hash;
+}
+
+void SetKeepStillLayers(bool on) {
+  // The kept picture stays good while off: texture changes still drop it.
+  queue.keepLayers = on;
+}
+
+int64_t StillLayersReused() { return queue.layersReused; }
 
 bool FinishFrame() {
   ++queue.finished;
@@ -263,10 +366,14 @@ bool FinishFrame() {
 }
 
 void ResetQueue() {
-  const int64_t finished = queue.finished, repeated = queue.repeated;
+  if (queue.kept && Renderer()) SDL_DestroyTexture(queue.kept);
+  const int64_t finished = queue.finished, repeated = queue.repeated, reused = queue.layersReused;
+  const bool keepLayers = queue.keepLayers;
   queue = TQueue{};
   queue.finished = finished;
   queue.repeated = repeated;
+  queue.layersReused = reused;
+  queue.keepLayers = keepLayers;
 }
 
 int64_t FramesFinished() { return queue.finished; }

@@ -27,13 +27,21 @@ void QueueGeometry(SDL_Texture* texture, const SDL_Vertex* vertices, int vertexC
 // Runs what has been recorded. Called before the back buffer is read and
 // before any texture changes or goes, since recorded commands refer to them.
 void RunQueue();
-// Called when a texture is made, filled or destroyed: the recorded commands
-// run first, and the next frame cannot be taken for the last one shown.
-void NoteTextureChange();
+// Called when a texture is made (changed null), or before the pixels of the
+// texture changed are replaced or it is destroyed: the recorded commands run
+// first, the next frame cannot be taken for the last one shown, and a kept
+// still layer drawn with that texture is dropped.
+void NoteTextureChange(SDL_Texture* changed = nullptr);
 // Ends the frame: false when it repeats the frame shown last exactly, in
 // which case its commands are dropped and the back buffer already holds it;
 // otherwise the commands run and the result is true.
 bool FinishFrame();
+// Ends the still layer: the commands since the last clear, when none has
+// run yet. A layer recorded the same two frames in a row is kept as a
+// picture; from then on the same commands are replaced by one copy of it.
+void QueueStillLayerEnd();
+void SetKeepStillLayers(bool on);
+int64_t StillLayersReused();
 // Forgets everything recorded (the context closes).
 void ResetQueue();
 

@@ -322,5 +322,11 @@ void Flip(int sync) {
   if (changed || ctx.mustPresent) Present();
 }
 
+void EndStillLayer() {
+  if (ctx.renderer) backend::QueueStillLayerEnd();
+}
+void KeepStillLayers(bool on) { backend::SetKeepStillLayers(on); }
+int64_t StillLayersReused() { return backend::StillLayersReused(); }
+
 int64_t FramesShown() { return backend::FramesFinished() - backend::FramesRepeated(); }
 int64_t FramesRepeated() { return backend::FramesRepeated(); }

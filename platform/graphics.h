@@ -53,6 +53,17 @@ void Flip(int sync);
 int64_t FramesShown();
 int64_t FramesRepeated();
 
+// Marks what the frame has drawn since its Cls as its still layer (the
+// room's floor, walls and their shadows under the beams and objects). A
+// layer drawn exactly alike two frames in a row is kept as a picture and
+// copied in place of the drawing from then on, until it is drawn otherwise
+// or a picture it used changes. The pixels are the same either way.
+void EndStillLayer();
+// Keeping still layers is on by default; off draws every layer in full.
+void KeepStillLayers(bool on);
+// How many times a kept layer was copied in place of its drawing.
+int64_t StillLayersReused();
+
 // ---- Drawing state -----------------------------------------------------------
 const TDrawState& DrawState();
 void SetColor(int r, int g, int b);

@@ -224,7 +224,7 @@ void DrawPixmap(const TPixmap& pixmap, int x, int y) {
                       static_cast<float>(pixmap.height)};
   // The one-off texture is drawn at once, so it can go straight after.
   backend::QueueCopy(texture, dst, SDL_Color{255, 255, 255, 255}, paint.mode);
-  backend::NoteTextureChange();
+  backend::NoteTextureChange(texture);
   SDL_DestroyTexture(texture);
 }
 

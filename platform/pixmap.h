@@ -28,6 +28,9 @@ using TPixmapPtr = std::shared_ptr<TPixmap>;
 TPixmapPtr LoadPixmap(const std::string& path);
 TPixmapPtr LoadPixmap(const TStreamPtr& stream);
 TPixmapPtr DecodePixmap(const uint8_t* data, size_t size);
+// Several files read in turn and decoded side by side on the processor's
+// cores (start-up), in the order given; null for each that fails.
+std::vector<TPixmapPtr> LoadPixmaps(const std::vector<std::string>& paths);
 
 // Encoding; false on failure.
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path);

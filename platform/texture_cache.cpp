@@ -22,9 +22,11 @@ struct TTextureCache {
     int lastFadeAsked = -1;
     bool stale = false;
     void DestroyAll() {
-      if (raw || bled || masked || faded) backend::NoteTextureChange();
       for (SDL_Texture* t : {raw, bled, masked, faded})
-        if (t) SDL_DestroyTexture(t);
+        if (t) {
+          backend::NoteTextureChange(t);
+          SDL_DestroyTexture(t);
+        }
       raw = bled = masked = faded = nullptr;
       maskedKey = fadedKey = lastFadeAsked = -1;
     }
@@ -111,7 +113,7 @@ bool AllOpaque(const std::vector<uint32_t>& px) {
 SDL_Texture* Upload(SDL_Texture* texture, const TPixmap& pixmap, bool filtered, bool bleed, int maskKey,
                     int fadeKey = -1) {
   if (pixmap.width <= 0 || pixmap.height <= 0) return nullptr;
-  NoteTextureChange();
+  NoteTextureChange(texture);
   std::vector<uint32_t> px = Convert(pixmap, maskKey);
   if (bleed) BleedEdges(px, pixmap.width, pixmap.height);
   if (fadeKey >= 0) Fade(px, fadeKey);

@@ -14,33 +14,84 @@
 
 namespace {
 
-// Room for the turned steps of one image; the least recently drawn go
-// first (sparks of rooms left behind, with their own scales).
-constexpr size_t kMaxBytesPerImage = 24u << 20;
+// Room for the turned steps of one image: every step of the sparks of two
+// emitters (each spark has a scale of its own).
+constexpr size_t kMaxBytesPerImage = 32u << 20;
+// A kept step drawn within this many draws of its image may come round
+// again (a spark turns full circle in about 900 frames), so it stays; older
+// ones (sparks of rooms left behind) make way for new steps.
+constexpr uint64_t kStepInUse = 8192;
+// Steps that found no room are still drawn once and copied while they last
+// (a step shows for two or three frames): the few drawn last are held.
+constexpr size_t kPassingSteps = 24;
 
 struct TTurned {
   SDL_Texture* texture = nullptr;
   int w = 0, h = 0;
   float left = 0, top = 0;  // texture corner relative to the drawing position
+  uint64_t lastDrawn = 0;   // the image's draw count when last drawn
 };
 
-using TKey = std::tuple<int, int, float, float>;  // frame, step, scale x, scale y
+using TKey = std::tuple<int, int, float, float, int>;  // frame, step, scale x, scale y, alpha
+using TSteps = std::list<std::pair<TKey, TTurned>>;     // most recently drawn first
+
+size_t Bytes(const TTurned& t) { return static_cast<size_t>(t.w) * static_cast<size_t>(t.h) * 4; }
 
 struct TTurnedSet {
   int generation = -1;
-  std::map<TKey, std::list<std::pair<TKey, TTurned>>::iterator> index;
-  std::list<std::pair<TKey, TTurned>> recent;  // most recently drawn first
+  std::map<TKey, TSteps::iterator> index;
+  TSteps recent;   // kept, within kMaxBytesPerImage
+  TSteps passing;  // drawn without room to keep them, the last few
   size_t bytes = 0;
+  uint64_t draws = 0;
   std::vector<int> quarterTurnSymmetric;  // per frame: -1 unknown, 0 no, 1 yes
 
+  static void Destroy(TSteps& steps) {
+    for (auto& [key, turned] : steps) {
+      backend::NoteTextureChange(turned.texture);
+      SDL_DestroyTexture(turned.texture);
+    }
+    steps.clear();
+  }
   void Clear() {
-    if (generation == GraphicsGeneration() && backend::Renderer() && !recent.empty()) {
-      backend::NoteTextureChange();
-      for (auto& [key, turned] : recent) SDL_DestroyTexture(turned.texture);
+    if (generation == GraphicsGeneration() && backend::Renderer()) {
+      Destroy(recent);
+      Destroy(passing);
     }
     recent.clear();
+    passing.clear();
     index.clear();
     bytes = 0;
+  }
+  // Drops the least recently drawn kept steps that are no longer in use
+  // until `more` bytes fit; false when they do not.
+  bool MakeRoom(size_t more) {
+    while (bytes + more > kMaxBytesPerImage && !recent.empty() && recent.back().second.lastDrawn + kStepInUse < draws) {
+      const auto& [oldKey, old] = recent.back();
+      backend::NoteTextureChange(old.texture);
+      SDL_DestroyTexture(old.texture);
+      bytes -= Bytes(old);
+      index.erase(oldKey);
+      recent.pop_back();
+    }
+    return bytes + more <= kMaxBytesPerImage;
+  }
+  // The passing step with this key moved to the front, or end().
+  TSteps::iterator FindPassing(const TKey& key) {
+    for (auto it = passing.begin(); it != passing.end(); ++it)
+      if (it->first == key) {
+        passing.splice(passing.begin(), passing, it);
+        return passing.begin();
+      }
+    return passing.end();
+  }
+  void AddPassing(const TKey& key, const TTurned& turned) {
+    passing.emplace_front(key, turned);
+    if (passing.size() > kPassingSteps) {
+      backend::NoteTextureChange(passing.back().second.texture);
+      SDL_DestroyTexture(passing.back().second.texture);
+      passing.pop_back();
+    }
   }
   ~TTurnedSet() { Clear(); }
 };
@@ -58,8 +109,9 @@ bool QuarterTurnSymmetric(const TPixmap& p) {
   return true;
 }
 
-// Draws the frame turned by degrees and scaled into a new texture.
-TTurned Render(TImage& image, int frame, float degrees, float sx, float sy) {
+// Draws the frame turned by degrees and scaled into a new texture, its
+// alpha multiplied by alphaKey / 255 (the strength it is always drawn at).
+TTurned Render(TImage& image, int frame, float degrees, float sx, float sy, int alphaKey) {
   TTurned out;
   SDL_Renderer* r = backend::Renderer();
   backend::TPaint plain;
@@ -93,7 +145,7 @@ TTurned Render(TImage& image, int frame, float degrees, float sx, float sy) {
   SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
   SDL_SetTextureColorMod(source, 255, 255, 255);
   SDL_SetTextureAlphaMod(source, 255);
-  const SDL_Color white{255, 255, 255, 255};
+  const SDL_Color white{255, 255, 255, static_cast<Uint8>(alphaKey)};
   const float u[4] = {0, 1, 1, 0}, v[4] = {0, 0, 1, 1};
   SDL_Vertex vertices[4];
   for (int i = 0; i < 4; ++i)
@@ -133,31 +185,40 @@ bool DrawTurnedFrame(const TImagePtr& picture, int frame, float x, float y) {
   float turn = std::fmod(s.rotation, period);
   if (turn < 0) turn += period;
   const int step = static_cast<int>(std::lround(turn / period * static_cast<float>(steps))) % steps;
-  const TKey key{frame, step, s.scaleX, s.scaleY};
+  // Drawn white at a partial strength (the sparks), the strength goes into
+  // the turned picture, which is then blended without the slower modulation.
+  const bool fade = paint.mode == SDL_BLENDMODE_BLEND && paint.color.r == 255 && paint.color.g == 255 &&
+                    paint.color.b == 255 && paint.color.a < 255;
+  const int alphaKey = fade ? paint.color.a : 255;
+  if (fade) paint.color.a = 255;
+  const TKey key{frame, step, s.scaleX, s.scaleY, alphaKey};
 
+  ++set.draws;
+  TTurned* turned = nullptr;
   auto found = set.index.find(key);
   if (found != set.index.end()) {
     set.recent.splice(set.recent.begin(), set.recent, found->second);
+    turned = &set.recent.front().second;
+  } else if (auto passing = set.FindPassing(key); passing != set.passing.end()) {
+    turned = &passing->second;
   } else {
     const TTurned made = Render(image, frame, period * static_cast<float>(step) / static_cast<float>(steps),
-                                s.scaleX, s.scaleY);
+                                s.scaleX, s.scaleY, alphaKey);
     if (!made.texture) return false;
-    set.recent.emplace_front(key, made);
-    set.index[key] = set.recent.begin();
-    set.bytes += static_cast<size_t>(made.w) * static_cast<size_t>(made.h) * 4;
-    while (set.bytes > kMaxBytesPerImage && set.recent.size() > 1) {
-      const auto& [oldKey, old] = set.recent.back();
-      NoteTextureChange();
-      SDL_DestroyTexture(old.texture);
-      set.bytes -= static_cast<size_t>(old.w) * static_cast<size_t>(old.h) * 4;
-      set.index.erase(oldKey);
-      set.recent.pop_back();
+    if (set.MakeRoom(Bytes(made))) {
+      set.recent.emplace_front(key, made);
+      set.index[key] = set.recent.begin();
+      set.bytes += Bytes(made);
+      turned = &set.recent.front().second;
+    } else {
+      set.AddPassing(key, made);
+      turned = &set.passing.front().second;
     }
   }
-  const TTurned& turned = set.recent.front().second;
-  const SDL_FRect dst{x + s.originX + turned.left, y + s.originY + turned.top, static_cast<float>(turned.w),
-                      static_cast<float>(turned.h)};
-  QueueCopy(turned.texture, dst, paint.color, paint.mode);
+  turned->lastDrawn = set.draws;
+  const SDL_FRect dst{x + s.originX + turned->left, y + s.originY + turned->top, static_cast<float>(turned->w),
+                      static_cast<float>(turned->h)};
+  QueueCopy(turned->texture, dst, paint.color, paint.mode);
   return true;
 }
 

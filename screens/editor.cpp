@@ -106,6 +106,7 @@ void TEditor::editFrame() {
     engine->drawObjectShadows();
     engine->drawShadowMap();
     engine->drawBlocks(0, 1);
+    EndStillLayer();
     engine->drawObjects(1);
     if (editorStatus == kEditing) updateItems();
   } else {

@@ -26,7 +26,7 @@ void TEditor::startTestPlay() {
   engine->createRoom(0, kPlayFog);
   testMode = 1;
   testHistory_.clear();
-  testHints_.forget();
+  testHints_.reset();
   engine->onMoveStart = [this](const TRoomMove& move) {
     testHistory_.recordMove(*engine);
     testHints_.moveStarted(move);
@@ -36,7 +36,7 @@ void TEditor::startTestPlay() {
 void TEditor::endTestPlay() {
   engine->onMoveStart = nullptr;
   testHistory_.clear();
-  testHints_.forget();
+  testHints_.reset();
   engine->createRoom(0, kEditFog);
   testMode = 0;
 }

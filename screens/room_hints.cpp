@@ -52,6 +52,7 @@ void turnSign(float x, float y, float radius) {
 
 void TRoomHints::knowSolution(const std::string& positionKey, const TMoveList& moves) {
   if (moves.empty() || positionKey.empty()) return;
+  solved_[positionKey] = moves;
   // A plan already in hand belongs to where the player is heading.
   if (!plan_.empty() || deadEnd_) return;
   planKey_ = positionKey;
@@ -65,8 +66,20 @@ bool TRoomHints::planFits(const TEngine& room) {
     if (!roomAtRest(room)) return false;
     planKey_ = stateKey(room);
     planAfterMove_ = false;
+    if (!plan_.empty()) solved_[planKey_] = plan_;
   }
   return !planKey_.empty() && (deadEnd_ || !plan_.empty()) && planKey_ == stateKey(room);
+}
+
+bool TRoomHints::recall(const std::string& key) {
+  const auto known = solved_.find(key);
+  const bool dead = deadEnds_.count(key) != 0;
+  if (known == solved_.end() && !dead) return false;
+  planKey_ = key;
+  planAfterMove_ = false;
+  plan_ = dead ? TMoveList{} : known->second;
+  deadEnd_ = dead;
+  return true;
 }
 
 bool TRoomHints::reveal() {
@@ -84,7 +97,7 @@ bool TRoomHints::ask(const TEngine& room) {
     askedWhileSearching_ = true;
     return false;
   }
-  if (planFits(room)) {
+  if (planFits(room) || recall(stateKey(room))) {
     if (!deadEnd_) return reveal();
     message_ = kNoWayOut;
     return false;
@@ -111,6 +124,7 @@ bool TRoomHints::update(const TEngine& room) {
       knowSolution(searchKey_, found->moves);
       return asked && !plan_.empty() && reveal();
     case TSolveVerdict::unsolvable:
+      deadEnds_.insert(searchKey_);
       planKey_ = searchKey_;
       planAfterMove_ = false;
       plan_.clear();
@@ -148,6 +162,12 @@ void TRoomHints::forget() {
   planAfterMove_ = false;
   plan_.clear();
   deadEnd_ = false;
+}
+
+void TRoomHints::reset() {
+  forget();
+  solved_.clear();
+  deadEnds_.clear();
 }
 
 void TRoomHints::draw(const TEngine& room, uint32_t ms) const {

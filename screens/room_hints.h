@@ -5,6 +5,8 @@
 // comes from the room's written solution while the player follows it, and
 // from the solver on a worker thread once the player strays; a frame never
 // waits for it. From a position with no way out it says so in words.
+#include <map>
+#include <set>
 #include <string>
 
 #include "engine/background_solver.h"
@@ -28,8 +30,12 @@ class TRoomHints {
   // The player started a move: a hint followed keeps the rest of its
   // solution, any other move makes the next hint search again.
   void moveStarted(const TRoomMove& move);
-  // Undo, redo or a rebuilt room: the hint on show no longer applies.
+  // Undo, redo or a rebuilt room: the hint on show no longer applies. What
+  // is known of the positions met so far stays: undo back to one of them
+  // gives its hint at once.
   void forget();
+  // A different room (the editor's design changed): forgets that too.
+  void reset();
 
   TShow showing() const { return shown_; }
   // The move the hint is about (valid while showing() is not nothing).
@@ -55,8 +61,13 @@ class TRoomHints {
   bool askedWhileSearching_ = false;
   std::string searchKey_;
   TBackgroundSolver solver_;
+  // Positions whose shortest solution, or lack of one, is known.
+  std::map<std::string, TMoveList> solved_;
+  std::set<std::string> deadEnds_;
   std::string message_;
 
   bool planFits(const TEngine& room);
+  // Takes what is known of the position as the plan; false when nothing is.
+  bool recall(const std::string& key);
   bool reveal();
 };

@@ -22,6 +22,12 @@ TEST(CommandLine, OwnSwitchesAreTakenOut) {
   TRunSettings unpack = parse({"tesmoria", "/unpack", "all"});
   EXPECT_EQ(unpack.words.size(), 3u);
   EXPECT_FALSE(unpack.headless);
+  // The start-up timing switch, which the desktop measuring script gives.
+  TRunSettings timed = parse({"tesmoria", "--first-frame-stamp", "stamp"});
+  EXPECT_EQ(timed.action, TRunAction::play);
+  EXPECT_EQ(timed.firstFrameStamp, "stamp");
+  EXPECT_EQ(timed.words, std::vector<std::string>{"tesmoria"});
+  EXPECT_EQ(parse({"tesmoria", "--first-frame-stamp"}).action, TRunAction::badUsage);
 }
 
 TEST(CommandLine, HelpVersionAndMistakes) {

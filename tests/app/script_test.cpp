@@ -34,6 +34,8 @@ TEST(ScriptParser, RejectsMistakesWithTheirLine) {
       "key Hyper",           // unknown key
       "wait -1",             // negative frames
       "waitscreen 1",        // no limit
+      "waitdrawn Moves",     // no frame limit
+      "waitdrawn 50",        // no text
       "assert colour red",   // unknown assertion
       "assert showfps maybe",
       "mark now",

@@ -153,3 +153,74 @@ TEST_F(RepeatedFrames, CopiedAndPremultipliedPicturesLookAsBlendedOnes) {
 }
 
 }  // namespace
+
+// The still layer: what a frame draws from its Cls up to EndStillLayer is
+// kept once it has been drawn alike twice, and copied from then on.
+class StillLayers : public RepeatedFrames {
+ protected:
+  void TearDown() override { KeepStillLayers(true); }
+
+  // A layer of a see-through picture over a rectangle, then a mark that
+  // moves every frame above it; the back buffer read back whole.
+  static TPixmapPtr LayeredFrame(const TImagePtr& picture, int layerShade, int markX) {
+    Cls();
+    SetBlend(kBlendAlpha);
+    SetColor(layerShade, 120, 40);
+    DrawRect(20, 20, 200, 100);
+    SetColor(255, 255, 255);
+    SetAlpha(0.75f);
+    DrawImage(picture, 50, 40);
+    SetAlpha(1);
+    EndStillLayer();
+    SetColor(250, 250, 0);
+    DrawRect(static_cast<float>(markX), 60, 10, 10);
+    const TPixmapPtr shot = GrabPixmap(0, 0, 240, 140);
+    Flip(0);
+    return shot;
+  }
+};
+
+TEST_F(StillLayers, AKeptLayerLooksAsTheLayerDrawnInFull) {
+  const TImagePtr picture = LoadImage(SolidPixmap(40, 40, 10, 200, 240, 140), 0);
+  // The picture gets its strength built in (see above) before either run.
+  LayeredFrame(picture, 90, 30);
+  LayeredFrame(picture, 90, 30);
+  KeepStillLayers(false);
+  std::vector<TPixmapPtr> drawn;
+  for (int i = 0; i < 4; ++i) drawn.push_back(LayeredFrame(picture, 90, 30 + 7 * i));
+  KeepStillLayers(true);
+  const int64_t reusedBefore = StillLayersReused();
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(LayeredFrame(picture, 90, 30 + 7 * i)->pixels, drawn[static_cast<size_t>(i)]->pixels) << "frame " << i;
+  // Kept after the second frame, copied in the third and fourth.
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 2);
+  // A layer drawn otherwise is drawn, and kept anew once it repeats.
+  const TPixmapPtr other = LayeredFrame(picture, 200, 40);
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 2);
+  EXPECT_EQ(other->At(25, 25)[0], 200);
+  LayeredFrame(picture, 200, 40);
+  LayeredFrame(picture, 200, 41);
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 3);
+}
+
+TEST_F(StillLayers, APictureOfTheLayerThatChangesIsSeenAtOnce) {
+  const TImagePtr picture = CreateImage(40, 40, 1, 0);
+  Cls();
+  SetColor(0, 0, 250);
+  DrawRect(0, 0, 40, 40);
+  GrabImage(picture, 0, 0);
+  for (int i = 0; i < 4; ++i) LayeredFrame(picture, 90, 30);
+  const int64_t reusedBefore = StillLayersReused();
+  const TPixmapPtr blue = LayeredFrame(picture, 90, 30);
+  ASSERT_EQ(StillLayersReused(), reusedBefore + 1);
+  // The same commands, but the picture they draw now holds other pixels.
+  Cls();
+  SetColor(250, 0, 0);
+  DrawRect(0, 0, 40, 40);
+  GrabImage(picture, 0, 0);
+  for (int i = 0; i < 3; ++i) {
+    const TPixmapPtr red = LayeredFrame(picture, 90, 30);
+    EXPECT_GT(red->At(60, 50)[0], blue->At(60, 50)[0] + 100) << "frame " << i;
+    EXPECT_LT(red->At(60, 50)[2] + 100, blue->At(60, 50)[2]) << "frame " << i;
+  }
+}

@@ -34,6 +34,34 @@ TEST(Pixmap, PngRoundTripKeepsEveryPixelAndAlpha) {
   EXPECT_EQ(fromStream->pixels, original->pixels);
 }
 
+TEST(Pixmap, SeveralFilesDecodedSideBySideKeepTheirOrder) {
+  // More files than cores, of different sizes, with a missing and a broken
+  // one among them: each result is the one file's picture, or null.
+  std::vector<std::string> paths;
+  std::vector<TPixmapPtr> originals;
+  for (int i = 0; i < 9; ++i) {
+    originals.push_back(Gradient(10 + 17 * i, 5 + 3 * i));
+    paths.push_back(TempPath("several_" + std::to_string(i) + ".png"));
+    ASSERT_TRUE(SavePixmapPNG(*originals.back(), paths.back()));
+  }
+  paths.insert(paths.begin() + 3, TempPath("several_missing.png"));
+  const std::string broken = TempPath("several_broken.png");
+  const uint8_t cut[] = {0x89, 'P', 'N', 'G', 1, 2, 3};
+  WriteStream(broken)->WriteBytes(cut, sizeof cut);
+  paths.push_back(broken);
+  const std::vector<TPixmapPtr> loaded = LoadPixmaps(paths);
+  ASSERT_EQ(loaded.size(), paths.size());
+  EXPECT_FALSE(loaded[3]);
+  EXPECT_FALSE(loaded.back());
+  for (size_t i = 0; i < originals.size(); ++i) {
+    const TPixmapPtr& got = loaded[i < 3 ? i : i + 1];
+    ASSERT_TRUE(got) << i;
+    EXPECT_EQ(got->width, originals[i]->width) << i;
+    EXPECT_EQ(got->pixels, originals[i]->pixels) << i;
+  }
+  EXPECT_TRUE(LoadPixmaps({}).empty());
+}
+
 TEST(Pixmap, JpegRoundTripIsCloseAndHasNoAlphaChannel) {
   const auto original = SolidPixmap(40, 30, 200, 100, 50);
   const std::string path = TempPath("roundtrip.jpg");

@@ -130,6 +130,16 @@ TEST_F(RoomAids, SlideStopIsWhereThePlayedPushLeavesTheObject) {
   TEnginePtr withCoins = crates.live(host);
   ASSERT_TRUE(slideStop(*withCoins, {3, 5, 1, 0, false}, c, r));
   EXPECT_EQ(std::make_pair(c, r), std::make_pair(7, 5));
+
+  // At rest the crate is still fading with its coins; the position is the
+  // same before and after its fade ends (hints know it by that key).
+  ASSERT_TRUE(startMove(*withCoins, {3, 5, 1, 0, false}));
+  for (int frame = 0; frame < 1000 && !roomAtRest(*withCoins); ++frame) withCoins->updateObjects();
+  ASSERT_TRUE(roomAtRest(*withCoins));
+  const std::string fading = stateKey(*withCoins);
+  for (int i = 1; i <= withCoins->roomObjects; ++i)
+    if (withCoins->obj[i]->alpha < 1) withCoins->obj[i]->clear();
+  EXPECT_EQ(stateKey(*withCoins), fading);
 }
 
 TEST_F(RoomAids, HintsFollowTheSolutionInTwoStepsAndSearchAgainWhenThePlayerStrays) {
@@ -165,6 +175,10 @@ TEST_F(RoomAids, HintsFollowTheSolutionInTwoStepsAndSearchAgainWhenThePlayerStra
   EXPECT_EQ(hints.message(), TRoomHints::kSearching);
   EXPECT_TRUE(waitForHint(hints, *e)) << "the answer reveals the move asked for";
   EXPECT_TRUE(hints.message().empty());
+  // Undo and redo forget the hint on show, not the answer for this position.
+  hints.forget();
+  EXPECT_TRUE(hints.ask(*e));
+  EXPECT_FALSE(hints.searching());
   const size_t fromHere = solveRoom(*e).moves.size();
   const TRoomMove next = hints.nextMove();
   ASSERT_TRUE(playMove(*e, next)) << describeMove(next);
@@ -187,9 +201,12 @@ TEST_F(RoomAids, AHintFromADeadEndSaysSoInWordsAndRevealsNothing) {
   EXPECT_FALSE(hints.ask(*e));
   EXPECT_FALSE(hints.searching());
   EXPECT_EQ(hints.message(), TRoomHints::kNoWayOut);
-  // Undone (or anything else that changes the room): forgotten.
+  // Forgotten on undo; coming back here, the dead end is known at once.
   hints.forget();
   EXPECT_TRUE(hints.message().empty());
+  EXPECT_FALSE(hints.ask(*e));
+  EXPECT_FALSE(hints.searching());
+  EXPECT_EQ(hints.message(), TRoomHints::kNoWayOut);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <numeric>
 #include <set>
@@ -110,6 +111,30 @@ class Campaign : public ::testing::Test {
     return paths;
   }
 
+  // How far apart two rooms look to a player: the cells whose block differs,
+  // counting the three floors alike and every wall alike (they differ only in
+  // their art), plus the objects one room has where the other has none of
+  // the same kind (each (object, column, row) the rooms do not share).
+  static int roomDistance(const TRoom& a, const TRoom& b) {
+    auto plain = [](int block) {
+      if (block >= 1 && block <= 3) return 1;                                  // floors #1..#3
+      if ((block >= 7 && block <= 9) || (block >= 15 && block <= 17)) return 7;  // walls, decorated or not
+      return block;
+    };
+    int distance = 0;
+    for (int r = 1; r <= kRoomRows; ++r)
+      for (int c = 1; c <= kRoomColumns; ++c) distance += plain(a.blk[c][r]) != plain(b.blk[c][r]) ? 1 : 0;
+    auto objects = [](const TRoom& room) {
+      std::multiset<std::array<int, 3>> all;
+      for (int j = 1; j <= room.roomObjects; ++j) all.insert({room.obj[j][2], room.obj[j][0], room.obj[j][1]});
+      return all;
+    };
+    std::vector<std::array<int, 3>> different;
+    const auto inA = objects(a), inB = objects(b);
+    std::set_symmetric_difference(inA.begin(), inA.end(), inB.begin(), inB.end(), std::back_inserter(different));
+    return distance + static_cast<int>(different.size());
+  }
+
   static TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves) {
     return ::replayRoom(location, index, moves, roomShapes());
   }
@@ -161,6 +186,28 @@ TEST_F(Campaign, EveryRoomIsProvenSolvableAndItsWrittenSolutionIsAShortestOne) {
       const TSolveResult found = solveRoom(*startRoom(L.location, i, std::make_shared<TStillHost>(), roomShapes()), limits);
       ASSERT_EQ(found.verdict, TSolveVerdict::solved) << "the search found no solution in " << found.positions << " positions";
       EXPECT_EQ(found.moves.size(), written.size()) << "the par is the shortest solution: " << describeMoves(found.moves);
+    }
+}
+
+// A player who meets a room again with a pillar or a gem moved says "I have
+// played this room". Every room has a layout of its own: two rooms differ in
+// at least kDistinctRooms cells and objects. One object moved counts two (gone
+// from one cell, found in another) and one pillar one, so a room that reuses
+// another's walls must move four of its pieces or rebuild its pillars, while
+// a room on a layout of its own passes by far (its walls, pits and floors
+// differ in dozens of the 120 cells).
+constexpr int kDistinctRooms = 8;
+
+TEST_F(Campaign, NoTwoRoomsAreCopiesOfEachOther) {
+  std::vector<std::pair<std::string, const TRoom*>> rooms;
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i)
+      rooms.emplace_back(L.location.name + " " + std::to_string(i) + " \"" + L.location.room[i]->name + "\"",
+                         L.location.room[i].get());
+  for (size_t x = 0; x < rooms.size(); ++x)
+    for (size_t y = x + 1; y < rooms.size(); ++y) {
+      const int distance = roomDistance(*rooms[x].second, *rooms[y].second);
+      EXPECT_GE(distance, kDistinctRooms) << rooms[x].first << " and " << rooms[y].first << " differ by " << distance;
     }
 }
 
