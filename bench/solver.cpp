@@ -20,14 +20,21 @@ TRoomPictures& shapes() {
   return pictures;
 }
 
-void solveBenchmark(benchmark::State& state, const std::string& source, int room, int threads) {
+// Room `room` of a location source, live as the game starts it; null (and
+// the benchmark skipped) when it or the object shapes cannot be read.
+TEnginePtr benchRoom(benchmark::State& state, const std::string& source, int room) {
   TLocation location;
   std::string error;
   if (!shapes().objectImg || !readLocationSource(std::string(TESMORIA_SOURCE_DIR) + "/" + source, location, error)) {
     state.SkipWithError("the room or the game's object shapes could not be read");
-    return;
+    return nullptr;
   }
-  const TEnginePtr start = startRoom(location, room, std::make_shared<TStillHost>(), shapes());
+  return startRoom(location, room, std::make_shared<TStillHost>(), shapes());
+}
+
+void solveBenchmark(benchmark::State& state, const std::string& source, int room, int threads) {
+  const TEnginePtr start = benchRoom(state, source, room);
+  if (!start) return;
   TSolveBudget budget;
   budget.threads = threads;
   budget.maxSeconds = 120;
@@ -45,13 +52,8 @@ void solveBenchmark(benchmark::State& state, const std::string& source, int room
 // leaves its object, worked out on a copy of the room as the in-game screen
 // does once per hovered arrow.
 void slidePreviewBenchmark(benchmark::State& state, const std::string& source, int room, TRoomMove push) {
-  TLocation location;
-  std::string error;
-  if (!shapes().objectImg || !readLocationSource(std::string(TESMORIA_SOURCE_DIR) + "/" + source, location, error)) {
-    state.SkipWithError("the room or the game's object shapes could not be read");
-    return;
-  }
-  const TEnginePtr start = startRoom(location, room, std::make_shared<TStillHost>(), shapes());
+  const TEnginePtr start = benchRoom(state, source, room);
+  if (!start) return;
   int c = 0, r = 0;
   for (auto _ : state) benchmark::DoNotOptimize(slideStop(*start, push, c, r));
 }

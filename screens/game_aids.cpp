@@ -2,7 +2,6 @@
 // moves made against the room's par, a ghost where a hovered push will leave
 // the object, and tooltips that name the undo keys and teach turning.
 #include <algorithm>
-#include <thread>
 
 #include "app/globals.h"
 #include "data/location.h"
@@ -48,18 +47,13 @@ TMoveList writtenSolution(const std::string& locationName, int room) {
   return found == solutions.end() ? TMoveList{} : found->second;
 }
 
-TSolveBudget parBudget() {
-  TSolveBudget budget;
-  budget.maxPositions = 2'000'000;
-  budget.maxSeconds = 20;
-  budget.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
-  return budget;
-}
+// A custom room's par: found once, from its start, while the player plays.
+constexpr long kParPositions = 2'000'000;
+constexpr double kParSeconds = 20;
 
 }  // namespace
 
-void TGame::setUpAids(bool freshRoom) {
-  (void)freshRoom;
+void TGame::setUpAids() {
   tips_ = TToolTip::Create(mouse, text, kTipFont);
   par = -1;
   const int index = engine->location.curRoom;
@@ -71,7 +65,7 @@ void TGame::setUpAids(bool freshRoom) {
     par = static_cast<int>(written.size());
     hints.knowSolution(startKey_, written);
   } else if (start->glyphCount > 0) {
-    parSearch_.start(*start, parBudget());
+    parSearch_.start(*start, playBudget(kParPositions, kParSeconds));
   }
 }
 

@@ -51,7 +51,7 @@ TGame::TGame() {
     setEngineObjects();
   levelName = makeLevelName(*engine);
   loadHistory(freshRoom);
-  setUpAids(freshRoom);
+  setUpAids();
   if (profile) profile->roomCount = engine->location.roomCount;
   if (highScores && profile)
     highScores->location = profile->gameType == kGameCampaign ? "Campaign" : currentLocation().name;

@@ -93,7 +93,7 @@ class TGame : public TScreenController {
   void saveHistory();
   void undoRedoKeys();
   // game_aids.cpp
-  void setUpAids(bool freshRoom);
+  void setUpAids();
   void moveStarted(const TRoomMove& move);
   void updateAids();
   void drawAids();

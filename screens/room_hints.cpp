@@ -14,15 +14,6 @@ constexpr long kHintPositions = 2'000'000;
 constexpr double kHintSeconds = 8;
 constexpr float kPulseMs = 900;
 
-TSolveBudget hintBudget() {
-  TSolveBudget budget;
-  budget.maxPositions = kHintPositions;
-  budget.maxSeconds = kHintSeconds;
-  // Leave a core to the game's own frames.
-  budget.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
-  return budget;
-}
-
 // A square outline around the cell, a few pixels thick.
 void outlineCell(float x, float y, float half) {
   DrawLine(x - half, y - half, x + half, y - half);
@@ -49,6 +40,14 @@ void turnSign(float x, float y, float radius) {
 }
 
 }  // namespace
+
+TSolveBudget playBudget(long positions, double seconds) {
+  TSolveBudget budget;
+  budget.maxPositions = positions;
+  budget.maxSeconds = seconds;
+  budget.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
+  return budget;
+}
 
 void TRoomHints::knowSolution(const std::string& positionKey, const TMoveList& moves) {
   if (moves.empty() || positionKey.empty()) return;
@@ -106,7 +105,7 @@ bool TRoomHints::ask(const TEngine& room) {
   askedWhileSearching_ = true;
   shown_ = TShow::nothing;
   message_ = kSearching;
-  solver_.start(room, hintBudget());
+  solver_.start(room, playBudget(kHintPositions, kHintSeconds));
   return false;
 }
 

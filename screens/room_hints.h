@@ -13,6 +13,11 @@
 #include "engine/engine.h"
 #include "engine/room_move.h"
 
+// A search budget for the background searches of a room in play: the
+// positions and seconds given, on every core but one (the game's frames
+// keep theirs).
+TSolveBudget playBudget(long positions, double seconds);
+
 class TRoomHints {
  public:
   // What a hint press shows now.

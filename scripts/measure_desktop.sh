@@ -21,25 +21,7 @@ SECONDS_MEASURED=20
 GAME="$BUILD/game"
 [ -x "$GAME/tesmoria" ] || { echo "no game in $GAME" >&2; exit 1; }
 
-WORK=$(mktemp -d /tmp/tesmoria-measure.XXXXXX)
-XVFB_PID=""
-GAME_PID=""
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# A display number nobody uses.
-DISPLAY_NUMBER=77
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do
-  DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
-done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/xvfb_session.sh measure 77
 
 # The scripted run that names the player.
 cat >"$WORK/name.txt" <<'SCRIPT'

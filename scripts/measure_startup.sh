@@ -20,24 +20,7 @@ for game in "$@"; do
   GAMES+=("$game")
 done
 
-WORK=$(mktemp -d /tmp/tesmoria-startup.XXXXXX)
-XVFB_PID=""
-GAME_PID=""
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-DISPLAY_NUMBER=78
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do
-  DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
-done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/xvfb_session.sh startup 78
 
 # Each game gets a copy of its folder with a player named by a scripted run
 # without a window, so every start is a returning player's.

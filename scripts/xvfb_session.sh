@@ -1,0 +1,22 @@
+# Sourced by the measuring scripts: a work folder and a private Xvfb display
+# for the game, both cleaned up on exit (and the game, if GAME_PID is set).
+#   source scripts/xvfb_session.sh NAME FIRST_DISPLAY
+WORK=$(mktemp -d "/tmp/tesmoria-$1.XXXXXX")
+XVFB_PID=""
+GAME_PID=""
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A display number nobody uses.
+DISPLAY_NUMBER=$2
+while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do
+  DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
+done
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
