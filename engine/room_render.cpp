@@ -82,12 +82,16 @@ void TEngine::drawRoom() {
   drawBlocks(1, 1);
   host->updateFloorCrumbles();
   drawObjects(0);
-  drawObjectShadows();
+  // The walls' soft shadows go down before the objects' drop shadows: both
+  // only darken the floor, and so the floor, what lies on it and the wall
+  // shadows stay put together while objects slide over them.
   drawShadowMap();
+  EndStillLayer(kStillGround);
+  drawObjectShadows();
   drawBlocks(0, 1);
   // Everything so far stays put while the room rests; beams pulse and
   // sparks turn above it.
-  EndStillLayer();
+  EndStillLayer(kStillWhole);
   drawLight();
   drawObjects(1);
   drawArrows();

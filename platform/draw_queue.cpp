@@ -26,6 +26,18 @@ struct TCommand {
 };
 static_assert(sizeof(TCommand) == 72, "TCommand must have no padding");
 
+// The picture of a frame's first commands, up to one mark.
+struct TKeptLayer {
+  // The layer marked last, kept once it comes twice in a row.
+  bool lastSeen = false;
+  uint64_t lastHash = 0;
+  // The kept picture and what drew it.
+  SDL_Texture* texture = nullptr;
+  std::vector<SDL_Texture*> drawnWith;  // sorted
+  bool valid = false;
+  uint64_t hash = 0;
+};
+
 struct TQueue {
   std::vector<TCommand> commands;
   std::vector<SDL_Vertex> vertices;
@@ -45,19 +57,15 @@ struct TQueue {
   bool shownRepeatable = false;
   uint64_t shownHash = 0;
   int64_t finished = 0, repeated = 0;
-  // The still layer: what a frame draws from its clear up to the mark. The
-  // commands since the last clear, while none of them has run yet.
-  bool layerOpen = false;
+  // The still layers: what a frame draws from its clear up to a mark. While
+  // hashing, every command since the last clear is mixed into the layer's
+  // hash and its textures noted; untouched while none of them has run yet.
+  bool layerHashing = false;
+  bool layerUntouched = false;
   size_t layerStart = 0;
   uint64_t layerHash = 0;
-  // The layer marked last, kept once it comes twice in a row.
-  bool lastLayerSeen = false;
-  uint64_t lastLayerHash = 0;
-  // The kept picture of the layer and what drew it.
-  SDL_Texture* kept = nullptr;
-  std::vector<SDL_Texture*> keptFrom;  // the textures it was drawn with, sorted
-  bool keptValid = false;
-  uint64_t keptHash = 0;
+  std::vector<SDL_Texture*> layerTextures;
+  TKeptLayer layers[kStillLayerCount];
   bool keepLayers = true;
   int64_t layersReused = 0;
 };
@@ -117,25 +125,29 @@ void push(const TCommand& c) {
   ++queue.frameCommands;
   queue.frameHash = mixCommand(queue.frameHash, c);
   if (c.kind == TKind::Clear) {
-    queue.layerOpen = true;
+    queue.layerHashing = queue.layerUntouched = true;
     queue.layerStart = queue.commands.size();
     queue.layerHash = kHashSeed;
+    queue.layerTextures.clear();
   }
-  if (queue.layerOpen) queue.layerHash = mixCommand(queue.layerHash, c);
+  if (queue.layerHashing) {
+    queue.layerHash = mixCommand(queue.layerHash, c);
+    if (c.texture) queue.layerTextures.push_back(c.texture);
+  }
   queue.commands.push_back(c);
 }
 
-// Copies the back buffer, as the commands run so far left it, into the kept
-// picture.
-bool keepBackBuffer(SDL_Renderer* r) {
+// Copies the back buffer, as the commands run so far left it, into the
+// layer's picture.
+bool keepBackBuffer(SDL_Renderer* r, TKeptLayer& layer) {
   SDL_Texture* back = BackBuffer();
   int w = 0, h = 0;
   if (!back || SDL_QueryTexture(back, nullptr, nullptr, &w, &h) != 0) return false;
-  if (!queue.kept) {
-    queue.kept = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
-    if (!queue.kept) return false;
+  if (!layer.texture) {
+    layer.texture = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+    if (!layer.texture) return false;
   }
-  SDL_SetRenderTarget(r, queue.kept);
+  SDL_SetRenderTarget(r, layer.texture);
   SDL_RenderSetClipRect(r, nullptr);
   SDL_SetTextureBlendMode(back, SDL_BLENDMODE_NONE);
   SDL_SetTextureColorMod(back, 255, 255, 255);
@@ -207,9 +219,9 @@ void run(SDL_Renderer* r, const TCommand& c) {
   }
 }
 
-void forgetKeptLayer() {
-  queue.keptValid = false;
-  queue.lastLayerSeen = false;
+void forgetKeptLayer(TKeptLayer& layer) {
+  layer.valid = false;
+  layer.lastSeen = false;
 }
 
 void dropCommands() {
@@ -292,7 +304,7 @@ void RunQueue() {
     setClip(r, queue.startClipOn, queue.startClip);
     for (const TCommand& c : queue.commands) run(r, c);
     queue.frameRan = true;
-    queue.layerOpen = false;
+    queue.layerUntouched = false;
   }
   dropCommands();
 }
@@ -301,20 +313,26 @@ void NoteTextureChange(SDL_Texture* changed) {
   RunQueue();
   // The picture shown may have used the texture's old pixels.
   queue.shownRepeatable = false;
-  // So may the kept layer; a texture made anew is in no picture yet.
-  if (changed && std::binary_search(queue.keptFrom.begin(), queue.keptFrom.end(), changed)) forgetKeptLayer();
+  // So may the kept layers; a texture made anew is in no picture yet.
+  if (!changed) return;
+  for (TKeptLayer& layer : queue.layers)
+    if (std::binary_search(layer.drawnWith.begin(), layer.drawnWith.end(), changed)) forgetKeptLayer(layer);
 }
 
-void QueueStillLayerEnd() {
+void QueueStillLayerEnd(int level) {
   SDL_Renderer* r = Renderer();
-  if (!queue.layerOpen || !queue.keepLayers || !r) return;
-  queue.layerOpen = false;
+  if (level < 0 || level >= kStillLayerCount || !queue.layerHashing || !queue.keepLayers || !r) return;
+  // Nothing above the topmost mark belongs to a layer.
+  if (level == kStillLayerCount - 1) queue.layerHashing = false;
+  TKeptLayer& layer = queue.layers[level];
   const uint64_t hash = queue.layerHash;
-  if (queue.keptValid && hash == queue.keptHash) {
-    // The kept picture is what these commands would paint: one copy instead.
-    // It is not hashed, since the frame's hash already holds the commands.
+  const bool keptAlike = layer.valid && hash == layer.hash;
+  if (keptAlike && queue.layerUntouched) {
+    // The kept picture is what these commands would paint: one copy instead
+    // (also of a lower layer's copy). It is not hashed, since the frame's
+    // hash already holds the commands.
     TCommand c = blank(TKind::Kept);
-    c.texture = queue.kept;
+    c.texture = layer.texture;
     c.clipOn = queue.clipOn;
     c.clip = queue.clip;
     queue.commands.resize(queue.layerStart);
@@ -324,18 +342,16 @@ void QueueStillLayerEnd() {
   }
   // A layer that changes every frame (objects sliding over the floor) is
   // not kept: only one drawn twice in a row is worth the copy.
-  if (queue.lastLayerSeen && hash == queue.lastLayerHash) {
-    queue.keptFrom.clear();
-    for (size_t i = queue.layerStart; i < queue.commands.size(); ++i)
-      if (queue.commands[i].texture) queue.keptFrom.push_back(queue.commands[i].texture);
-    std::sort(queue.keptFrom.begin(), queue.keptFrom.end());
-    queue.keptFrom.erase(std::unique(queue.keptFrom.begin(), queue.keptFrom.end()), queue.keptFrom.end());
+  if (!keptAlike && layer.lastSeen && hash == layer.lastHash) {
+    layer.drawnWith = queue.layerTextures;
+    std::sort(layer.drawnWith.begin(), layer.drawnWith.end());
+    layer.drawnWith.erase(std::unique(layer.drawnWith.begin(), layer.drawnWith.end()), layer.drawnWith.end());
     RunQueue();
-    queue.keptValid = keepBackBuffer(r);
-    queue.keptHash = hash;
+    layer.valid = keepBackBuffer(r, layer);
+    layer.hash = hash;
   }
-  queue.lastLayerSeen = true;
-  queue.lastLayerHash = hash;
+  layer.lastSeen = true;
+  layer.lastHash = hash;
 }
 
 void SetKeepStillLayers(bool on) {
@@ -366,7 +382,8 @@ bool FinishFrame() {
 }
 
 void ResetQueue() {
-  if (queue.kept && Renderer()) SDL_DestroyTexture(queue.kept);
+  for (TKeptLayer& layer : queue.layers)
+    if (layer.texture && Renderer()) SDL_DestroyTexture(layer.texture);
   const int64_t finished = queue.finished, repeated = queue.repeated, reused = queue.layersReused;
   const bool keepLayers = queue.keepLayers;
   queue = TQueue{};

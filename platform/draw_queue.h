@@ -36,10 +36,12 @@ void NoteTextureChange(SDL_Texture* changed = nullptr);
 // which case its commands are dropped and the back buffer already holds it;
 // otherwise the commands run and the result is true.
 bool FinishFrame();
-// Ends the still layer: the commands since the last clear, when none has
-// run yet. A layer recorded the same two frames in a row is kept as a
-// picture; from then on the same commands are replaced by one copy of it.
-void QueueStillLayerEnd();
+// Ends a still layer: the commands since the last clear. A layer recorded
+// the same two frames in a row is kept as a picture; from then on the same
+// commands, while none of them has run yet, are replaced by one copy of it.
+// Layers nest: level 0 ends first and lies under level 1.
+constexpr int kStillLayerCount = 2;
+void QueueStillLayerEnd(int level);
 void SetKeepStillLayers(bool on);
 int64_t StillLayersReused();
 // Forgets everything recorded (the context closes).

@@ -322,8 +322,8 @@ void Flip(int sync) {
   if (changed || ctx.mustPresent) Present();
 }
 
-void EndStillLayer() {
-  if (ctx.renderer) backend::QueueStillLayerEnd();
+void EndStillLayer(TStillLayer layer) {
+  if (ctx.renderer) backend::QueueStillLayerEnd(layer);
 }
 void KeepStillLayers(bool on) { backend::SetKeepStillLayers(on); }
 int64_t StillLayersReused() { return backend::StillLayersReused(); }

@@ -53,12 +53,15 @@ void Flip(int sync);
 int64_t FramesShown();
 int64_t FramesRepeated();
 
-// Marks what the frame has drawn since its Cls as its still layer (the
-// room's floor, walls and their shadows under the beams and objects). A
-// layer drawn exactly alike two frames in a row is kept as a picture and
-// copied in place of the drawing from then on, until it is drawn otherwise
-// or a picture it used changes. The pixels are the same either way.
-void EndStillLayer();
+// Marks what the frame has drawn since its Cls as a still layer. A layer
+// drawn exactly alike two frames in a row is kept as a picture and copied in
+// place of the drawing from then on, until it is drawn otherwise or a
+// picture it used changes. The pixels are the same either way. The ground
+// (a room's floor and what lies on it) is marked first and stays kept while
+// objects slide above it; the whole layer (with walls and shadows) is kept
+// while the room rests under its beams.
+enum TStillLayer { kStillGround = 0, kStillWhole = 1 };
+void EndStillLayer(TStillLayer layer = kStillWhole);
 // Keeping still layers is on by default; off draws every layer in full.
 void KeepStillLayers(bool on);
 // How many times a kept layer was copied in place of its drawing.

@@ -103,10 +103,11 @@ void TEditor::editFrame() {
     SetColor(255, 255, 255);
     engine->drawBlocks(1, 0);
     engine->drawObjects(0);
-    engine->drawObjectShadows();
     engine->drawShadowMap();
+    EndStillLayer(kStillGround);
+    engine->drawObjectShadows();
     engine->drawBlocks(0, 1);
-    EndStillLayer();
+    EndStillLayer(kStillWhole);
     engine->drawObjects(1);
     if (editorStatus == kEditing) updateItems();
   } else {

@@ -361,6 +361,6 @@ def bg_complete(seed):
 
 
 def build(out_dir):
-    kit.save_png(bg_title(201), f"{out_dir}/bg_title.png")
-    kit.save_png(bg_main(211), f"{out_dir}/bg_main.png")
-    kit.save_png(bg_complete(221), f"{out_dir}/bg_complete.png")
+    kit.save_png(kit.solid(bg_title(201)), f"{out_dir}/bg_title.png")
+    kit.save_png(kit.solid(bg_main(211)), f"{out_dir}/bg_main.png")
+    kit.save_png(kit.solid(bg_complete(221)), f"{out_dir}/bg_complete.png")

@@ -164,6 +164,16 @@ def darken(rgb, mask, strength=1.0, colour=(0, 0, 0)):
     return Image.composite(Image.new("RGB", rgb.size, colour), rgb, m)
 
 
+def solid(rgb):
+    """The game loads pictures with pure black as their see-through colour.
+    A background covers the screen whole, so its pure black pixels are
+    lifted a step: the picture stays solid and is copied to the screen
+    instead of blended, which costs the renderer far less."""
+    r, g, b = (c.point(lambda v: 255 if v == 0 else 0) for c in rgb.split())
+    black = ImageChops.multiply(ImageChops.multiply(r, g), b)
+    return Image.composite(Image.new("RGB", rgb.size, (1, 1, 1)), rgb, black)
+
+
 def vignette(rgb, strength=0.55, cx=None, cy=None):
     w, h = rgb.size
     cx = w * 0.42 if cx is None else cx

@@ -49,8 +49,8 @@ class RoomOnScreen : public ::testing::Test {
     Cls();
     e.drawBlocks(1, 1);
     e.drawObjects(0);
-    e.drawObjectShadows();
     e.drawShadowMap();
+    e.drawObjectShadows();
     e.drawBlocks(0, 1);
     e.drawLight();
     e.drawObjects(1);

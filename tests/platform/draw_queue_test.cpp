@@ -192,15 +192,16 @@ TEST_F(StillLayers, AKeptLayerLooksAsTheLayerDrawnInFull) {
   const int64_t reusedBefore = StillLayersReused();
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(LayeredFrame(picture, 90, 30 + 7 * i)->pixels, drawn[static_cast<size_t>(i)]->pixels) << "frame " << i;
-  // Kept after the second frame, copied in the third and fourth.
-  EXPECT_EQ(StillLayersReused(), reusedBefore + 2);
+  // The layer was last seen, with its picture's final strength, just before
+  // the frames drawn in full: kept in the first frame, copied in the others.
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 3);
   // A layer drawn otherwise is drawn, and kept anew once it repeats.
   const TPixmapPtr other = LayeredFrame(picture, 200, 40);
-  EXPECT_EQ(StillLayersReused(), reusedBefore + 2);
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 3);
   EXPECT_EQ(other->At(25, 25)[0], 200);
   LayeredFrame(picture, 200, 40);
   LayeredFrame(picture, 200, 41);
-  EXPECT_EQ(StillLayersReused(), reusedBefore + 3);
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 4);
 }
 
 TEST_F(StillLayers, APictureOfTheLayerThatChangesIsSeenAtOnce) {
@@ -223,4 +224,54 @@ TEST_F(StillLayers, APictureOfTheLayerThatChangesIsSeenAtOnce) {
     EXPECT_GT(red->At(60, 50)[0], blue->At(60, 50)[0] + 100) << "frame " << i;
     EXPECT_LT(red->At(60, 50)[2] + 100, blue->At(60, 50)[2]) << "frame " << i;
   }
+}
+
+// Nested layers: the ground stays kept while what lies above it changes
+// every frame, the whole layer is kept once that rests too, and a picture
+// of the ground that changes is seen at once through both.
+TEST_F(StillLayers, TheGroundIsKeptWhileTheLayerAboveItChanges) {
+  const TImagePtr ground = CreateImage(40, 40, 1, 0);
+  auto paintGround = [&ground](int red) {
+    Cls();
+    SetColor(red, 0, 250 - red);
+    DrawRect(0, 0, 40, 40);
+    GrabImage(ground, 0, 0);
+  };
+  auto nestedFrame = [&ground](int upperX) {
+    Cls();
+    SetBlend(kBlendAlpha);
+    SetColor(90, 120, 40);
+    DrawRect(20, 20, 200, 100);
+    SetColor(255, 255, 255);
+    DrawImage(ground, 150, 60);
+    EndStillLayer(kStillGround);
+    SetColor(30, 30, 200);
+    SetAlpha(0.5f);
+    DrawRect(static_cast<float>(upperX), 40, 30, 30);
+    SetAlpha(1);
+    EndStillLayer(kStillWhole);
+    SetColor(250, 250, 0);
+    DrawRect(60, 60, 10, 10);
+    const TPixmapPtr shot = GrabPixmap(0, 0, 240, 140);
+    Flip(0);
+    return shot;
+  };
+  // A slide of five frames, then four at rest.
+  const std::vector<int> slide = {30, 31, 32, 33, 34, 35, 35, 35, 35};
+  paintGround(0);
+  KeepStillLayers(false);
+  std::vector<TPixmapPtr> drawn;
+  for (int x : slide) drawn.push_back(nestedFrame(x));
+  KeepStillLayers(true);
+  const int64_t reusedBefore = StillLayersReused();
+  for (size_t i = 0; i < slide.size(); ++i)
+    EXPECT_EQ(nestedFrame(slide[i])->pixels, drawn[i]->pixels) << "frame " << i;
+  // The ground is kept in the second frame and copied in the other seven;
+  // the whole layer is kept in the second frame at rest and copied in two.
+  EXPECT_EQ(StillLayersReused(), reusedBefore + 7 + 2);
+
+  paintGround(250);
+  const TPixmapPtr repainted = nestedFrame(35);
+  EXPECT_GT(repainted->At(170, 80)[0], drawn.back()->At(170, 80)[0] + 200);
+  EXPECT_LT(repainted->At(170, 80)[2] + 200, drawn.back()->At(170, 80)[2]);
 }
