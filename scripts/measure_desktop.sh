@@ -69,7 +69,7 @@ for run in $(seq "$RUNS"); do
   GAME_PID=$!
   for _ in $(seq 300); do [ -s "$STAMP" ] && break; sleep 0.02; done
   STARTUP=$(awk -v a="$START" -v b="$(cat "$STAMP" 2>/dev/null || echo 0)" 'BEGIN {printf "%.3f", (b - a) / 1e9}')
-  WINDOW=$(xdotool search --sync --name "Tesmoria" | head -1)
+  WINDOW=$(game_window "$GAME_PID")
 
   # Click the intro away and rest in the menu.
   sleep 1.5

@@ -20,3 +20,17 @@ Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
 export DISPLAY=":$DISPLAY_NUMBER"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The game window of the game with process id $1, once it shows; fails with a
+# message when the game ends first or no window shows within 10 s.
+game_window() {
+  local id
+  for _ in $(seq 250); do
+    kill -0 "$1" 2>/dev/null || { echo "the game ended before its window showed" >&2; return 1; }
+    id=$(xdotool search --name "Tesmoria" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.04
+  done
+  echo "no game window within 10 s" >&2
+  return 1
+}
