@@ -322,6 +322,9 @@ void Flip(int sync) {
   if (changed || ctx.mustPresent) Present();
 }
 
+// The drawing side names each layer the queue keeps.
+static_assert(kStillWhole + 1 == backend::kStillLayerCount, "one kept layer for each still layer name");
+
 void EndStillLayer(TStillLayer layer) {
   if (ctx.renderer) backend::QueueStillLayerEnd(layer);
 }
