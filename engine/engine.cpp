@@ -92,6 +92,14 @@ void TEngine::createRoom(int index, float fog) {
       if (isEmitter(*blk[c][r])) sparkList.emplace_back(static_cast<int>(centreX(c)), static_cast<int>(centreY(r)));
 }
 
+int TEngine::countGlyphs() const {
+  int n = 0;
+  for (int c = 0; c < kColumns; ++c)
+    for (int r = 0; r < kRows; ++r)
+      if (const TBlock* b = cell(c, r); b && isGlyph(*b)) ++n;
+  return n;
+}
+
 // Objects are placed so that every crate comes after all other objects (they
 // are then drawn over treasures and processed last): non-crates in stored
 // order, then crates in stored order. Objects with an id outside the

@@ -98,6 +98,9 @@ class TEngine {
   void setObjectInfo(int index, int c, int r, int id);
   void setObjectFromMaster(int index, int id, int makeNew);
   int isFloorTileObj(int c, int r) const;
+  // Glyph cells in the grid as it stands now. glyphCount is only counted when
+  // a room is built; the editor paints glyphs after that.
+  int countGlyphs() const;
   int objDestructable(int id) const;
 
   // ---- Tutorial tips (help_tips.cpp) ----

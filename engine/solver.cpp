@@ -396,8 +396,9 @@ TEnginePtr cloneRoom(const TEngine& room) {
   e->setOffset(room.xOffset, room.yOffset);
   for (int c = 0; c < TEngine::kColumns; ++c)
     for (int r = 0; r < TEngine::kRows; ++r) e->blk[c][r] = room.blk[c][r] ? room.blk[c][r]->copy() : nullptr;
-  e->glyphCount = room.glyphCount;
-  e->glyphCh.assign(static_cast<size_t>(room.glyphCount) + 1, nullptr);
+  // Counted again: the editor's room may have glyphs painted since it was built.
+  e->glyphCount = room.countGlyphs();
+  e->glyphCh.assign(static_cast<size_t>(e->glyphCount) + 1, nullptr);
   e->roomName = room.roomName;
   e->restoreSnapshot(room.takeSnapshot());
   // Fog as play has it, whatever the room was built with (the editor's

@@ -352,4 +352,37 @@ TEST_F(EditorTest, TestPlayLeavesTheDesignAsItWas) {
   EXPECT_EQ(editor->changed, 0);
 }
 
+// F5 searches the room as it stands on screen: a glyph painted a moment ago
+// counts, before any test play has rebuilt the room.
+TEST_F(EditorTest, F5AnswersForTheRoomAsPaintedAsTestPlayDoes) {
+  newLocation("Beam");
+  TEngine& engine = *editor->engine;
+  for (int c = 1; c <= 12; ++c)
+    for (int r = 1; r <= 10; ++r)
+      engine.setBlockFromMaster(c, r, TEngine::isInterior(c - 1, r - 1) && TEngine::isInterior(c + 1, r + 1)
+                                          ? kBlockFloor1
+                                          : kBlockWall1);
+  pickBlock(kBlockEmitter);
+  clickCell(1, 3);
+  clickCell(1, 3);
+  pickBlock(kBlockWhiteGlyph);
+  clickCell(6, 10);
+  clickCell(6, 10);
+  pickBlock(kBlockWall1);
+  clickCell(6, 2);
+  clickCell(6, 2);
+  clickCell(6, 2, 2);
+  pickObject(kObjMirror);
+  clickCell(6, 8);
+  clickCell(6, 8);
+  clickCell(6, 8, 2);
+  ASSERT_EQ(blockAt(6, 10), kBlockWhiteGlyph);
+  ASSERT_EQ(objectsAt(6, 8), 1);
+
+  key(kKeyF1 + 4);
+  for (int i = 0; i < 4000 && editor->solvability.busy(); ++i) frame();
+  frame();
+  EXPECT_EQ(editor->solvability.statusText(), "Solvable in 1 move");
+}
+
 }  // namespace
