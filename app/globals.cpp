@@ -24,5 +24,3 @@ const std::string versionText = "Release 1.1";
 const std::array<std::string, 4> musicNames = {"title_loop", "map_loop", "game1", "game2"};
 const std::array<std::string, 4> endTuneNames = {"end_room", "end_location", "end_game", "end_fail"};
 const std::array<std::string, 5> soundNames = {"fx_move_loop", "fx_coin", "fx_map", "fx_ankh", "fx_explosion"};
-const std::array<std::string, 3> savedGameExt = {"", ".cam", ".cus"};
-const std::array<int, 19> editorItems = {0, 1, 2, 3, 4, 16, 5, 17, 6, 7, 8, 9, 19, 10, 13, 12, 14, 11, 15};

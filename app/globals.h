@@ -6,6 +6,9 @@
 #include <array>
 #include <string>
 
+#include "audio/music.h"
+#include "data/screen_codes.h"
+
 class TTimer;
 class TProfile;
 class TOptions;
@@ -32,31 +35,7 @@ extern TTickBox* tickBoxes;
 extern TEffects* effects;
 extern THighScores* highScores;
 
-// Screen codes, the values of gameState.
-enum : int {
-  kScreenQuit = -1,
-  kScreenMainMenu = 1,
-  kScreenOptions = 2,
-  kScreenHighScores = 4,
-  kScreenCredits = 5,
-  kScreenMap = 10,
-  kScreenGame = 11,
-  kScreenCustomMenu = 15,
-  kScreenEditor = 16,
-  kScreenOutOfTime = 20,
-  kScreenRoomComplete = 21,
-  kScreenLocationComplete = 22,
-  kScreenGameComplete = 23,
-  kScreenRoomRestart = 24,
-  kScreenIntro = 100,
-};
 
-// Music choices besides a playlist index.
-enum : int {
-  kMusicRandom = -1,
-  kMusicKeep = -2,
-  kMusicSilence = -3,
-};
 
 extern int gameState;         // screen code wanted by the running screen
 extern int textInputActive;   // 1 while something takes the keyboard for typing
@@ -73,6 +52,3 @@ float frameDelta();
 extern const std::array<std::string, 4> musicNames;
 extern const std::array<std::string, 4> endTuneNames;
 extern const std::array<std::string, 5> soundNames;
-extern const std::array<std::string, 3> savedGameExt;
-// Object ids on the editor's palette, positions 1..18 (the map is not offered).
-extern const std::array<int, 19> editorItems;

@@ -47,7 +47,7 @@ void TMainMenu::update() {
   // First start: every button waits for the player's name.
   disableButs = 1;
   if (gameState == kScreenQuit) return;
-  const std::string entered = profile->inputName();
+  const std::string entered = inputName(*profile, menu::nameInputKit());
   if (entered.empty()) return;
   // The name may be that of a profile whose last-profile file was lost:
   // its files are loaded, never written over with an empty game.

@@ -15,6 +15,16 @@ void drawBackground(const TImagePtr& background, bool withFrame) {
   if (withFrame && gfx && gfx->gui_menuFrameImg) DrawImage(gfx->gui_menuFrameImg, 489, 236, 0);
 }
 
+TNameInputKit nameInputKit() {
+  TNameInputKit kit;
+  kit.box = gfx ? gfx->gui_dialogueSmlImg : nullptr;
+  kit.mouse = mouse;
+  kit.text = text;
+  kit.buttons = buttons;
+  kit.textInputActive = &textInputActive;
+  return kit;
+}
+
 bool columnButton(const std::string& label, int row, bool disabled) {
   return buttons && buttons->draw(label, buttonX, buttonY[row], largeButton, disabled) == kButtonActivated;
 }

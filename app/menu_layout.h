@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/image.h"
+#include "widgets/profile_name_input.h"
 
 namespace menu {
 
@@ -19,6 +20,8 @@ bool columnButton(const std::string& label, int row, bool disabled = false);
 // "Label: value" on one line: the label outlined at x, the value at valueX
 // or just after the label when the label is wider, in the current font.
 void drawStatusLine(const std::string& label, const std::string& value, int x, int valueX, int y);
+// The player's name box (inputName) drawn with the game's widgets.
+TNameInputKit nameInputKit();
 // A title, centred and outlined in the large font.
 void drawTitle(const std::string& title, int y);
 

@@ -56,7 +56,7 @@ void TOptionMenu::update() {
   if (optStatus == opt_newProfile) {
     disableButs = 1;
     if (!profile) return;
-    const std::string name = profile->inputName();
+    const std::string name = inputName(*profile, menu::nameInputKit());
     if (name == kNameCancelled) {
       optStatus = opt_none;
     } else if (!name.empty()) {

@@ -2,6 +2,7 @@
 // itself (a screenshot, a profile export): a floating text that rises and
 // fades near the bottom of the picture, on whatever screen is up.
 #include "app/globals.h"
+#include "app/effects_kit.h"
 #include "app/shell_services.h"
 #include "effects/effects.h"
 #include "widgets/text.h"
@@ -24,7 +25,7 @@ void shellDrawNotices() {
   // every other screen gets them moved here.
   if (!TTextFloat::takeUpdated() && !TTextFloat::all().empty()) {
     const int previous = text ? text->curFont : 0;
-    TTextFloat::updateAll();
+    TTextFloat::updateAll(effects ? effects->kit : gameEffectsKit());
     if (text && previous) text->setFont(previous);
   }
   TTextFloat::takeUpdated();

@@ -1,5 +1,6 @@
 // The shell's calls into the profile, the effects and the high-score tables.
 #include "app/globals.h"
+#include "app/effects_kit.h"
 #include "app/shell_services.h"
 #include "data/high_scores.h"
 #include "effects/effects.h"
@@ -37,7 +38,7 @@ void shellDropUnfinishedRoom() {
 }
 
 void shellCreateEffectsAndScores() {
-  effects = new TEffects();
+  effects = new TEffects(gameEffectsKit());
   highScores = new THighScores();
 }
 

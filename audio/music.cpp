@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "audio/volume_level.h"
-#include "app/globals.h"
 #include "platform/random.h"
 
 void TMusic::play(int songIndex, int skipLoops) {

@@ -8,6 +8,13 @@
 
 #include "platform/audio.h"
 
+// Music choices besides a playlist index.
+enum : int {
+  kMusicRandom = -1,
+  kMusicKeep = -2,
+  kMusicSilence = -3,
+};
+
 class TMusic {
  public:
   TMusic() = default;

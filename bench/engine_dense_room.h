@@ -8,6 +8,7 @@
 #include "app/gfx_set.h"
 #include "app/globals.h"
 #include "engine/engine.h"
+#include "engine/room_play.h"
 #include "engine/still_host.h"
 #include "platform/file_system.h"
 #include "screens/room_engine.h"
@@ -72,13 +73,10 @@ inline std::shared_ptr<TEngine> denseRoom() {
     ++room->roomObjects;
     room->obj[room->roomObjects] = {o.c, o.r, o.id};
   }
-  auto e = std::make_shared<TEngine>();
-  e->host = std::make_shared<TStillHost>();
-  e->pictures = test_pictures::currentPictures();
-  e->setOffset(6, 95);
-  e->location.roomCount = 1;
-  e->location.room[1] = room;
-  e->createRoom(1, 1.0f);
+  TLocation location;
+  location.roomCount = 1;
+  location.room[1] = room;
+  TEnginePtr e = startRoom(location, 1, std::make_shared<TStillHost>(), test_pictures::currentPictures());
   // Turn the mirrors that send light round the room: the 2nd, 3rd (down to
   // left, left to up), 5th, 7th and 8th of the list above.
   for (int i : {2, 5, 7, 8}) e->obj[i]->angle = 90;

@@ -1,8 +1,7 @@
 # tesmoria_library(NAME DEPENDS...): one static library per source folder,
 # built from every .cpp in it (optionally excluding some), so adding a file
-# needs no CMake edit. The engine and what it stands on link on their own;
-# the program's folders reach the global objects of app/, so the program
-# links them all as one group through tesmoria_game.
+# needs no CMake edit. DEPENDS names the libraries whose headers the folder
+# includes.
 function(tesmoria_library name)
   cmake_parse_arguments(L "" "" "EXCLUDE;DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -14,20 +13,13 @@ function(tesmoria_library name)
   endif()
   add_library(${name} STATIC ${sources})
   target_link_libraries(${name} PUBLIC ${L_DEPENDS})
-  set_property(GLOBAL APPEND PROPERTY TESMORIA_LIBS ${name})
 endfunction()
 
-# Makes tesmoria_game: every game library, resolved as one link group.
+# Makes tesmoria_game: the whole game but main(), which every program, test
+# and tool links; each library brings the floors below it.
 function(tesmoria_game_target)
-  get_property(libs GLOBAL PROPERTY TESMORIA_LIBS)
-  list(REMOVE_ITEM libs tesmoria_platform)
-  string(REPLACE ";" "," joined "${libs}")
   add_library(tesmoria_game INTERFACE)
-  if(libs)
-    target_link_libraries(tesmoria_game INTERFACE "$<LINK_GROUP:RESCAN,${joined}>" tesmoria_platform)
-  else()
-    target_link_libraries(tesmoria_game INTERFACE tesmoria_platform)
-  endif()
+  target_link_libraries(tesmoria_game INTERFACE tesmoria_app)
 endfunction()
 
 # tesmoria_program(NAME SOURCES... LIBS libs...): a program placed in the

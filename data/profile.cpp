@@ -1,7 +1,7 @@
 // The campaign rules and the sun timer of the profile.
 #include <algorithm>
 
-#include "app/globals.h"
+#include "data/screen_codes.h"
 #include "data/high_scores.h"
 #include "data/profile.h"
 #include "platform/clock.h"
@@ -99,10 +99,10 @@ int TProfile::sunTimer() {
   return static_cast<int>(std::clamp<int64_t>(inLocation / kSunFrameMs, 0, kLastSunFrame));
 }
 
-THighScore TProfile::saveScore() const {
+THighScore TProfile::saveScore(const std::string& tableLocation) const {
   THighScore score;
   score.player = name;
-  if (highScores) score.location = highScores->location;
+  score.location = tableLocation;
   score.money = locStatus.money;
   int64_t time = locs[0].time;
   if (gameType == kGameCampaign)

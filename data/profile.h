@@ -20,11 +20,15 @@ enum : int {
   kGameCustom = 2,
 };
 
+// The game file's extension for each game type ("" for none).
+extern const std::array<std::string, 3> savedGameExt;
+
 constexpr int kMaxRoomObjects = 50;
 
 class TProfile {
  public:
-  // Name entry box (the box itself belongs to the dialogue widgets).
+  // The name dialogue's state between frames (the box itself belongs to the
+  // widgets: inputName).
   std::string newName;
   int diagX = 140, diagY = 280;
   std::shared_ptr<struct TNameEntry> nameEntry;  // the open name dialogue, if any
@@ -82,10 +86,8 @@ class TProfile {
   // Counts play time since the last call into roomStatus and returns the sun
   // frame 0..9; 9 means the half hour in the location is up.
   int sunTimer();
-  THighScore saveScore() const;
-  // Runs the name dialogue for one frame: "" while the player is typing,
-  // kNameCancelled when cancelled, else the name (a safe file name).
-  std::string inputName();
+  // The high-score row of this game, for the table named tableLocation.
+  THighScore saveScore(const std::string& tableLocation) const;
   // The text summary of the profile (Shift+F1).
   void exportText() const;
 
@@ -105,7 +107,7 @@ class TProfile {
   void clearGame();
 };
 
-// What inputName returns when the player cancels.
+// What the name dialogue (inputName) returns when the player cancels.
 extern const char* const kNameCancelled;
 
 // The file holding the name of the profile saved last.

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/globals.h"
-#include "app/timer.h"
 #include "data/name_line.h"
 #include "data/player_notice.h"
+#include "data/duration_text.h"
 #include "data/profile.h"
 #include "data/safe_file.h"
 
 const char* const kLastProfileFile = "profiles/.cfg";
+const std::array<std::string, 3> savedGameExt = {"", ".cam", ".cus"};
 
 namespace {
 constexpr const char* kProfileFolder = "profiles/";
@@ -193,7 +193,7 @@ void TProfile::exportText() const {
     for (int i = 1; i < kLocationSlots; ++i) {
       s.WriteLine("Location: " + locs[i].name);
       s.WriteLine("Status: " + std::to_string(locs[i].status));
-      s.WriteLine("Time: " + TTimer::getTime2(locs[i].time));
+      s.WriteLine("Time: " + durationText(locs[i].time));
       s.WriteLine("");
     }
   });

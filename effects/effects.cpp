@@ -3,12 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/gfx_set.h"
-#include "app/sfx_set.h"
-#include "app/globals.h"
 #include "platform/graphics.h"
 #include "platform/random.h"
-#include "widgets/text.h"
 
 namespace {
 
@@ -24,12 +20,6 @@ void resetDrawing() {
   SetScale(1, 1);
   SetAlpha(1);
   SetRotation(0);
-}
-
-// The burst sound ("fx_explosion"): one channel, so the hundred calls of a
-// burst are heard as one sound.
-void playBurstSound() {
-  if (sfx && sfx->sounds) sfx->sounds->play(4);
 }
 
 }  // namespace
@@ -59,17 +49,16 @@ bool TTextFloat::takeUpdated() {
   return was;
 }
 
-void TTextFloat::updateAll() {
+void TTextFloat::updateAll(const TEffectsKit& kit) {
   textFloatsUpdated = true;
-  if (text) text->setFont(6);
-  const float dt = frameDelta();
-  walk(all(), [dt](TTextFloat& t) { return t.update(dt); });
+  const float dt = kit.frameDelta();
+  walk(all(), [&kit, dt](TTextFloat& t) { return t.update(kit, dt); });
 }
 
-bool TTextFloat::update(float dt) {
+bool TTextFloat::update(const TEffectsKit& kit, float dt) {
   const float px = static_cast<float>(static_cast<int>(x)), py = static_cast<float>(static_cast<int>(y));
-  if (text)
-    text->draw(txt, px, py, true, false, alpha, 0);
+  if (kit.drawText)
+    kit.drawText(txt, px, py, alpha);
   else
     DrawText(txt, px - static_cast<float>(TextWidth(txt) / 2), py);
   y -= moveInc * dt;
@@ -98,12 +87,12 @@ void TSparkle::create(int x, int y) {
   all().push_back(s);
 }
 
-void TSparkle::updateAll() {
-  const float dt = frameDelta();
-  walk(all(), [dt](TSparkle& s) { return s.update(dt); });
+void TSparkle::updateAll(const TEffectsKit& kit) {
+  const float dt = kit.frameDelta();
+  walk(all(), [&kit, dt](TSparkle& s) { return s.update(kit, dt); });
 }
 
-bool TSparkle::update(float dt) {
+bool TSparkle::update(const TEffectsKit& kit, float dt) {
   bool keep = true;
   if (scale >= 0.9f) {
     // The peak: from here it shrinks and fades.
@@ -120,7 +109,8 @@ bool TSparkle::update(float dt) {
   SetScale(scale, scale);
   SetAlpha(alpha);
   SetRotation(rotation);
-  if (gfx && gfx->sparkleImg) DrawImage(gfx->sparkleImg, static_cast<float>(x), static_cast<float>(y), 0);
+  if (const TImagePtr picture = TEffectsKit::picture(kit.sparkle))
+    DrawImage(picture, static_cast<float>(x), static_cast<float>(y), 0);
   return keep;
 }
 
@@ -151,12 +141,12 @@ void TBrick::create(float x, float y, int r, int g, int b, int frame, float life
 
 int TBrick::count() { return static_cast<int>(all().size()); }
 
-void TBrick::updateAll(int group) {
-  const float dt = frameDelta();
-  walk(all(), [dt, group](TBrick& k) { return (k.brickImage != 0) != (group != 0) || k.update(dt); });
+void TBrick::updateAll(int group, const TEffectsKit& kit) {
+  const float dt = kit.frameDelta();
+  walk(all(), [&kit, dt, group](TBrick& k) { return (k.brickImage != 0) != (group != 0) || k.update(kit, dt); });
 }
 
-bool TBrick::update(float dt) {
+bool TBrick::update(const TEffectsKit& kit, float dt) {
   x += std::sin(dir * kDegToRad) * dx * dt;
   y += std::cos(dir * kDegToRad) * dy * dt;
   if (changeScale) scale -= 0.005f * dt;
@@ -172,7 +162,7 @@ bool TBrick::update(float dt) {
   SetScale(scale, scale);
   SetRotation(static_cast<float>(rotation));
   SetColor(r, g, b);
-  const TImagePtr strip = gfx ? (brickImage ? gfx->brickImg : gfx->floorImg) : nullptr;
+  const TImagePtr strip = TEffectsKit::picture(brickImage ? kit.wallBricks : kit.floorBricks);
   if (strip) DrawImage(strip, x, y, frame);
   return true;
 }
@@ -212,8 +202,7 @@ void TFireworks::add(float bx, float by, int count, float speed) {
   }
 }
 
-int TFireworks::update() {
-  const float dt = frameDelta();
+int TFireworks::update(float dt) {
   const float oldAlpha = GetAlpha();
   SetBlend(kBlendLight);
   int drawn = 0;
@@ -250,13 +239,15 @@ void TFireworks::destroy() { particles().clear(); }
 namespace {
 
 // Lays out the 10 x 10 fragments of one 50 x 50 cell centred on (x, y).
+// The burst sound plays on one channel, so its hundred calls are heard as
+// one sound.
 template <typename Make>
-void burst(float x, float y, Make make) {
+void burst(const TEffectsKit& kit, float x, float y, Make make) {
   for (int j = 0; j < 10; ++j)
     for (int k = 0; k < 10; ++k) {
       const float px = x - 25 + 5.0f * k, py = y - 25 + 5.0f * j;
       make(px, py, 10 * j + k);
-      playBurstSound();
+      if (kit.playBurst) kit.playBurst();
     }
 }
 
@@ -266,7 +257,7 @@ void TEffects::explodeWall(float x, float y, int r, int g, int b, bool implode) 
   if (r == 0) r = 192;
   if (g == 0) g = 192;
   if (b == 0) b = 192;
-  burst(x, y, [&](float px, float py, int n) {
+  burst(kit, x, y, [&](float px, float py, int n) {
     if (implode)
       TBrick::create(px, py, r, g, b, n, 50, x - px, y - py, 2, 1, 1);
     else
@@ -275,21 +266,21 @@ void TEffects::explodeWall(float x, float y, int r, int g, int b, bool implode) 
 }
 
 void TEffects::crumbleFloor(float x, float y) {
-  burst(x, y, [&](float px, float py, int n) { TBrick::create(px, py, 255, 255, 255, n, 50, x - px, y - py, 2, 1, 0); });
+  burst(kit, x, y, [&](float px, float py, int n) { TBrick::create(px, py, 255, 255, 255, n, 50, x - px, y - py, 2, 1, 0); });
 }
 
 void TEffects::updateFloorCrumbles() {
   SetBlend(kBlendAlpha);
-  TBrick::updateAll(0);
+  TBrick::updateAll(0, kit);
   resetDrawing();
 }
 
 void TEffects::updateAll() {
-  TTextFloat::updateAll();
+  TTextFloat::updateAll(kit);
   SetBlend(kBlendLight);
-  TSparkle::updateAll();
+  TSparkle::updateAll(kit);
   SetBlend(kBlendAlpha);
-  TBrick::updateAll(1);
+  TBrick::updateAll(1, kit);
   resetDrawing();
   SetColor(255, 255, 255);
 }

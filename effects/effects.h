@@ -3,11 +3,29 @@
 // treasures, walls bursting into fragments, floors crumbling into pits, and
 // the fireworks of the game's end. Each kind keeps one list of live
 // instances; TEffects is the front the engine and the screens use.
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
 
 #include "platform/image.h"
+
+// What the effects draw with, sound through and move by. The program fills
+// it in; a part left empty is skipped (texts then use the plain font, and
+// time runs at one frame per update).
+struct TEffectsKit {
+  // Handles of the pictures, looked at when drawn: the program loads the
+  // pictures after it makes the effects.
+  const TImagePtr* sparkle = nullptr;
+  const TImagePtr* wallBricks = nullptr;
+  const TImagePtr* floorBricks = nullptr;
+  // A floating text centred on x, in the floating texts' font.
+  std::function<void(const std::string& text, float x, float y, float alpha)> drawText;
+  std::function<void()> playBurst;  // one wall fragment's share of the burst sound
+  std::function<float()> delta;     // the frame's time step
+  float frameDelta() const { return delta ? delta() : 1.0f; }
+  static TImagePtr picture(const TImagePtr* handle) { return handle ? *handle : nullptr; }
+};
 
 class TTextFloat {
  public:
@@ -19,8 +37,8 @@ class TTextFloat {
   float alphaDelay = 75;
 
   static void create(const std::string& text, float x, float y);
-  static void updateAll();
-  bool update(float dt);  // false once faded out
+  static void updateAll(const TEffectsKit& kit);
+  bool update(const TEffectsKit& kit, float dt);  // false once faded out
   static void destroyAll();
   static std::list<TTextFloat>& all();
   // True when updateAll ran since the last call (which clears it): the main
@@ -40,8 +58,8 @@ class TSparkle {
   float alphaInc = 0.015f;
 
   static void create(int x, int y);
-  static void updateAll();
-  bool update(float dt);  // false once it has faded after its peak
+  static void updateAll(const TEffectsKit& kit);
+  bool update(const TEffectsKit& kit, float dt);  // false once it has faded after its peak
   static void destroyAll();
   static std::list<TSparkle>& all();
 };
@@ -66,8 +84,8 @@ class TBrick {
                      int changeScale, int brickImage);
   static int count();
   // Updates and draws the fragments of one group (1 walls, 0 floors).
-  static void updateAll(int group);
-  bool update(float dt);  // false once faded out
+  static void updateAll(int group, const TEffectsKit& kit);
+  bool update(const TEffectsKit& kit, float dt);  // false once faded out
   static void destroyAll();
   static std::list<TBrick>& all();
 };
@@ -83,8 +101,9 @@ class TFireworks {
   // Loads the shared particle picture; the returned object is the display's handle.
   static std::unique_ptr<TFireworks> create(const std::string& imagePath);
   void add(float x, float y, int count, float speed);
-  // Moves and draws every particle; returns how many were drawn.
-  int update();
+  // Moves and draws every particle by the frame's time step; returns how
+  // many were drawn.
+  int update(float dt);
   void destroy();
   static std::list<TFireworks>& particles();
   static TImagePtr& image();
@@ -92,6 +111,10 @@ class TFireworks {
 
 class TEffects {
  public:
+  TEffectsKit kit;
+
+  TEffects() = default;
+  explicit TEffects(TEffectsKit effectsKit) : kit(std::move(effectsKit)) {}
   void createtextFloat(const std::string& text, float x, float y) { TTextFloat::create(text, x, y); }
   void createSparkle(int x, int y) { TSparkle::create(x, y); }
   // 100 wall fragments flying out (or in, shrinking, when implode is set).

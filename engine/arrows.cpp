@@ -17,17 +17,11 @@ void TEngine::drawArrows() {
   showArrows = 0;
   TObject* selected = object(clickedO);
   if (clickedC > 0 && objectsMoving == 0 && selected) {
-    // Crates may be pushed onto treasures; everything else is stopped by them.
-    int treasuresBlock = 1;
-    for (int i = 1; i <= roomObjects; ++i) {
-      const TObject* o = object(i);
-      if (o && o->c == clickedC && o->r == clickedR && o->itemID == kItemCrate) treasuresBlock = 0;
-    }
     int chosenDx = 0, chosenDy = 0;
     const TImagePtr& arrows = pictures.arrowImg;
     for (const TArrow& a : kArrows) {
       const int c = clickedC + a.dx, r = clickedR + a.dy;
-      if (!isEmpty(c, r, treasuresBlock, 0)) continue;
+      if (!pushEnters(clickedC, clickedR, a.dx, a.dy)) continue;
       int frame = a.frame;
       if (c == mouseC && r == mouseR && pointerBlocked == 0) {
         frame += kHighlight;

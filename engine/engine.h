@@ -37,6 +37,9 @@ class TEngine {
   static constexpr int kColumns = 14;  // with the border ring
   static constexpr int kRows = 12;
   static constexpr int kCellSize = 50;
+  // Where the in-game screen shows the room: the offset every room in play
+  // is built at (tools and the solver play at the same place).
+  static constexpr int kPlayX = 6, kPlayY = 95;
   static constexpr int kTurnedOffset = 5;  // picture frames of an object turned by 90 degrees
   static constexpr float lightInc = 0.0005f;
   static constexpr int helpX1 = -40, helpY1 = 50, helpX2 = 400, helpY2 = 300;
@@ -141,7 +144,12 @@ class TEngine {
   int pickObjectAt(int c, int r) const;
   bool isPickable(const TObject& o) const;
   bool canPush(int c, int r, int dx, int dy) const;
+  // Whether the first cell of a push (dx, dy) from (c, r) takes the object
+  // there: the arrows' rule, which the push itself follows.
+  bool pushEnters(int c, int r, int dx, int dy) const;
   bool canTurnAt(int c, int r) const;
+  // A right click turns a mirror between its two angles, 0 and 90.
+  static void turnMirror(TObject& o);
   // The item kind collected in a frame added to takings, as the game scores it.
   void addTakings(int itemID);
 

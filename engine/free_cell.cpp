@@ -58,15 +58,19 @@ int TEngine::pickObjectAt(int c, int r) const {
   return chosen;
 }
 
-// The arrows' rule: crates may be pushed onto treasures, nothing else may.
-bool TEngine::canPush(int c, int r, int dx, int dy) const {
-  if (pickObjectAt(c, r) == 0 || std::abs(dx) + std::abs(dy) != 1) return false;
+// Crates may be pushed onto treasures (they take them); everything else is
+// stopped by them.
+bool TEngine::pushEnters(int c, int r, int dx, int dy) const {
   int treasuresBlock = 1;
   for (int i = 1; i <= roomObjects; ++i) {
     const TObject* o = object(i);
     if (o && o->c == c && o->r == r && o->itemID == kItemCrate) treasuresBlock = 0;
   }
   return isEmpty(c + dx, r + dy, treasuresBlock, 0) != 0;
+}
+
+bool TEngine::canPush(int c, int r, int dx, int dy) const {
+  return pickObjectAt(c, r) != 0 && std::abs(dx) + std::abs(dy) == 1 && pushEnters(c, r, dx, dy);
 }
 
 bool TEngine::canTurnAt(int c, int r) const {

@@ -16,6 +16,8 @@ constexpr int kCellShape = 1;  // block frame whose outline is a whole cell
 constexpr int kButtonLeft = 1, kButtonRight = 2;
 }  // namespace
 
+void TEngine::turnMirror(TObject& o) { o.angle = wrapOrClamp(o.angle + 90, 0, 90, true, false); }
+
 int TEngine::updateObjects() {
   const float delta = host->delta();
   objectsMoving = 0;
@@ -130,7 +132,7 @@ int TEngine::updateObjects() {
         // One right click is one move, even over two mirrors in one cell.
         if (onMoveStart && !turned) onMoveStart(TRoomMove{o->c, o->r, 0, 0, true});
         turned = true;
-        o->angle = wrapOrClamp(o->angle + 90, 0, 90, true, false);
+        turnMirror(*o);
       }
     }
   }

@@ -28,7 +28,7 @@ TEnginePtr startRoom(const TLocation& location, int index, TEngineHostPtr host, 
   engine->host = std::move(host);
   engine->pictures = pictures;
   engine->location = location;
-  engine->setOffset(6, 95);
+  engine->setOffset(TEngine::kPlayX, TEngine::kPlayY);
   engine->createRoom(index, 1.0f);
   return engine;
 }
@@ -120,7 +120,7 @@ bool startMove(TEngine& engine, const TRoomMove& move) {
     for (int i = 1; i <= engine.roomObjects; ++i) {
       TObject* o = engine.object(i);
       if (o && o->c == move.c && o->r == move.r && engine.isPickable(*o) && TEngine::isMirror(*o))
-        o->angle = o->angle == 0 ? 90 : 0;
+        engine.turnMirror(*o);
     }
     return true;
   }

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The rules on damaged values: no overflow, no stray index.
   p.roomStatus.getTimeBonus();
   p.locStatus.addScore(p.roomStatus);
-  p.saveScore();
+  p.saveScore("Campaign");
   int code = p.locationComplete();
   if (code != 22 && code != 23) std::abort();
   return 0;

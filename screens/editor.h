@@ -15,6 +15,7 @@
 //   editor_history.cpp      undo and redo
 //   editor_solvability.cpp  the solvability check
 //   editor_test_play.cpp    test play, with the game's undo, hints and preview
+#include <array>
 #include <memory>
 #include <string>
 
@@ -30,6 +31,9 @@
 #include "widgets/list_box.h"
 #include "widgets/request_file.h"
 #include "widgets/text_box.h"
+
+// Object ids on the editor's palette, positions 1..18 (the map is not offered).
+extern const std::array<int, 19> editorItems;
 #include "widgets/tooltip.h"
 
 class TEditor : public TScreenController {

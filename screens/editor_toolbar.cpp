@@ -7,6 +7,8 @@
 #include "widgets/button.h"
 #include "widgets/mouse.h"
 
+const std::array<int, 19> editorItems = {0, 1, 2, 3, 4, 16, 5, 17, 6, 7, 8, 9, 19, 10, 13, 12, 14, 11, 15};
+
 namespace {
 
 constexpr int kToolbarItems = 18;

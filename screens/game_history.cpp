@@ -26,11 +26,18 @@ void swapRoom(TEngine& engine, TStatus& status, int& moves, std::vector<THistory
   save.push_back({engine.takeSnapshot(), moves});
   engine.restoreSnapshot(to.room);
   moves = to.moves;
-  const TRoomTakings& after = engine.takings;
+  addTakingsChange(status, before, engine.takings);
+}
+
+}  // namespace
+
+void addTakingsChange(TStatus& status, const TRoomTakings& before, const TRoomTakings& after) {
   status.money = clampedSum(status.money, int64_t{after.money} - before.money);
   status.lives = clampedSum(status.lives, int64_t{after.lives} - before.lives);
   status.maps = clampedSum(status.maps, int64_t{after.maps} - before.maps);
 }
+
+namespace {
 
 bool step(TEngine& engine, TStatus& status, int& moves, std::vector<THistoryStep>& from,
           std::vector<THistoryStep>& to) {

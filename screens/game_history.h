@@ -15,6 +15,11 @@
 #include "engine/room_snapshot.h"
 
 // Which room a history belongs to.
+// Adds to the room's status what the room's takings gained (or gave back,
+// on undo) between two moments: the engine scores what is collected, the
+// profile's status follows it.
+void addTakingsChange(TStatus& status, const TRoomTakings& before, const TRoomTakings& after);
+
 struct THistoryRoom {
   std::string location;
   int room = 0;

@@ -39,7 +39,7 @@ TGame::TGame() {
   if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;
 
   engine = createScreenEngine(profile ? currentLocation().name : std::string());
-  engine->setOffset(6, 95);
+  engine->setOffset(TEngine::kPlayX, TEngine::kPlayY);
   attachTutorial(*engine, tutorial);
   engine->onMoveStart = [this](const TRoomMove& move) { moveStarted(move); };
   const bool freshRoom = !profile || profile->newRoom;
@@ -127,7 +127,7 @@ void TGame::offerHighScore(int gameCompleteBefore) {
   // game file that was saved after its end must not add its score again.
   if (!profile || !highScores || profile->gameComplete == 0 || gameCompleteBefore != 0 || scoreOffered_) return;
   scoreOffered_ = 1;
-  highScores->updateScoreTable(profile->saveScore());
+  highScores->updateScoreTable(profile->saveScore(highScores->location));
 }
 
 void TGame::runTips() {
@@ -142,17 +142,7 @@ void TGame::runTips() {
 }
 
 void TGame::collectItems() {
-  const int item = engine->updateObjects();
-  if (item <= 0 || !profile) return;
-  TStatus& room = profile->roomStatus;
-  if (item == kItemMap) {
-    room.maps += 1;
-  } else if (item == kItemAnkh) {
-    room.lives += 1;
-  } else {
-    int64_t money = room.money;
-    for (int id = 0; id < kObjectIds; ++id)
-      if (engine->objMaster[id] && engine->objMaster[id]->itemID == item) money += engine->objMaster[id]->score;
-    room.money = clampToInt(money);
-  }
+  const TRoomTakings before = engine->takings;
+  engine->updateObjects();
+  if (profile) addTakingsChange(profile->roomStatus, before, engine->takings);
 }

@@ -148,5 +148,5 @@ void TScoreScreen::endGame() {
       ResumeChannel(channel);
     }
   }
-  sparkCount = fireworks->update() / 25;
+  sparkCount = fireworks->update(frameDelta()) / 25;
 }

@@ -1,9 +1,6 @@
-// The player's name dialogue: a small box asking for the name, with OK and
-// CANCEL, driven one frame at a time by the menus.
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "widgets/profile_name_input.h"
+
 #include "data/file_names.h"
-#include "data/profile.h"
 #include "platform/input.h"
 #include "widgets/box_message.h"
 #include "widgets/button.h"
@@ -22,17 +19,26 @@ struct TNameEntry {
   std::string refusal;  // why the last name was refused, shown under the field
 };
 
-std::string TProfile::inputName() {
+namespace {
+void setTyping(const TNameInputKit& kit, int on) {
+  if (kit.textInputActive) *kit.textInputActive = on;
+}
+}  // namespace
+
+std::string inputName(TProfile& profile, const TNameInputKit& kit) {
+  std::shared_ptr<TNameEntry>& nameEntry = profile.nameEntry;
+  std::string& newName = profile.newName;
+  TText* const text = kit.text;
   if (!nameEntry) {
     nameEntry = std::make_shared<TNameEntry>();
-    nameEntry->dialogue = TDialogue::Create(diagX, diagY, 25, gfx ? gfx->gui_dialogueSmlImg : nullptr,
-                                            "Please enter your name:", mouse, text, 2, 0);
-    nameEntry->dialogue->setButtons(buttons, 2, 25, "OK", "CANCEL");
+    nameEntry->dialogue = TDialogue::Create(profile.diagX, profile.diagY, 25, kit.box, "Please enter your name:",
+                                            kit.mouse, text, 2, 0);
+    nameEntry->dialogue->setButtons(kit.buttons, 2, 25, "OK", "CANCEL");
     FlushKeys();
-    nameEntry->field = TTextBox::Create(70, 75, 200, "", mouse, text, 2);
+    nameEntry->field = TTextBox::Create(70, 75, 200, "", kit.mouse, text, 2);
     nameEntry->field->setParentDialogue(nameEntry->dialogue.get());
     nameEntry->field->setBg(255, 255, 255, 0.5f);
-    textInputActive = 1;
+    setTyping(kit, 1);
     return {};
   }
   const int pressed = nameEntry->dialogue->update();
@@ -42,7 +48,7 @@ std::string TProfile::inputName() {
                  nameEntry->dialogue->y + field.y + field.h + 12, nameEntry->dialogue->w);
   if (pressed == 2) {
     nameEntry.reset();
-    textInputActive = 0;
+    setTyping(kit, 0);
     return kNameCancelled;
   }
   if (pressed == 1 || nameEntry->field->getReturn()) {
@@ -54,7 +60,7 @@ std::string TProfile::inputName() {
       return {};
     }
     nameEntry.reset();
-    textInputActive = 0;
+    setTyping(kit, 0);
     return newName;
   }
   return {};

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "app/globals.h"
 #include "platform/random.h"
 #include "tests/audio/audio_test_support.h"
 

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "app/globals.h"
+#include "data/screen_codes.h"
 #include "data/high_scores.h"
 #include "data/profile.h"
 #include "platform/clock.h"
@@ -175,12 +175,12 @@ TEST(ProfileRules, SaveScoreAddsTheTimesOfTheGame) {
   p.locs[kAbydos].time = 20000;
   p.locs[kGiza].time = 300000;
   p.locs[kCustomSlot].time = 7;
-  THighScore score = p.saveScore();  // no high-score object: no table name
+  THighScore score = p.saveScore("Oasis");
   EXPECT_EQ(score.player, "Ann");
   EXPECT_EQ(score.money, 4321);
   EXPECT_EQ(score.time, 321000);
-  EXPECT_EQ(score.location, "");
+  EXPECT_EQ(score.location, "Oasis");
 
   p.gameType = kGameCustom;
-  EXPECT_EQ(p.saveScore().time, 1007);
+  EXPECT_EQ(p.saveScore("Oasis").time, 1007);
 }

@@ -21,7 +21,7 @@ class EffectsTest : public ::testing::Test {
   static int lifetime(TTextFloat t, float dt, float* risen) {
     const float y0 = t.y;
     int updates = 0;
-    while (t.update(dt)) ++updates;
+    while (t.update(TEffectsKit(), dt)) ++updates;
     *risen = y0 - t.y;
     return updates + 1;
   }
@@ -42,7 +42,7 @@ TEST_F(EffectsTest, FloatingTextHoldsFadesAndRisesInWallClockTime) {
   TTextFloat held;
   int holding = 0;
   while (held.alphaDelay > 0) {
-    held.update(2.0f);
+    held.update(TEffectsKit(), 2.0f);
     ++holding;
   }
   EXPECT_EQ(holding, 38);
@@ -52,7 +52,7 @@ TEST_F(EffectsTest, SparklePeaksAtTheFixedAlphaThenFadesAway) {
   TSparkle s;
   int updates = 0;
   float peakAlpha = -1;
-  while (s.update(1.0f)) {
+  while (s.update(TEffectsKit(), 1.0f)) {
     ++updates;
     if (s.scaleInc < 0 && peakAlpha < 0) peakAlpha = s.alpha - s.alphaInc;
   }
@@ -76,14 +76,14 @@ TEST_F(EffectsTest, BurstsMakeAHundredFragmentsEachTintedAndAimed) {
   TBrick centre = *it;
   EXPECT_FLOAT_EQ(centre.x, 300);
   EXPECT_FLOAT_EQ(centre.y, 300);
-  centre.update(1.0f);
+  centre.update(TEffectsKit(), 1.0f);
   EXPECT_FLOAT_EQ(centre.x, 300);
   EXPECT_GT(centre.y, 300);
 
   // Floor fragments shrink inwards and are gone after their life and fade.
   int frames = 0;
   while (TBrick::count() > 100 && frames < 1000) {
-    TBrick::updateAll(0);
+    TBrick::updateAll(0, fx.kit);
     ++frames;
   }
   EXPECT_EQ(TBrick::count(), 100);  // only the wall fragments remain
@@ -94,11 +94,11 @@ TEST_F(EffectsTest, FireworksEmptyOnceEveryParticleHasFaded) {
   auto display = TFireworks::create("missing-particle.png");  // a missing picture only hides them
   display->add(0, 0, 500, 0.1f);
   EXPECT_EQ(TFireworks::particles().size(), 500u);
-  int drawn = display->update();
+  int drawn = display->update(1.0f);
   EXPECT_EQ(drawn, 500);
   int frames = 1;
-  while (display->update() > 0 && frames < 1000) ++frames;
-  EXPECT_EQ(display->update(), 0);
+  while (display->update(1.0f) > 0 && frames < 1000) ++frames;
+  EXPECT_EQ(display->update(1.0f), 0);
   EXPECT_TRUE(TFireworks::particles().empty());
   EXPECT_NEAR(frames, 100, 2);
 }

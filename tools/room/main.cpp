@@ -11,6 +11,7 @@
 #include "app/globals.h"
 #include "data/location.h"
 #include "engine/engine.h"
+#include "engine/room_play.h"
 #include "engine/still_host.h"
 #include "platform/file_system.h"
 #include "platform/game_folders.h"
@@ -36,7 +37,7 @@ const char* const kUsage =
     "(default: the folder of this program, or PREFIX/share/tesmoria when installed).\n";
 
 constexpr int kLitFrames = 200;
-constexpr int kRoomX = 6, kRoomY = 95, kRoomW = 600, kRoomH = 500;
+constexpr int kRoomX = TEngine::kPlayX, kRoomY = TEngine::kPlayY, kRoomW = 600, kRoomH = 500;
 
 int fail(const std::string& message) {
   std::cerr << "tesmoria-room: " << message << "\n";
@@ -151,13 +152,7 @@ bool loadPictures(const std::string& gameDir, TGfx& pictures, bool everything, s
 }
 
 std::shared_ptr<TEngine> playRoom(const TLocation& location, int index) {
-  auto engine = std::make_shared<TEngine>();
-  engine->host = std::make_shared<TStillHost>();
-  engine->pictures = roomPicturesFromGfx();
-  engine->location = location;
-  engine->setOffset(kRoomX, kRoomY);
-  engine->createRoom(index, 1.0f);
-  return engine;
+  return startRoom(location, index, std::make_shared<TStillHost>(), roomPicturesFromGfx());
 }
 
 void runFrame(TEngine& engine) {

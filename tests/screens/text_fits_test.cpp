@@ -2,7 +2,7 @@
 // picture, measured with the game's own font.
 #include "platform/text_log.h"
 #include "screens/tutorial.h"
-#include "widget_fixture.h"
+#include "tests/widgets/widget_fixture.h"
 #include "widgets/button.h"
 #include "widgets/dialogue.h"
 
