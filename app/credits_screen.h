@@ -1,6 +1,6 @@
 #pragma once
 // Who made the game.
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class TCreditsScreen : public TScreenController {
  public:

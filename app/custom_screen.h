@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class TRequestFile;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The high-score screen: the tables of the global high-score object, page by
 // page. Leaving it saves the tables.
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class THighScoreScreen : public TScreenController {
  public:

@@ -1,7 +1,7 @@
 #pragma once
 // The intro (screen 100): the studio logo on white, until six seconds have
 // passed since the first frame or the player clicks.
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class TIntroScreen : public TScreenController {
  public:

@@ -1,7 +1,7 @@
 #pragma once
 // The title screen's menu: campaign, custom game, options, high scores and
 // quit. A first start asks for the player's name before anything else.
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class TMainMenu : public TScreenController {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class TDialogue;
 class TListBox;

@@ -4,7 +4,7 @@
 // left (Escape) while the real screens are being written.
 #include <string>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 #include "platform/image.h"
 
 class TPlaceholderScreen : public TScreenController {

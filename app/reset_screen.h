@@ -1,7 +1,7 @@
 #pragma once
 // The room restart interlude (screen 24): a moment of the plain background,
 // then the room starts again with a fresh game screen.
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 class TReset : public TScreenController {
  public:

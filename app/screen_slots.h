@@ -6,7 +6,7 @@
 // share one slot.
 #include <array>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 
 enum class TScreenSlot {
   mainMenu, options, highScores, credits, map, game, customMenu, editor, reset, result, count

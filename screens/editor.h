@@ -19,7 +19,7 @@
 #include <memory>
 #include <string>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 #include "data/location.h"
 #include "engine/engine.h"
 #include "screens/editor_history.h"

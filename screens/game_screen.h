@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 #include "data/map_location.h"
 #include "engine/background_solver.h"
 #include "engine/engine.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 #include "widgets/tooltip.h"
 
 struct TMapDot {

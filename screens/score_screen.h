@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "app/screen_controller.h"
+#include "screens/screen_controller.h"
 #include "platform/audio.h"
 
 class TFireworks;
