@@ -55,6 +55,9 @@ class TProfile {
   // The room finished last, for the room-complete screen (not saved):
   // the moves it took and its par, -1 when unknown.
   int lastRoomMoves = -1, lastRoomPar = -1;
+  // The player's best in the room just solved (-1 when none), and whether
+  // this solve set it.
+  int lastRoomBest = -1, lastRoomNewBest = 0;
   THelpItems helpItems{};
   // A file of this profile exists but could not be read: nothing of the
   // profile is saved until another profile (or this one, readable again) is
@@ -102,6 +105,8 @@ class TProfile {
   std::string exportPath() const;
   // The undo history of the room in progress (written by the in-game screen).
   std::string undoHistoryPath() const;
+  // The player's best in each room (see room_records.h).
+  std::string recordsPath() const;
 
  private:
   void clearGame();

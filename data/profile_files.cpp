@@ -52,6 +52,7 @@ std::string TProfile::gameFilePath() const {
 std::string TProfile::seenTipsPath() const { return profilePath(name, ".dat"); }
 std::string TProfile::exportPath() const { return profilePath(name, ".txt"); }
 std::string TProfile::undoHistoryPath() const { return profilePath(name, ".undo"); }
+std::string TProfile::recordsPath() const { return profilePath(name, ".rec"); }
 
 void TProfile::writeGame(TStream& s) const {
   int loc = isSlot(curLoc) ? curLoc : 0;

@@ -1,9 +1,11 @@
 // Moves and solution files as text.
 #include "engine/room_move.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "data/location.h"
 #include "data/text_number.h"
 
 namespace {
@@ -108,4 +110,18 @@ bool readSolutions(const std::string& path, TSolutions& solutions, std::string& 
   if (parseSolutions(text, solutions, error)) return true;
   error = path + ": " + error;
   return false;
+}
+
+TSolutions locationSolutions(const std::string& locationName) {
+  TStreamPtr s = openLocationSolutions(locationName);
+  if (!s) return {};
+  const std::vector<uint8_t> bytes = s->ReadAll();
+  CloseStream(s);
+  TSolutions solutions;
+  std::string error;
+  if (!parseSolutions(std::string(bytes.begin(), bytes.end()), solutions, error)) {
+    std::fprintf(stderr, "The solutions of %s are damaged: %s\n", locationName.c_str(), error.c_str());
+    return {};
+  }
+  return solutions;
 }

@@ -27,3 +27,7 @@ bool parseMove(const std::string& text, TRoomMove& move, std::string& error);
 // message naming the line on the first error.
 bool parseSolutions(const std::string& text, TSolutions& solutions, std::string& error);
 bool readSolutions(const std::string& path, TSolutions& solutions, std::string& error);
+// The written solutions of a location, found where the game finds its rooms
+// (see openLocationSolutions); none when there are none. Damaged ones count
+// as none, said on standard error.
+TSolutions locationSolutions(const std::string& locationName);

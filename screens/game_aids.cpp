@@ -33,16 +33,7 @@ const char* const kTurnTip = "Right-click to turn";
 
 // The room's written shortest solution, if the location comes with one.
 TMoveList writtenSolution(const std::string& locationName, int room) {
-  TStreamPtr s = openLocationSolutions(locationName);
-  if (!s) return {};
-  const std::vector<uint8_t> bytes = s->ReadAll();
-  CloseStream(s);
-  TSolutions solutions;
-  std::string error;
-  if (!parseSolutions(std::string(bytes.begin(), bytes.end()), solutions, error)) {
-    std::fprintf(stderr, "The solutions of %s are damaged: %s\n", locationName.c_str(), error.c_str());
-    return {};
-  }
+  const TSolutions solutions = locationSolutions(locationName);
   const auto found = solutions.find(room);
   return found == solutions.end() ? TMoveList{} : found->second;
 }

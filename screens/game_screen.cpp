@@ -7,6 +7,7 @@
 #include "data/high_scores.h"
 #include "data/options.h"
 #include "data/profile.h"
+#include "data/room_records.h"
 #include "platform/input.h"
 #include "screens/game_host.h"
 #include "screens/room_engine.h"
@@ -110,6 +111,7 @@ void TGame::endRoomIfDone(int sunFrame) {
   profile->newRoom = 1;
   profile->lastRoomMoves = solved ? history.moves : -1;
   profile->lastRoomPar = par;
+  keepRecord(solved);
   game.addScore(room);
   // ">=": a damaged game file with the room past the location's end still
   // finishes the location instead of counting rooms for ever.
@@ -120,6 +122,19 @@ void TGame::endRoomIfDone(int sunFrame) {
     engine->createRoom(profile->curRoom, 1.0f);
     gameState = kScreenRoomComplete;
   }
+}
+
+void TGame::keepRecord(bool solved) {
+  profile->lastRoomBest = -1;
+  profile->lastRoomNewBest = 0;
+  if (!solved) return;
+  TRoomRecords records;
+  records.load(profile->recordsPath());
+  const TRoomRecordKey key{profile->gameType == kGameCampaign ? TRecordGame::campaign : TRecordGame::custom,
+                           engine->location.name, profile->curRoom};
+  profile->lastRoomNewBest = records.solved(key, history.moves, history.hints) ? 1 : 0;
+  profile->lastRoomBest = records.find(key).moves;
+  records.save();
 }
 
 void TGame::offerHighScore(int gameCompleteBefore) {

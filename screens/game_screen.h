@@ -82,6 +82,8 @@ class TGame : public TScreenController {
   void drawRoomAndHud(int sunFrame);
   void endRoomIfDone(int sunFrame);
   void offerHighScore(int gameCompleteBefore);
+  // A solved room's moves and hints go into the player's room records.
+  void keepRecord(bool solved);
   void updateButtons();
   void askConfirmation(int status, const std::string& message);
   void runTips();

@@ -7,6 +7,8 @@
 #include "app/globals.h"
 #include "app/sfx_set.h"
 #include "data/profile.h"
+#include "data/room_records.h"
+#include "engine/room_move.h"
 #include "effects/effects.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
@@ -23,6 +25,13 @@ void drawIcon(const TMapLocation& loc, int frameOffset, float nameAlpha) {
   if (gfx && gfx->mapIconsImg)
     DrawImage(gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y), loc.icon + frameOffset);
   if (text) text->draw(loc.name, static_cast<float>(loc.x), static_cast<float>(loc.y + 30), true, false, nameAlpha);
+}
+
+// Under the name of a location whose every room was solved at par.
+void drawAtParMark(const TMapLocation& loc) {
+  if (!text || !text->setFont(kTipFont)) return;
+  text->draw("All rooms at par", static_cast<float>(loc.x), static_cast<float>(loc.y + 52), true, true, 1.0f, 1);
+  text->setFont(1);
 }
 
 bool pointerOnIcon(const TMapLocation& loc) {
@@ -45,6 +54,21 @@ void sideText(const char* const lines[5]) {
 TMapScreen::TMapScreen() {
   musicTrack = 1;
   lockedTip = TToolTip::Create(mouse, text, kTipFont);
+  findLocationsAtPar();
+}
+
+void TMapScreen::findLocationsAtPar() {
+  if (!profile) return;
+  TRoomRecords records;
+  records.load(profile->recordsPath());
+  if (records.size() == 0) return;
+  for (int slot = kFirstCampaignSlot; slot <= kLastCampaignSlot; ++slot) {
+    const TMapLocation& loc = profile->locs[static_cast<size_t>(slot)];
+    if (loc.status != kLocationCompleted) continue;
+    std::map<int, int> pars;
+    for (const auto& [room, moves] : locationSolutions(loc.name)) pars[room] = static_cast<int>(moves.size());
+    allAtPar_[static_cast<size_t>(slot)] = records.everyRoomAtPar(TRecordGame::campaign, loc.name, pars);
+  }
 }
 
 TMapScreen::~TMapScreen() = default;
@@ -156,6 +180,7 @@ void TMapScreen::campaignMode() {
     }
     if (i == selectedLoc) f = 1;
     drawIcon(loc, f, loc.status == kLocationLocked ? 0.65f : 1.0f);
+    if (allAtPar_[static_cast<size_t>(i)]) drawAtParMark(loc);
     if (loc.status == kLocationLocked) locked.push_back(i);
   }
   SetAlpha(1);

@@ -2,6 +2,7 @@
 // The map of Egypt: in the campaign the player picks the next location and a
 // dotted path is drawn to it; in replay mode any location completed before
 // can be played again as a custom game.
+#include <array>
 #include <list>
 #include <memory>
 #include <string>
@@ -42,4 +43,7 @@ class TMapScreen : public TScreenController {
   void explainLocked(const std::vector<int>& lockedSlots);
 
   std::unique_ptr<TToolTip> lockedTip;
+  // Campaign slots whose every room the player has solved at par.
+  std::array<bool, 9> allAtPar_{};
+  void findLocationsAtPar();
 };

@@ -98,6 +98,12 @@ void TScoreScreen::endRoom() {
       if (profile->lastRoomPar >= 0) moves += " (par " + std::to_string(profile->lastRoomPar) + ")";
       label("Moves", y3, moves);
     }
+    if (profile->lastRoomBest >= 0) {
+      std::string best = std::to_string(profile->lastRoomBest);
+      if (profile->lastRoomPar >= 0) best += " (par " + std::to_string(profile->lastRoomPar) + ")";
+      label("Best", y4, best);
+      if (profile->lastRoomNewBest) centred("New best!", y5, true);
+    }
   }
   if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
   if (button("CONTINUE", 600)) gameState = kScreenGame;

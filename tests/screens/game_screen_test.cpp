@@ -1,6 +1,7 @@
 // The in-game screen driven headless: building the room, the sun running
 // out, finishing rooms, the four buttons with their confirmations, the
 // pause, and a room in progress stored and resumed.
+#include "data/room_records.h"
 #include "game_fixture.h"
 
 #include "data/high_scores.h"
@@ -76,6 +77,26 @@ TEST_F(GameScreenTest, LitGlyphFinishesTheRoomAndTheLastRoomTheLocation) {
   EXPECT_EQ(player->newRoom, 1);
   EXPECT_GE(player->locStatus.money, 50);
   EXPECT_EQ(player->gameComplete, 1);
+}
+
+TEST_F(GameScreenTest, ASolvedRoomGoesIntoThePlayersRecordsAndANewBestIsMarked) {
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    SCOPED_TRACE(attempt);
+    player->gameComplete = 0;
+    player->newLocation(kCustomSlot);
+    player->locs[kCustomSlot].name = "Test";
+    player->curRoom = 2;  // the room with a free path to its glyph: solved in 0 moves
+    gameState = kScreenGame;
+    TGame game;
+    for (int i = 0; i < 600 && gameState == kScreenGame; ++i) frame(game);
+    ASSERT_EQ(gameState, kScreenGameComplete);
+    EXPECT_EQ(player->lastRoomBest, 0);
+    EXPECT_EQ(player->lastRoomNewBest, attempt == 1 ? 1 : 0) << "the second solve at 0 moves sets no new best";
+  }
+  TRoomRecords records;
+  ASSERT_TRUE(records.load(player->recordsPath()));
+  EXPECT_EQ(records.find({TRecordGame::custom, "Test", 2}).moves, 0);
+  EXPECT_EQ(records.find({TRecordGame::campaign, "Test", 2}).moves, -1);
 }
 
 TEST_F(GameScreenTest, ZeroGlyphRoomIsNeverFinishedByLight) {
