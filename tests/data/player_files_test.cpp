@@ -14,26 +14,12 @@
 #include "data/player_notice.h"
 #include "data/profile.h"
 #include "data/profile_folder.h"
-#include "game_folder.h"
+#include "notice_folder.h"
 
 namespace {
 using Bytes = std::vector<uint8_t>;
 
-// Collects what the player would be told instead of showing message boxes.
-class PlayerFilesTest : public GameFolderTest {
- protected:
-  void SetUp() override {
-    GameFolderTest::SetUp();
-    resetPlayerNotices();
-    setPlayerNoticeSink([this](const std::string& text) { told.push_back(text); });
-  }
-  void TearDown() override {
-    setPlayerNoticeSink(nullptr);
-    resetPlayerNotices();
-    GameFolderTest::TearDown();
-  }
-  std::vector<std::string> told;
-};
+using PlayerFilesTest = NoticeFolderTest;
 
 TProfile savedProfile(const std::string& name) {
   TProfile p;

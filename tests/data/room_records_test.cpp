@@ -8,24 +8,11 @@
 #include "data/player_notice.h"
 #include "data/profile.h"
 #include "data/room_records.h"
-#include "game_folder.h"
+#include "notice_folder.h"
 
 namespace {
 
-class RoomRecordsTest : public GameFolderTest {
- protected:
-  void SetUp() override {
-    GameFolderTest::SetUp();
-    resetPlayerNotices();
-    setPlayerNoticeSink([this](const std::string& text) { told.push_back(text); });
-  }
-  void TearDown() override {
-    setPlayerNoticeSink(nullptr);
-    resetPlayerNotices();
-    GameFolderTest::TearDown();
-  }
-  std::vector<std::string> told;
-};
+using RoomRecordsTest = NoticeFolderTest;
 
 const TRoomRecordKey kAbydos3{TRecordGame::campaign, "Abydos", 3};
 
