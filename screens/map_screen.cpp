@@ -29,9 +29,11 @@ void drawIcon(const TMapLocation& loc, int frameOffset, float nameAlpha) {
 
 // Under the name of a location whose every room was solved at par.
 void drawAtParMark(const TMapLocation& loc) {
-  if (!text || !text->setFont(kTipFont)) return;
-  text->draw("All rooms at par", static_cast<float>(loc.x), static_cast<float>(loc.y + 52), true, true, 1.0f, 1);
-  text->setFont(1);
+  if (!text) return;
+  const int previous = text->curFont;
+  if (!text->setFont(kTipFont)) return;
+  text->draw("at par", static_cast<float>(loc.x), static_cast<float>(loc.y + 50), true, true);
+  if (previous) text->setFont(previous);
 }
 
 bool pointerOnIcon(const TMapLocation& loc) {

@@ -102,7 +102,7 @@ void TScoreScreen::endRoom() {
       std::string best = std::to_string(profile->lastRoomBest);
       if (profile->lastRoomPar >= 0) best += " (par " + std::to_string(profile->lastRoomPar) + ")";
       label("Best", y4, best);
-      if (profile->lastRoomNewBest) centred("New best!", y5, true);
+      if (profile->lastRoomNewBest) centred("New best!", y4 + 45, true);
     }
   }
   if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
