@@ -27,6 +27,7 @@
 #include "screens/game_history.h"
 #include "screens/play_aids.h"
 #include "screens/room_hints.h"
+#include "screens/room_session.h"
 #include "widgets/dialogue.h"
 #include "widgets/list_box.h"
 #include "widgets/request_file.h"
@@ -128,9 +129,7 @@ class TEditor : public TScreenController {
   void endTestPlay();
   void testFrame();
   void testPlayAids();
-  TGameHistory testHistory_;  // undo and redo of the moves of test play
-  TRoomHints testHints_;
-  TSlidePreview testPreview_;
+  TRoomSession testSession_;  // undo, hints and the preview of test play
   void editFrame();
   void runDialogue();
   void closeDialogues();

@@ -25,18 +25,15 @@ void TEditor::startTestPlay() {
   engine->storeRoom();
   engine->createRoom(0, kPlayFog);
   testMode = 1;
-  testHistory_.clear();
-  testHints_.reset();
-  engine->onMoveStart = [this](const TRoomMove& move) {
-    testHistory_.recordMove(*engine);
-    testHints_.moveStarted(move);
-  };
+  testSession_.history.clear();
+  testSession_.hints.reset();
+  testSession_.follow(*engine);
 }
 
 void TEditor::endTestPlay() {
-  engine->onMoveStart = nullptr;
-  testHistory_.clear();
-  testHints_.reset();
+  TRoomSession::stopFollowing(*engine);
+  testSession_.history.clear();
+  testSession_.hints.reset();
   engine->createRoom(0, kEditFog);
   testMode = 0;
 }
@@ -52,8 +49,7 @@ void TEditor::testFrame() {
   // there), then the object update. Updating first would drop the
   // selection on the click that meant its arrow.
   engine->drawRoom();
-  testPreview_.draw(*engine);
-  testHints_.draw(*engine, MilliSecs());
+  testSession_.drawAids(*engine, MilliSecs());
   if (engine->glyphCount != 0 && engine->activeGlyphs == engine->glyphCount && text && text->setFont(1))
     text->draw("Room solved!", 704, 300, true, true);
   if (effects) effects->updateAll();
@@ -62,32 +58,23 @@ void TEditor::testFrame() {
   if (!buttons) return;
   if (buttons->draw("RESET", 745, 26, kSmallButtons) == kButtonActivated) {
     // As in the game: undo right after a reset brings the room back.
-    testHistory_.recordReset(*engine);
-    testHints_.forget();
+    testSession_.history.recordReset(*engine);
+    testSession_.hints.forget();
     engine->createRoom(0, kPlayFog);
   } else if (buttons->draw("BACK", 745, 62, kSmallButtons) == kButtonActivated) {
     endTestPlay();
-  } else if (buttons->draw("HINT", 745, 98, kSmallButtons) == kButtonActivated && roomAtRest(*engine)) {
-    testHints_.ask(*engine);
+  } else if (buttons->draw("HINT", 745, 98, kSmallButtons) == kButtonActivated) {
+    testSession_.askHint(*engine);
   }
 }
 
 void TEditor::testPlayAids() {
-  testHints_.update(*engine);
-  if (text && !testHints_.message().empty() && text->setFont(kHintFont))
-    text->draw(testHints_.message(), 306, kMessageY, true, true);
-  if (textInputActive != 0 || !roomAtRest(*engine)) return;
+  testSession_.update(*engine);
+  if (text && !testSession_.hints.message().empty() && text->setFont(kHintFont))
+    text->draw(testSession_.hints.message(), 306, kMessageY, true, true);
+  if (textInputActive != 0) return;
   // Test play collects nothing for anyone: the takings go nowhere.
   TStatus nobody;
-  switch (undoKeyPressed()) {
-    case TUndoKey::undo:
-      if (testHistory_.undo(*engine, nobody)) testHints_.forget();
-      break;
-    case TUndoKey::redo:
-      if (testHistory_.redo(*engine, nobody)) testHints_.forget();
-      break;
-    case TUndoKey::none:
-      break;
-  }
-  if (KeyHit('H') > 0) testHints_.ask(*engine);
+  testSession_.undoKeys(*engine, nobody);
+  if (KeyHit('H') > 0) testSession_.askHint(*engine);
 }

@@ -60,13 +60,6 @@ void TGame::setUpAids() {
   }
 }
 
-void TGame::moveStarted(const TRoomMove& move) {
-  acknowledgeTip(tutorial);
-  history.recordMove(*engine);
-  hints.moveStarted(move);
-  if (move.turn) history.mirrorTurned = true;
-}
-
 void TGame::chargeHint() {
   ++history.hints;
   LogLine("Hint " + std::to_string(history.hints) + ": " + describeMove(hints.nextMove()));
@@ -78,7 +71,7 @@ void TGame::chargeHint() {
 }
 
 void TGame::takeHint() {
-  if (roomAtRest(*engine) && hints.ask(*engine)) chargeHint();
+  if (session.askHint(*engine)) chargeHint();
 }
 
 void TGame::updateAids() {
@@ -86,13 +79,12 @@ void TGame::updateAids() {
     par = static_cast<int>(found->moves.size());
     hints.knowSolution(startKey_, found->moves);
   }
-  if (hints.update(*engine)) chargeHint();
+  if (session.update(*engine)) chargeHint();
   if (textInputActive == 0 && KeyHit('H') > 0) takeHint();
 }
 
 void TGame::drawAids() {
-  slidePreview_.draw(*engine);
-  hints.draw(*engine, MilliSecs());
+  session.drawAids(*engine, MilliSecs());
 }
 
 void TGame::drawMovesAndHintButton() {

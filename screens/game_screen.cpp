@@ -42,7 +42,7 @@ TGame::TGame() {
   engine = createScreenEngine(profile ? currentLocation().name : std::string());
   engine->setOffset(TEngine::kPlayX, TEngine::kPlayY);
   attachTutorial(*engine, tutorial);
-  engine->onMoveStart = [this](const TRoomMove& move) { moveStarted(move); };
+  session.follow(*engine, [this](const TRoomMove&) { acknowledgeTip(tutorial); });
   const bool freshRoom = !profile || profile->newRoom;
   if (profile && profile->newRoom) profile->roomStatus = TStatus();
   engine->createRoom(profile ? profile->curRoom : 1, 1.0f);

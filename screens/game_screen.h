@@ -23,6 +23,7 @@
 #include "screens/game_history.h"
 #include "screens/play_aids.h"
 #include "screens/room_hints.h"
+#include "screens/room_session.h"
 #include "screens/tutorial.h"
 #include "widgets/dialogue.h"
 #include "widgets/tooltip.h"
@@ -42,8 +43,9 @@ class TGame : public TScreenController {
   int continueGame = 0;     // the pause loop is to end
   int diagX = 0, diagY = 0; // top-left corner of the confirmation boxes
   int skipRoom = 0;         // a confirmed skip: the next frame ends the room
-  TGameHistory history;     // undo and redo of this room
-  TRoomHints hints;         // the next move, on asking
+  TRoomSession session;     // the room's undo, hints and slide preview
+  TGameHistory& history = session.history;  // undo and redo of this room
+  TRoomHints& hints = session.hints;        // the next move, on asking
   int par = -1;             // moves of a shortest solution; -1 while unknown
 
   // A hint costs this much of the room's money (never below a purse of 0).
@@ -96,7 +98,6 @@ class TGame : public TScreenController {
   void undoRedoKeys();
   // game_aids.cpp
   void setUpAids();
-  void moveStarted(const TRoomMove& move);
   void updateAids();
   void drawAids();
   void drawMovesAndHintButton();
@@ -106,5 +107,4 @@ class TGame : public TScreenController {
   std::string startKey_;         // the room's position at its start
   TBackgroundSolver parSearch_;  // a room without a written solution finds its par
   std::unique_ptr<TToolTip> tips_;
-  TSlidePreview slidePreview_;
 };

@@ -35,9 +35,5 @@ void TGame::undoRedoKeys() {
   // Keys pressed while something moves, a box is open or a text box takes
   // the keyboard do nothing.
   if (!profile || textInputActive != 0 || pendingStatus != kPendingNone) return;
-  const TUndoKey key = undoKeyPressed();
-  if (key == TUndoKey::none || !roomAtRest(*engine)) return;
-  const bool changed = key == TUndoKey::undo ? history.undo(*engine, profile->roomStatus)
-                                             : history.redo(*engine, profile->roomStatus);
-  if (changed) hints.forget();
+  session.undoKeys(*engine, profile->roomStatus);
 }

@@ -1,0 +1,27 @@
+#include "screens/room_session.h"
+
+#include "engine/room_play.h"
+
+void TRoomSession::follow(TEngine& room, std::function<void(const TRoomMove&)> alsoOnMove) {
+  room.onMoveStart = [this, &room, alsoOnMove = std::move(alsoOnMove)](const TRoomMove& move) {
+    history.recordMove(room);
+    hints.moveStarted(move);
+    if (move.turn) history.mirrorTurned = true;
+    if (alsoOnMove) alsoOnMove(move);
+  };
+}
+
+bool TRoomSession::undoKeys(TEngine& room, TStatus& status) {
+  const TUndoKey key = undoKeyPressed();
+  if (key == TUndoKey::none || !roomAtRest(room)) return false;
+  const bool changed = key == TUndoKey::undo ? history.undo(room, status) : history.redo(room, status);
+  if (changed) hints.forget();
+  return changed;
+}
+
+bool TRoomSession::askHint(TEngine& room) { return roomAtRest(room) && hints.ask(room); }
+
+void TRoomSession::drawAids(const TEngine& room, uint32_t ms) {
+  preview_.draw(room);
+  hints.draw(room, ms);
+}
