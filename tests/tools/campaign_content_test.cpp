@@ -189,6 +189,25 @@ TEST_F(Campaign, EveryRoomIsProvenSolvableAndItsWrittenSolutionIsAShortestOne) {
     }
 }
 
+// A room opens as it was drawn: no piece starts on a pit, and nothing moves,
+// falls or crumbles before the player's first move.
+TEST_F(Campaign, NothingMovesBeforeThePlayerDoes) {
+  for (const TCampaignLocation& L : locations_)
+    for (int i = 1; i <= L.location.roomCount; ++i) {
+      SCOPED_TRACE(L.location.name + " room " + std::to_string(i) + " (" + L.location.room[i]->name + ")");
+      TEnginePtr engine = startRoom(L.location, i, std::make_shared<TStillHost>(), roomShapes());
+      const std::string opened = stateKey(*engine);
+      ASSERT_TRUE(settleRoom(*engine));
+      EXPECT_EQ(stateKey(*engine), opened) << "a piece moved, fell or went before the first move";
+      for (int k = 1; k <= engine->roomObjects; ++k) {
+        const TObject* o = engine->object(k);
+        const TBlock* under = o ? engine->cell(o->c, o->r) : nullptr;
+        if (o && o->frame != 0 && o->movable != 0 && under && under->pit != 0 && engine->isFloorTileObj(o->c, o->r) == 0)
+          ADD_FAILURE() << "a piece starts on the pit at (" << o->c << ", " << o->r << ")";
+      }
+    }
+}
+
 // A player who meets a room again with a pillar or a gem moved says "I have
 // played this room". Every room has a layout of its own: two rooms differ in
 // at least kDistinctRooms cells and objects. One object moved counts two (gone
