@@ -58,6 +58,9 @@ class TProfile {
   // The player's best in the room just solved (-1 when none), and whether
   // this solve set it.
   int lastRoomBest = -1, lastRoomNewBest = 0;
+  // The room just solved, for watching its way through (0 when none).
+  std::string lastRoomLocation;
+  int lastRoom = 0;
   THelpItems helpItems{};
   // A file of this profile exists but could not be read: nothing of the
   // profile is saved until another profile (or this one, readable again) is

@@ -111,6 +111,8 @@ void TGame::endRoomIfDone(int sunFrame) {
   profile->newRoom = 1;
   profile->lastRoomMoves = solved ? history.moves : -1;
   profile->lastRoomPar = par;
+  profile->lastRoomLocation = engine->location.name;
+  profile->lastRoom = solved ? profile->curRoom : 0;
   keepRecord(solved);
   game.addScore(room);
   // ">=": a damaged game file with the room past the location's end still

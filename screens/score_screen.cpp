@@ -7,6 +7,8 @@
 #include "data/pack.h"
 #include "data/profile.h"
 #include "effects/effects.h"
+#include "screens/game_host.h"
+#include "screens/room_engine.h"
 #include "platform/graphics.h"
 #include "platform/random.h"
 #include "widgets/button.h"
@@ -33,7 +35,7 @@ void TScoreScreen::update() {
   if (text) text->setFont(1);
   switch (scoreType) {
     case kScreenOutOfTime: outOfTime(); break;
-    case kScreenRoomComplete: endRoom(); break;
+    case kScreenRoomComplete: replay ? watchReplay() : endRoom(); break;
     case kScreenLocationComplete: endLocation(); break;
     case kScreenGameComplete: endGame(); break;
     default: break;
@@ -107,6 +109,18 @@ void TScoreScreen::endRoom() {
   }
   if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
   if (button("CONTINUE", 600)) gameState = kScreenGame;
+  if (profile && profile->lastRoom > 0 && button("WATCH", 400))
+    replay = TSolutionReplay::create(profile->lastRoomLocation, profile->lastRoom, gameHost(), roomPicturesFromGfx());
+}
+
+void TScoreScreen::watchReplay() {
+  replay->update();
+  if (text && text->setFont(3)) {
+    text->draw("Move " + std::to_string(replay->movesShown()) + " of " + std::to_string(replay->moveCount()), 704, 130,
+               true, true);
+    text->setFont(1);
+  }
+  if (buttons && buttons->draw("BACK", 755, 26, 2) == kButtonActivated) replay.reset();
 }
 
 void TScoreScreen::endLocation() {

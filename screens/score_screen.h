@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "screens/solution_replay.h"
 #include "screens/screen_controller.h"
 #include "platform/audio.h"
 
@@ -30,6 +31,9 @@ class TScoreScreen : public TScreenController {
   void endRoom();
   void endLocation();
   void endGame();
+  // The room-complete screen's WATCH: the room's way through, played out.
+  void watchReplay();
+  std::unique_ptr<TSolutionReplay> replay;
 
  private:
   void playTuneOnce(int tune);
