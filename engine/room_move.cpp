@@ -1,10 +1,10 @@
 // Moves and solution files as text.
 #include "engine/room_move.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "data/text_number.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -97,14 +97,12 @@ bool parseSolutions(const std::string& text, TSolutions& solutions, std::string&
 }
 
 bool readSolutions(const std::string& path, TSolutions& solutions, std::string& error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = "cannot read " + path;
+  std::vector<uint8_t> bytes;
+  if (std::string why = ReadFileOrWhy(path, bytes); !why.empty()) {
+    error = "cannot read " + why;
     return false;
   }
-  std::ostringstream whole;
-  whole << file.rdbuf();
-  const std::string text = whole.str();
+  const std::string text(bytes.begin(), bytes.end());
   if (parseSolutions(text, solutions, error)) return true;
   error = path + ": " + error;
   return false;
