@@ -130,9 +130,13 @@ void keepRunningPastFileSizeLimit() {
   (void)ignored;
 }
 
+std::string tooLargeReason(int64_t maxBytes) {
+  return "it is larger than the " + std::to_string(maxBytes) + " bytes such a file may hold";
+}
+
 }  // namespace
 
-int OpenRegularFile(const std::string& path, std::string* reason) {
+int OpenRegularFile(const std::string& path, std::string* reason, int64_t maxBytes) {
   // Like every read, the player's copy first, then the installed data.
   const std::string p = FindReadablePath(path);
   // O_NONBLOCK: opening a FIFO nobody writes to would wait for ever.
@@ -146,9 +150,9 @@ int OpenRegularFile(const std::string& path, std::string* reason) {
   if (::fstat(fd, &info) != 0) refusal = "its details cannot be read";
   else if (S_ISDIR(info.st_mode)) refusal = "a folder is in its place";
   else if (!S_ISREG(info.st_mode)) refusal = "it is not an ordinary file (a pipe or a device)";
-  if (refusal) {
+  if (refusal || info.st_size > maxBytes) {
     ::close(fd);
-    setReason(reason, refusal);
+    setReason(reason, refusal ? std::string(refusal) : tooLargeReason(maxBytes));
     return -1;
   }
   // A regular file never blocks; plain reads from here on.
@@ -158,20 +162,13 @@ int OpenRegularFile(const std::string& path, std::string* reason) {
 
 TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason,
                            int64_t maxBytes) {
-  const int fd = OpenRegularFile(path, reason);
+  const int fd = OpenRegularFile(path, reason, maxBytes);
   if (fd < 0) {
     // Missing only when nothing at all is there: a link to nothing is a
     // file the player may want told about.
     struct stat link {};
     return ::lstat(FindReadablePath(path).c_str(), &link) != 0 && errno == ENOENT ? TFileRead::missing
                                                                                  : TFileRead::unreadable;
-  }
-  const std::string tooLarge = "it is larger than the " + std::to_string(maxBytes) + " bytes such a file may hold";
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && info.st_size > maxBytes) {
-    ::close(fd);
-    setReason(reason, tooLarge);
-    return TFileRead::unreadable;
   }
   std::vector<uint8_t> content;
   uint8_t chunk[65536];
@@ -188,7 +185,7 @@ TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes,
     // A file that grows while it is read is held to the same limit.
     if (static_cast<int64_t>(content.size()) > maxBytes) {
       ::close(fd);
-      setReason(reason, tooLarge);
+      setReason(reason, tooLargeReason(maxBytes));
       return TFileRead::unreadable;
     }
   }

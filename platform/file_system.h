@@ -40,8 +40,10 @@ constexpr int64_t kAsset = 512 * 1024 * 1024;      // pictures, sounds, data pac
 // Opens a file for reading only when it is a regular file: a FIFO, a device
 // or a socket would block or never end. The open itself never blocks. Returns
 // the descriptor (blocking again, ready to read), or -1 with reason (when
-// given) saying why in words for the player.
-int OpenRegularFile(const std::string& path, std::string* reason = nullptr);
+// given) saying why in words for the player. A file of more than maxBytes
+// is refused too.
+int OpenRegularFile(const std::string& path, std::string* reason = nullptr,
+                    int64_t maxBytes = file_limits::kAsset);
 // Reads a whole file of at most maxBytes bytes; reason (when given) says why
 // an existing file could not be read, in words for the player. Only regular
 // files are read (see OpenRegularFile).

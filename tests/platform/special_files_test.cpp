@@ -76,6 +76,14 @@ TEST_F(SpecialFilesTest, EachKindOfFileHasItsSizeLimit) {
   EXPECT_EQ(ReadFileContents(path("link.cam"), bytes, &reason, 5000), TFileRead::read);
   EXPECT_EQ(ReadFileContents(path("none.cam"), bytes, &reason), TFileRead::missing);
   EXPECT_NE(ReadStream(big), nullptr);
+  // Streams (pictures, sounds, packs) stop at the largest asset; a sparse
+  // file takes no room on the disk.
+  const std::string huge = path("huge.png");
+  { std::ofstream(huge) << "x"; }
+  fs::resize_file(huge, file_limits::kAsset + 1);
+  EXPECT_EQ(ReadStream(huge), nullptr);
+  EXPECT_LT(OpenRegularFile(huge, &reason), 0);
+  EXPECT_NE(reason.find("larger than"), std::string::npos) << reason;
 }
 
 TEST_F(SpecialFilesTest, ALinkAtTheTemporaryFileIsRemovedNeverWrittenThrough) {
