@@ -10,6 +10,7 @@
 #include "data/high_scores.h"
 #include "data/location.h"
 #include "data/profile.h"
+#include "screens/game_history.h"
 
 namespace {
 
@@ -81,6 +82,21 @@ std::string throughRoomName(const std::string& room) {
   return back.roomCount == 1 ? back.room[1]->name : std::string();
 }
 
+std::string throughUndoHistory(const std::string& location) {
+  TGameHistory history;
+  history.room = {location, 3};
+  history.moves = 7;
+  TMemoryStream s;
+  history.writeTo(s);
+  TGameHistory back;
+  std::string error;
+  TMemoryStream in(s.Bytes());
+  EXPECT_TRUE(back.readFrom(in, error)) << error;
+  EXPECT_EQ(back.room.room, 3);
+  EXPECT_EQ(back.moves, 7);
+  return back.room.location;
+}
+
 std::string throughLastProfileFile(const std::string& name) {
   TMemoryStream s;
   s.WriteLine(name);
@@ -107,6 +123,7 @@ TEST(NameRoundTrip, EveryAcceptedNameComesBackFromEveryFile) {
     EXPECT_EQ(throughHighScores(name, name), std::make_pair(name, name));
     EXPECT_EQ(throughRoomName(name), name);
     EXPECT_EQ(throughLastProfileFile(name), name);
+    EXPECT_EQ(throughUndoHistory(name), name);
   }
   // The generator must exercise both sides of the rules.
   EXPECT_GT(accepted, 1000);
