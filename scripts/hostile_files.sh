@@ -291,6 +291,11 @@ for target in pipe.loc zero.loc; do
       "$([ $rc != 0 ] && [ $rc != 124 ] && [ $rc -lt 128 ] && [ ${#out} -lt 100000 ] && echo 1)"
   done
 done
+for target in pipe.loc zero.loc; do
+  tool 20 ./tesmoria-demo --font $target --frames 1
+  record "10 tesmoria-demo --font $target" "message, built-in font, no hang" "$(seen)" \
+    "$([ $rc = 0 ] && printf '%s' "$out" | grep -q "not readable" && echo 1)"
+done
 tool 10 ./tesmoria-savecheck
 record "10 tesmoria-savecheck (no file)" "usage, exit 2" "$(seen)" \
   "$([ $rc = 2 ] && printf '%s' "$out" | grep -q Usage && echo 1)"
