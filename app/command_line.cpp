@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+
+#include "app/sfx_set.h"
 #include "app/shell_services.h"
 #include "platform/file_system.h"
 
@@ -13,6 +16,21 @@ TRunSettings badUsage(TRunSettings run, const std::string& error) {
   run.action = TRunAction::badUsage;
   run.error = error;
   return run;
+}
+
+// Why the game's words (after the program path) cannot be used; empty when
+// they can: none at all, or "/unpack" with "all" or one of the game's sounds.
+std::string wordsProblem(const std::vector<std::string>& words) {
+  if (words.size() <= 1) return {};
+  if (words[1] != "/unpack") return "unexpected word \"" + words[1] + "\"";
+  if (words.size() == 2) return "/unpack needs \"all\" or the name of one of the game's sounds";
+  if (words.size() > 3) return "/unpack takes one word, \"all\" or a sound's name";
+  if (words[2] == "all") return {};
+  const std::vector<std::string> known = gameSoundNames();
+  if (std::find(known.begin(), known.end(), words[2]) != known.end()) return {};
+  std::string list;
+  for (const std::string& name : known) list += (list.empty() ? "" : ", ") + name;
+  return "\"" + words[2] + "\" is not one of the game's sounds (" + list + ")";
 }
 
 }  // namespace
@@ -40,6 +58,9 @@ TRunSettings parseCommandLine(int argc, char** argv) {
     } else {
       run.words.push_back(word);
     }
+  }
+  if (run.action == TRunAction::play) {
+    if (std::string problem = wordsProblem(run.words); !problem.empty()) return badUsage(run, problem);
   }
   return run;
 }
@@ -76,8 +97,11 @@ std::string usageText() {
 
 std::vector<std::string> unpackNames(const std::vector<std::string>& words) {
   std::vector<std::string> names;
-  if (words.size() < 3 || words[1] != "/unpack") return names;
+  if (words.size() != 3 || words[1] != "/unpack") return names;
   if (words[2] != "all") {
+    // Only the game's own sounds: a name is never a path to elsewhere.
+    const std::vector<std::string> known = gameSoundNames();
+    if (std::find(known.begin(), known.end(), words[2]) == known.end()) return names;
     names.push_back(words[2]);
     return names;
   }

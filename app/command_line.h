@@ -6,9 +6,10 @@
 //   --first-frame-stamp FILE
 //                     writes the wall-clock time (nanoseconds since 1970) at
 //                     which the first frame was shown, for start-up timing
-// What remains is the game's word list, the program path first; three or more
-// words run the sound-unpacking mode ("/unpack all" or "/unpack <name>").
-// Any other word starting with "-" is a mistake: usage and exit status 2.
+// What remains is the game's word list, the program path first; three words
+// run the sound-unpacking mode ("/unpack all" or "/unpack <sound>", a sound
+// of the game's own). Any other word, and any other word starting with "-",
+// is a mistake: usage and exit status 2.
 #include <string>
 #include <vector>
 
@@ -31,8 +32,8 @@ std::string versionLine();
 // Exit status of a command line the program cannot use.
 constexpr int kExitBadUsage = 2;
 
-// The /unpack mode: converts "sfx/*.ogg" (all) or one named sound to wave
-// files. Any second word other than "/unpack" does nothing.
+// The /unpack mode: converts "sfx/*.ogg" (all) or one of the game's sounds
+// to wave files. Any other words do nothing.
 void runUnpackMode(const std::vector<std::string>& words);
 // The names the /unpack mode converts for these words.
 std::vector<std::string> unpackNames(const std::vector<std::string>& words);

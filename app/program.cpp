@@ -10,27 +10,29 @@
 #include "app/main_loop.h"
 #include "app/script.h"
 #include "app/startup.h"
+#include "data/player_notice.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/folder_lock.h"
 #include "platform/game_folders.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/random.h"
+#include "platform/stop_signals.h"
 #include "platform/stream.h"
 #include "platform/text_log.h"
 
 namespace {
 
 constexpr int kExitScriptFailed = 2;
+constexpr int kExitFolderBusy = 3;
 
 std::unique_ptr<TScriptRunner> readScript(const std::string& path, std::string& error) {
-  TStreamPtr in = ReadStream(path);
-  if (!in) {
-    error = "cannot read the script " + path;
+  std::vector<uint8_t> bytes;
+  if (std::string why = ReadFileOrWhy(path, bytes); !why.empty()) {
+    error = "cannot read the script " + why;
     return nullptr;
   }
-  std::vector<uint8_t> bytes = in->ReadAll();
-  in->Close();
   std::vector<TScriptCommand> commands;
   if (!parseScript(std::string(bytes.begin(), bytes.end()), commands, error)) {
     error = "script " + path + ": " + error;
@@ -46,8 +48,11 @@ void enterPlayerFolder() {
   if (!folders.shared()) {
     SetInstalledDataFolder(folders.data);
     CreateDir(folders.player + "/locations");
-    if (!CreateDir(folders.player + "/profiles"))
+    if (!CreateDir(folders.player + "/profiles")) {
       std::fprintf(stderr, "tesmoria: cannot create %s; nothing will be saved\n", folders.player.c_str());
+      // The notices about saving name this folder, not the one run from.
+      setUnusablePlayerFolder(folders.player, "it cannot be created or written to");
+    }
   }
   if (!ChangeDir(folders.player)) ChangeDir(folders.data);
 }
@@ -96,6 +101,14 @@ int runProgram(int argc, char** argv) {
     runUnpackMode(run.words);
     return 0;
   }
+  // Two games on one player's folder would save over each other.
+  if (LockFolder(".") == TFolderLock::busy) {
+    Notify("Tesmoria is already running with the player files in " + CurrentDir() +
+               ".\nThis second game ends without touching them.",
+           true);
+    return kExitFolderBusy;
+  }
+  CatchStopSignals();
   if (script) {
     useScriptedFrames();
     SetSystemInput(false);
@@ -105,6 +118,8 @@ int runProgram(int argc, char** argv) {
 
   SeedRnd(static_cast<int32_t>(MilliSecs()));
   createGlobals();
+  // Opening the display may have put the video system's own handlers in.
+  CatchStopSignals();
   loadResources();
   applyVolumes();
 

@@ -11,6 +11,10 @@
 #include "audio/music.h"
 #include "audio/sound_fx.h"
 
+// The names of every sound the game plays (without folder or extension):
+// the only sounds the /unpack command converts one at a time.
+std::vector<std::string> gameSoundNames();
+
 class TSfx {
  public:
   TSfx();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "data/file_names.h"
 #include "data/name_line.h"
 #include "platform/file_system.h"
 
@@ -70,8 +71,16 @@ std::string TLocation::filePath(const std::string& locationName) {
 }
 
 int TLocation::load(const std::string& locationName) {
-  TStreamPtr s = ReadStream(filePath(locationName));
-  if (!s) s = openPackedLocation(locationName);
+  // A loose file is read whole, and only when it is an ordinary file of a
+  // sensible size; the pack is asked only when there is no loose file.
+  std::vector<uint8_t> bytes;
+  std::string reason;
+  TStreamPtr s;
+  switch (ReadFileContents(filePath(locationName), bytes, &reason, file_limits::kPlayerFile)) {
+    case TFileRead::read: s = MemoryStream(std::move(bytes)); break;
+    case TFileRead::missing: s = openPackedLocation(locationName); break;
+    case TFileRead::unreadable: loadProblem = reason; return 0;
+  }
   if (!s) return 0;
   const int ok = read(*s);
   CloseStream(s);
@@ -81,11 +90,33 @@ int TLocation::load(const std::string& locationName) {
 
 std::string loadWholeLocation(const std::string& locationName, TLocation& into) {
   const std::string path = TLocation::filePath(locationName);
+  // The name goes into the saved game and the high-score file as one line:
+  // one that could not come back from them as it is is not played.
+  if (!isListableName(locationName))
+    return "The location file " + path + " has a name the game cannot keep (" + fileNameProblem(locationName) + ")";
   TLocation read;
-  if (!read.load(locationName)) return "The location file " + path + " cannot be opened.";
+  if (!read.load(locationName))
+    return "The location file " + path + " cannot be opened" +
+           (read.loadProblem.empty() ? std::string(".") : ": " + read.loadProblem + ".");
   if (!read.loadProblem.empty()) return "The location file " + path + " is damaged (" + read.loadProblem + ").";
   into = read;
   return {};
+}
+
+bool readLocationFile(const std::string& path, TLocation& location, std::string& error) {
+  std::vector<uint8_t> bytes;
+  if (std::string why = ReadFileOrWhy(path, bytes, file_limits::kPlayerFile); !why.empty()) {
+    error = "cannot open " + why;
+    return false;
+  }
+  TMemoryStream stream(std::move(bytes));
+  location.read(stream);
+  location.name = StripExt(StripDir(path));
+  if (!location.loadProblem.empty()) {
+    error = path + " is damaged: " + location.loadProblem;
+    return false;
+  }
+  return true;
 }
 
 namespace {

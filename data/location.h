@@ -37,8 +37,8 @@ class TLocation {
   int roomCount = 0;
   std::array<TRoomPtr, kLocationMaxRooms + 1> room;  // slots 1..roomCount
   int curRoom = 0;
-  // What was wrong with the last file read (values clamped, file cut short);
-  // empty when it was sound. The game plays such files as far as they go.
+  // What was wrong with the last file read (values clamped, file cut short,
+  // or why it could not be read at all); empty when it was sound. The game plays such files as far as they go.
   std::string loadProblem;
 
   void reset();
@@ -69,6 +69,10 @@ std::string loadWholeLocation(const std::string& locationName, TLocation& into);
 
 // The campaign pack's entry NAME.loc as a stream, or null.
 TStreamPtr openPackedLocation(const std::string& locationName);
+// Reads a location file named by its path (the tools' arguments), named after
+// the file. False with error saying why when it is no ordinary file, too
+// large, or damaged.
+bool readLocationFile(const std::string& path, TLocation& location, std::string& error);
 // The written solutions of a location, from where its rooms come: the loose
 // file locations/NAME.solution when the location is a loose file, else the
 // campaign pack's entry. Null when there are none.

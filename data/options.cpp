@@ -79,7 +79,8 @@ void TOptions::load() {
   if (fileName.empty()) return;
   std::vector<uint8_t> bytes;
   const TFileRead result = readPlayerFileOrTell(
-      fileName, bytes, "Your settings file", "The settings are not saved in this session, so the file stays as it is.");
+      fileName, bytes, "Your settings file", "The settings are not saved in this session, so the file stays as it is.",
+      file_limits::kSmallText);
   savingOff = result == TFileRead::unreadable;
   if (result != TFileRead::read) return;
   TMemoryStream in(std::move(bytes));

@@ -9,13 +9,11 @@ bool buildPack(const std::string& output, const std::vector<std::string>& files,
   TMemoryStream pack;
   pack.WriteByte(compress ? 1 : 0);
   for (const std::string& path : files) {
-    TStreamPtr input = ReadStream(path);
-    if (!input) {
-      error = "Cannot read input file \"" + path + "\"";
+    std::vector<uint8_t> buffer;
+    if (std::string why = ReadFileOrWhy(path, buffer, file_limits::kAsset); !why.empty()) {
+      error = "Cannot read input file " + why;
       return false;
     }
-    std::vector<uint8_t> buffer = input->ReadAll();
-    input->Close();
     const int64_t unpackedSize = static_cast<int64_t>(buffer.size());
     if (unpackedSize > kMaxPackEntrySize) {
       error = "Input file \"" + path + "\" is too large for a pack";
@@ -34,7 +32,8 @@ bool buildPack(const std::string& output, const std::vector<std::string>& files,
     scrambleBank(buffer, key);
     pack.WriteBytes(buffer.data(), static_cast<int64_t>(buffer.size()));
   }
-  if (!ReplaceFileAtomically(output, pack.Bytes())) {
+  // A tool writes where it is told, and makes no folders on the way.
+  if (!ReplaceFileAtomically(output, pack.Bytes(), nullptr, false)) {
     error = "Cannot write pack \"" + output + "\"";
     return false;
   }
@@ -77,7 +76,7 @@ bool extractPackEntry(const std::string& name, const std::string& pack, const st
     error = "Pack \"" + pack + "\" holds no readable entry \"" + name + "\"";
     return false;
   }
-  if (!ReplaceFileAtomically(output, entry->ReadAll())) {
+  if (!ReplaceFileAtomically(output, entry->ReadAll(), nullptr, false)) {
     error = "Cannot write \"" + output + "\"";
     return false;
   }

@@ -106,7 +106,8 @@ class TProfile {
   std::string gameFilePath() const;
   std::string seenTipsPath() const;
   std::string exportPath() const;
-  // The undo history of the room in progress (written by the in-game screen).
+  // The undo history of the room in progress (written by the in-game screen);
+  // the campaign and a custom game keep one each.
   std::string undoHistoryPath() const;
   // The player's best in each room (see room_records.h).
   std::string recordsPath() const;

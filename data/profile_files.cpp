@@ -51,7 +51,11 @@ std::string TProfile::gameFilePath() const {
 }
 std::string TProfile::seenTipsPath() const { return profilePath(name, ".dat"); }
 std::string TProfile::exportPath() const { return profilePath(name, ".txt"); }
-std::string TProfile::undoHistoryPath() const { return profilePath(name, ".undo"); }
+// The campaign and a custom game each keep their own history, so playing one
+// never wipes the moves of the other.
+std::string TProfile::undoHistoryPath() const {
+  return profilePath(name, gameType == kGameCustom ? ".cus.undo" : ".undo");
+}
 std::string TProfile::recordsPath() const { return profilePath(name, ".rec"); }
 
 void TProfile::writeGame(TStream& s) const {
@@ -124,7 +128,7 @@ namespace {
 // holds a name that is refused.
 std::string lastProfileName() {
   std::vector<uint8_t> bytes;
-  if (!readWholeFile(kLastProfileFile, bytes)) return {};
+  if (!readWholeFile(kLastProfileFile, bytes, file_limits::kSmallText)) return {};
   TMemoryStream cfg(std::move(bytes));
   return readLastProfileName(cfg);
 }

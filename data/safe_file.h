@@ -11,9 +11,11 @@
 #include "platform/file_system.h"
 #include "platform/stream.h"
 
-// False when the file cannot be opened or read (ReadFileContents tells a
-// missing file from one that cannot be read).
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
+// False when the file cannot be opened or read, is no ordinary file or holds
+// more than maxBytes (ReadFileContents tells a missing file from one that
+// cannot be read).
+bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
+                   int64_t maxBytes = file_limits::kPlayerFile);
 // Runs write on an empty memory stream, then replaces the file with what it
 // wrote (creating missing folders). False, and the old file untouched, when
 // the file cannot be replaced; reason then says why.

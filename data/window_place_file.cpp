@@ -18,7 +18,7 @@ bool usableSide(int side) { return side > 0 && side <= kLargestSide; }
 
 bool loadWindowPlace(const std::string& path, TWindowPlace& place) {
   std::vector<uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) return false;
+  if (!readWholeFile(path, bytes, file_limits::kSmallText)) return false;
   TWindowPlace read;
   TFileOption option;
   std::string text(bytes.begin(), bytes.end());

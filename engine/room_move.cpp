@@ -2,11 +2,11 @@
 #include "engine/room_move.h"
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "data/location.h"
 #include "data/text_number.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -99,14 +99,12 @@ bool parseSolutions(const std::string& text, TSolutions& solutions, std::string&
 }
 
 bool readSolutions(const std::string& path, TSolutions& solutions, std::string& error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = "cannot read " + path;
+  std::vector<uint8_t> bytes;
+  if (std::string why = ReadFileOrWhy(path, bytes); !why.empty()) {
+    error = "cannot read " + why;
     return false;
   }
-  std::ostringstream whole;
-  whole << file.rdbuf();
-  const std::string text = whole.str();
+  const std::string text(bytes.begin(), bytes.end());
   if (parseSolutions(text, solutions, error)) return true;
   error = path + ": " + error;
   return false;

@@ -130,25 +130,45 @@ void keepRunningPastFileSizeLimit() {
   (void)ignored;
 }
 
+std::string tooLargeReason(int64_t maxBytes) {
+  return "it is larger than the " + std::to_string(maxBytes) + " bytes such a file may hold";
+}
+
 }  // namespace
 
-TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason) {
+int OpenRegularFile(const std::string& path, std::string* reason, int64_t maxBytes) {
   // Like every read, the player's copy first, then the installed data.
   const std::string p = FindReadablePath(path);
-  struct stat info {};
-  if (::lstat(p.c_str(), &info) != 0) {
-    if (errno == ENOENT) return TFileRead::missing;
-    setReason(reason, std::strerror(errno));
-    return TFileRead::unreadable;
-  }
-  if (S_ISDIR(info.st_mode)) {
-    setReason(reason, "a folder is in its place");
-    return TFileRead::unreadable;
-  }
-  const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO nobody writes to would wait for ever.
+  const int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     setReason(reason, std::strerror(errno));
-    return TFileRead::unreadable;
+    return -1;
+  }
+  struct stat info {};
+  const char* refusal = nullptr;
+  if (::fstat(fd, &info) != 0) refusal = "its details cannot be read";
+  else if (S_ISDIR(info.st_mode)) refusal = "a folder is in its place";
+  else if (!S_ISREG(info.st_mode)) refusal = "it is not an ordinary file (a pipe or a device)";
+  if (refusal || info.st_size > maxBytes) {
+    ::close(fd);
+    setReason(reason, refusal ? std::string(refusal) : tooLargeReason(maxBytes));
+    return -1;
+  }
+  // A regular file never blocks; plain reads from here on.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason,
+                           int64_t maxBytes) {
+  const int fd = OpenRegularFile(path, reason, maxBytes);
+  if (fd < 0) {
+    // Missing only when nothing at all is there: a link to nothing is a
+    // file the player may want told about.
+    struct stat link {};
+    return ::lstat(FindReadablePath(path).c_str(), &link) != 0 && errno == ENOENT ? TFileRead::missing
+                                                                                 : TFileRead::unreadable;
   }
   std::vector<uint8_t> content;
   uint8_t chunk[65536];
@@ -162,39 +182,82 @@ TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes,
       return TFileRead::unreadable;
     }
     content.insert(content.end(), chunk, chunk + n);
+    // A file that grows while it is read is held to the same limit.
+    if (static_cast<int64_t>(content.size()) > maxBytes) {
+      ::close(fd);
+      setReason(reason, tooLargeReason(maxBytes));
+      return TFileRead::unreadable;
+    }
   }
   ::close(fd);
   bytes = std::move(content);
   return TFileRead::read;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* reason) {
+std::string ReadFileOrWhy(const std::string& path, std::vector<uint8_t>& bytes, int64_t maxBytes) {
+  std::string reason;
+  switch (ReadFileContents(path, bytes, &reason, maxBytes)) {
+    case TFileRead::read: return {};
+    case TFileRead::missing: return path + ": there is no such file";
+    case TFileRead::unreadable: break;
+  }
+  return path + ": " + reason;
+}
+
+namespace {
+
+// Creates the temporary file new. Whatever is in its place is from an earlier
+// run that did not finish, or was put there: it is removed (a link itself,
+// never what it points to), and the file is made with O_EXCL | O_NOFOLLOW so
+// nothing can be slipped in between.
+int createTemporaryFile(const fs::path& temp) {
+  ::unlink(temp.c_str());
+  return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+bool writeAll(int fd, const std::vector<uint8_t>& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* reason,
+                           bool createFolders) {
   keepRunningPastFileSizeLimit();
   fs::path target(NormalizePath(path));
   std::error_code ec;
-  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+  if (createFolders && target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
   fs::path temp = target;
   temp += kReplacementSuffix;
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) {
+  const int fd = createTemporaryFile(temp);
+  if (fd < 0) {
     setReason(reason, std::strerror(errno));
     return false;
   }
   errno = 0;
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = ::fsync(fileno(f)) == 0 && ok;
+  bool ok = writeAll(fd, bytes);
+  ok = ok && ::fsync(fd) == 0;
   const int writeError = errno;
-  ok = std::fclose(f) == 0 && ok;
+  ok = ::close(fd) == 0 && ok;
   if (!ok) {
     setReason(reason, std::strerror(writeError != 0 ? writeError : errno));
-    fs::remove(temp, ec);
+    ::unlink(temp.c_str());
     return false;
   }
   fs::rename(temp, target, ec);
   if (ec) {
     setReason(reason, ec.message());
-    fs::remove(temp, ec);
+    ::unlink(temp.c_str());
     return false;
   }
   return true;

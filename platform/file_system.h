@@ -28,9 +28,32 @@ enum class TFileRead {
   unreadable,  // something is there but cannot be read: permissions, a
                // folder, an I/O error
 };
-// Reads a whole file; reason (when given) says why an existing file could not
-// be read, in words for the player.
-TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason = nullptr);
+// How much each kind of file may hold before its reader refuses it: far above
+// anything the game writes, far below what would exhaust memory.
+namespace file_limits {
+constexpr int64_t kSmallText = 64 * 1024;          // last-profile and settings files, window place
+constexpr int64_t kPlayerFile = 4 * 1024 * 1024;   // game in progress, seen tips, locations, high scores
+constexpr int64_t kHistory = 64 * 1024 * 1024;     // undo histories, scripts, tool inputs
+constexpr int64_t kAsset = 512 * 1024 * 1024;      // pictures, sounds, data packs
+}  // namespace file_limits
+
+// Opens a file for reading only when it is a regular file: a FIFO, a device
+// or a socket would block or never end. The open itself never blocks. Returns
+// the descriptor (blocking again, ready to read), or -1 with reason (when
+// given) saying why in words for the player. A file of more than maxBytes
+// is refused too.
+int OpenRegularFile(const std::string& path, std::string* reason = nullptr,
+                    int64_t maxBytes = file_limits::kAsset);
+// Reads a whole file of at most maxBytes bytes; reason (when given) says why
+// an existing file could not be read, in words for the player. Only regular
+// files are read (see OpenRegularFile).
+TFileRead ReadFileContents(const std::string& path, std::vector<uint8_t>& bytes, std::string* reason = nullptr,
+                           int64_t maxBytes = file_limits::kPlayerFile);
+
+// ReadFileContents for those that report in one line (the tools, scripts):
+// empty when the bytes were read, else "PATH: why".
+std::string ReadFileOrWhy(const std::string& path, std::vector<uint8_t>& bytes,
+                          int64_t maxBytes = file_limits::kHistory);
 
 // Suffix of the temporary file a replacement is written to before it takes
 // the file's place.
@@ -38,11 +61,14 @@ constexpr const char* kReplacementSuffix = ".tmp";
 
 // Replaces a file so that it is never left half written: the bytes go to a
 // temporary file in the same folder, which is flushed and renamed over the
-// old one. Missing folders on the way are created. False on failure, in which
+// old one. The temporary file is always made new: a stale one, or a link in
+// its place, is removed and never written through. Missing folders on the
+// way are created unless createFolders is false. False on failure, in which
 // case the old file is untouched and reason (when given) says why. A write
 // beyond the process's file-size limit fails like any other write; it never
 // ends the program.
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* reason = nullptr);
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string* reason = nullptr,
+                           bool createFolders = true);
 // Removes the temporary files that replacements interrupted by a crash left
 // in a folder, each only when the file it was to replace is there and can be
 // read whole (otherwise it may be the only copy and is kept). Returns how

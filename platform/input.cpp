@@ -10,6 +10,7 @@
 #include "platform/graphics.h"
 #include "platform/graphics_backend.h"
 #include "platform/key_map.h"
+#include "platform/stop_signals.h"
 
 namespace {
 
@@ -362,7 +363,8 @@ bool AppSuspended() {
 
 bool AppTerminate() {
   PollSystem();
-  const bool was = in.terminate;
+  // A stop signal (hang-up, Ctrl+C, kill) asks as the close box does.
+  const bool was = in.terminate || TakeStopRequest();
   in.terminate = false;
   return was;
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 #include "platform/file_system.h"
 #include "platform/game_folders.h"
 
@@ -213,7 +215,17 @@ TStreamPtr OpenStream(const std::string& path, bool readable, bool writeable) {
   // Reading falls back on the installed game data; writing never does.
   std::string p = readable && !writeable ? FindReadablePath(path) : NormalizePath(path);
   if (IsDirectory(p)) return nullptr;
-  const char* mode = readable && writeable ? "r+b" : readable ? "rb" : "wb";
+  if (readable && !writeable) {
+    // Only regular files: a FIFO or a device would hang or never end.
+    const int fd = OpenRegularFile(path);
+    std::FILE* f = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (!f) {
+      if (fd >= 0) ::close(fd);
+      return nullptr;
+    }
+    return std::make_shared<TFileStream>(f, true, false);
+  }
+  const char* mode = readable && writeable ? "r+b" : "wb";
   std::FILE* f = std::fopen(p.c_str(), mode);
   if (!f && readable && writeable) f = std::fopen(p.c_str(), "w+b");
   if (!f) return nullptr;

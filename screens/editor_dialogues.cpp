@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kSmallButtons = 2;
 constexpr int kFont = 2;
-constexpr size_t kMaxLocationName = 64;
 
 }  // namespace
 
@@ -54,6 +53,7 @@ void TEditor::openNamingBox(const std::string& title, const std::string& preset)
   // Keys pressed before the box opened (Ctrl+C, say) are not typed into it.
   FlushKeys();
   textBox = TTextBox::Create(70, 75, 200, preset, mouse, text, kFont);
+  textBox->maxChars = static_cast<int>(kLongestName);  // as the location file keeps
   textBox->setParentDialogue(dialogue.get());
   textBox->setBg(255, 255, 255, 0.5f);
 }
@@ -61,13 +61,14 @@ void TEditor::openNamingBox(const std::string& title, const std::string& preset)
 int TEditor::runNamingBox(bool fileName) {
   const int pressed = dialogue->update();
   newName = textBox->update();
+  if (textBox->droppedCharacter && boxMessage.empty()) boxMessage = kDroppedCharacterNotice;
   // The reason a name was refused shows under the field until it is fixed.
   drawBoxMessage(text, kFont, boxMessage, dialogue->x + 25, dialogue->y + textBox->y + textBox->h + 12,
                  dialogue->w);
   if (pressed == 2) return 2;
   if (pressed != 1 && !textBox->getReturn()) return 0;
-  std::string problem = fileName ? fileNameProblem(newName, kMaxLocationName)
-                                 : (newName.empty() ? "Please type a name." : "");
+  std::string problem = fileName ? locationNameProblem(newName)
+                                 : typedNameProblem(newName);
   if (problem.empty() && text && text->setFont(kFont) && TextWidth(newName) > textBox->w - 2 * textBox->padding)
     problem = "That name is too long for the box.";
   if (problem.empty()) return 1;

@@ -9,10 +9,6 @@
 #include "platform/input.h"
 #include "screens/editor.h"
 
-namespace {
-constexpr size_t kMaxLocationName = 64;
-}  // namespace
-
 void TEditor::diagLocLoad() {
   if (!locRequester) {
     locRequester = createLocationRequester("LOAD LOCATION", "", -1, -1, 0);
@@ -59,7 +55,7 @@ void TEditor::diagLocSave() {
   }
   if (answer != 1) return;
   const std::string name = locRequester->filename;
-  const std::string problem = fileNameProblem(name, kMaxLocationName);
+  const std::string problem = locationNameProblem(name);
   if (!problem.empty()) {
     locRequester->setMessage(problem);
     if (locRequester->textBox) locRequester->textBox->setActive(1);

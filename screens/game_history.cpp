@@ -102,35 +102,48 @@ void TGameHistory::clear() {
   hints = 0;
 }
 
+void TGameHistory::writeTo(TStream& s) const {
+  s.WriteLine(kHistoryMagic);
+  s.WriteLine(room.location);
+  s.WriteInt(room.room);
+  s.WriteByte(keepOnRestart ? 1 : 0);
+  s.WriteInt(moves);
+  s.WriteInt(hints);
+  s.WriteByte(mirrorTurned ? 1 : 0);
+  writeStack(s, undoStack);
+  writeStack(s, redoStack);
+}
+
 bool TGameHistory::write(const std::string& path) const {
   if (path.empty()) return false;
-  return writeWholeFile(path, [this](TStream& s) {
-    s.WriteLine(kHistoryMagic);
-    s.WriteLine(room.location);
-    s.WriteInt(room.room);
-    s.WriteByte(keepOnRestart ? 1 : 0);
-    s.WriteInt(moves);
-    s.WriteInt(hints);
-    s.WriteByte(mirrorTurned ? 1 : 0);
-    writeStack(s, undoStack);
-    writeStack(s, redoStack);
-  });
+  return writeWholeFile(path, [this](TStream& s) { writeTo(s); });
 }
 
 bool TGameHistory::read(const std::string& path, std::string& error) {
   clear();
   std::vector<uint8_t> bytes;
-  if (path.empty() || !readWholeFile(path, bytes)) {
-    error.clear();  // no history yet: nothing to complain of
+  std::string reason;
+  const TFileRead found =
+      path.empty() ? TFileRead::missing : ReadFileContents(path, bytes, &reason, file_limits::kHistory);
+  if (found != TFileRead::read) {
+    // No history yet is nothing to complain of; one that cannot be read is.
+    error = found == TFileRead::missing ? std::string() : path + " cannot be read: " + reason;
     return false;
   }
   TMemoryStream s(std::move(bytes));
-  const std::string magic = s.ReadLine();
-  const bool counted = magic == kHistoryMagic;
-  if (!counted && magic != kHistoryMagicV1) {
-    error = path + " is not an undo history";
+  if (!readFrom(s, error)) {
+    error = path + (error.empty() ? std::string(" is not an undo history") : ": " + error);
     return false;
   }
+  return true;
+}
+
+bool TGameHistory::readFrom(TStream& s, std::string& error) {
+  clear();
+  error.clear();
+  const std::string magic = s.ReadLine();
+  const bool counted = magic == kHistoryMagic;
+  if (!counted && magic != kHistoryMagicV1) return false;
   room.location = s.ReadLine();
   room.room = s.ReadInt();
   keepOnRestart = s.ReadByte() != 0;
@@ -140,7 +153,6 @@ bool TGameHistory::read(const std::string& path, std::string& error) {
     mirrorTurned = s.ReadByte() != 0;
   }
   if (!readStack(s, undoStack, counted, error) || !readStack(s, redoStack, counted, error)) {
-    error = path + ": " + error;
     clear();
     return false;
   }

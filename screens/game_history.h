@@ -60,4 +60,8 @@ class TGameHistory {
   // none when there is no file), leaving the history empty.
   bool write(const std::string& path) const;
   bool read(const std::string& path, std::string& error);
+  // The same over a stream; readFrom gives false (error empty when the
+  // bytes are no history at all) on a damaged one.
+  void writeTo(TStream& stream) const;
+  bool readFrom(TStream& stream, std::string& error);
 };

@@ -28,6 +28,30 @@ void makeSafe(TObject& o, const TEngine& engine) {
   }
 }
 
+// Whether the saved objects belong to the room as it is now built. A location
+// edited since its game was saved may have other objects, or walls where the
+// saved pieces stand: such a room starts afresh rather than put pieces into
+// walls. Pieces that never move must stand where the room puts them; those
+// that move must stand on a cell objects may stand on.
+bool savedObjectsFit(const TProfile& saved, const TEngine& fresh) {
+  if (saved.roomObjects != std::min(fresh.roomObjects, kMaxRoomObjects)) return false;
+  for (int i = 1; i <= saved.roomObjects; ++i) {
+    const TObjectPtr& o = saved.obj[static_cast<size_t>(i)];
+    const TObject* built = fresh.object(i);
+    if (!o || o->frame == 0 || !built) continue;  // gone (collected, exploded) or empty
+    // A damaged record (no such piece, off the grid) is emptied by makeSafe.
+    if (!isObjectId(o->frame) || !TEngine::isInterior(o->c, o->r)) continue;
+    if (o->frame != built->frame) return false;
+    if (!built->movable) {
+      if (o->c != built->c || o->r != built->r) return false;
+      continue;
+    }
+    const TBlock* under = fresh.cell(o->c, o->r);
+    if (!under || under->obj == 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void TGame::getEngineObjects() {
@@ -40,8 +64,9 @@ void TGame::getEngineObjects() {
   }
 }
 
-void TGame::setEngineObjects() {
-  if (!profile || !engine) return;
+bool TGame::setEngineObjects() {
+  if (!profile || !engine) return true;
+  if (!savedObjectsFit(*profile, *engine)) return false;
   const int count = std::min(engine->roomObjects, kMaxRoomObjects);
   profile->roomObjects = count;
   for (int i = 1; i <= count; ++i) {
@@ -51,4 +76,5 @@ void TGame::setEngineObjects() {
     engine->obj[static_cast<size_t>(i)] = restored;
   }
   engine->createShadowMap(1.0f);
+  return true;
 }

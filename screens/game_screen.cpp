@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "data/high_scores.h"
 #include "data/options.h"
+#include "data/player_notice.h"
 #include "data/profile.h"
 #include "data/room_records.h"
 #include "platform/input.h"
@@ -46,12 +47,19 @@ TGame::TGame() {
   const bool freshRoom = !profile || profile->newRoom;
   if (profile && profile->newRoom) profile->roomStatus = TStatus();
   engine->createRoom(profile ? profile->curRoom : 1, 1.0f);
-  if (profile && profile->newRoom)
+  bool roomChanged = false;
+  if (profile && profile->newRoom) {
     profile->newRoom = 0;
-  else if (profile)
-    setEngineObjects();
+  } else if (profile && !setEngineObjects()) {
+    // The location was edited since this game was saved: the room starts
+    // again as it is now, and its takings and history go with the old one.
+    roomChanged = true;
+    profile->roomStatus = TStatus();
+    reportChangedLocation(currentLocation().name, profile->curRoom);
+  }
   levelName = makeLevelName(*engine);
-  loadHistory(freshRoom);
+  loadHistory(freshRoom || roomChanged);
+  if (roomChanged) history.clear();
   setUpAids();
   if (profile) profile->roomCount = engine->location.roomCount;
   if (highScores && profile)

@@ -61,8 +61,10 @@ class TGame : public TScreenController {
 
   // Copies the engine's objects into the profile, so the room can be resumed.
   void getEngineObjects();
-  // Puts the profile's saved objects back into the freshly built room.
-  void setEngineObjects();
+  // Puts the profile's saved objects back into the freshly built room; false,
+  // and the room left as built, when they do not belong to it (the location
+  // was changed since the game was saved).
+  bool setEngineObjects();
   void update() override;
   // The modal pause: fades the frozen frame to alpha and runs until P is hit,
   // the window comes back, or the open confirmation is answered.

@@ -9,10 +9,6 @@
 
 const char* const kNameCancelled = "#c#";
 
-namespace {
-constexpr size_t kMaxProfileName = 200;  // as the profile files allow
-}  // namespace
-
 struct TNameEntry {
   std::unique_ptr<TDialogue> dialogue;
   std::unique_ptr<TTextBox> field;
@@ -36,6 +32,7 @@ std::string inputName(TProfile& profile, const TNameInputKit& kit) {
     nameEntry->dialogue->setButtons(kit.buttons, 2, 25, "OK", "CANCEL");
     FlushKeys();
     nameEntry->field = TTextBox::Create(70, 75, 200, "", kit.mouse, text, 2);
+    nameEntry->field->maxChars = static_cast<int>(kLongestName);  // as the profile files keep
     nameEntry->field->setParentDialogue(nameEntry->dialogue.get());
     nameEntry->field->setBg(255, 255, 255, 0.5f);
     setTyping(kit, 1);
@@ -44,6 +41,7 @@ std::string inputName(TProfile& profile, const TNameInputKit& kit) {
   const int pressed = nameEntry->dialogue->update();
   newName = nameEntry->field->update();
   const TTextBox& field = *nameEntry->field;
+  if (field.droppedCharacter && nameEntry->refusal.empty()) nameEntry->refusal = kDroppedCharacterNotice;
   drawBoxMessage(text, 2, nameEntry->refusal, nameEntry->dialogue->x + 25,
                  nameEntry->dialogue->y + field.y + field.h + 12, nameEntry->dialogue->w);
   if (pressed == 2) {
@@ -53,8 +51,8 @@ std::string inputName(TProfile& profile, const TNameInputKit& kit) {
   }
   if (pressed == 1 || nameEntry->field->getReturn()) {
     // A name must be usable as a file name; until it is, the box stays open.
-    if (!isSafeProfileName(newName) || !fileNameProblem(newName, kMaxProfileName).empty()) {
-      nameEntry->refusal = fileNameProblem(newName, kMaxProfileName);
+    if (!isSafeProfileName(newName) || !fileNameProblem(newName).empty()) {
+      nameEntry->refusal = fileNameProblem(newName);
       if (nameEntry->refusal.empty()) nameEntry->refusal = "That name cannot be used.";
       nameEntry->field->setActive(1);
       return {};

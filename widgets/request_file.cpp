@@ -1,5 +1,6 @@
 #include "widgets/request_file.h"
 
+#include "data/file_names.h"
 #include "platform/file_system.h"
 #include "platform/graphics.h"
 #include "widgets/box_message.h"
@@ -45,6 +46,7 @@ void TRequestFile::setProperties(const std::string& extension, bool hideExtensio
     textBox->setPos(textBox->x, textBox->y - (textBox->h + textH / 2));
     textBox->setParentDialogue(dialogue.get());
     textBox->setBg(255, 255, 255, 0.5f);
+    textBox->maxChars = static_cast<int>(kLongestName);  // as the files that name it keep
     fileList->h -= textBox->h;
     fileList->setPos(-1, -1);
   }
@@ -73,13 +75,28 @@ void TRequestFile::setFilename(const std::string& name) {
 void TRequestFile::updateFileList() {
   if (!IsDirectory(dir.empty() ? "." : dir)) return;  // unreadable: keep the list as it is
   fileList->clearItems();
+  int leftOut = 0;
   for (const std::string& name : ReadDir(dir.empty() ? "." : dir, true)) {
     const std::string ext = ExtractExt(dir + "/" + name);
     if (!fileExt.empty() && ext != fileExt) continue;
-    if (hideExt && !ext.empty())
-      fileList->addItem(name.substr(0, name.size() - ext.size() - 1));
-    else
-      fileList->addItem(name);
+    if (name[0] == '.') continue;  // hidden files are no choice to offer
+    const std::string shown = hideExt && !ext.empty() ? name.substr(0, name.size() - ext.size() - 1) : name;
+    // A name that a save could not keep as it is (a line break, too long)
+    // would come back as another name: such files are not offered.
+    if (!isListableName(hideExt ? shown : StripExt(name))) {
+      ++leftOut;
+      continue;
+    }
+    fileList->addItem(shown);
+  }
+  // The note of an earlier listing goes with it.
+  if (!leftOutNote.empty() && message == leftOutNote) setMessage("");
+  leftOutNote.clear();
+  if (leftOut > 0) {
+    leftOutNote = std::to_string(leftOut) + (leftOut == 1 ? " file is" : " files are") +
+                  " left out: names with control characters or longer than " + std::to_string(kLongestName) +
+                  " characters cannot be kept.";
+    setMessage(leftOutNote);
   }
 }
 
@@ -103,6 +120,7 @@ int TRequestFile::update() {
   drawBoxMessage(dialogue->textObj, dialogue->fontID, message, listX(), fileList->y + fileList->h, dialogue->w);
   if (save && textBox) {
     filename = textBox->update();
+    if (textBox->droppedCharacter && message.empty()) setMessage(kDroppedCharacterNotice);
     // The click that picked a name from the list also counts as a click
     // outside the box; keep the box active so typing edits the picked name.
     if (n != 0) textBox->setActive(1);

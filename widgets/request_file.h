@@ -26,6 +26,9 @@ class TRequestFile {
   // read); the list gives up room for it.
   std::string message;
   int messageHeight = 0;
+  // The message of the listing about files it left out (names the files
+  // cannot keep); empty when none were.
+  std::string leftOutNote;
 
   static std::unique_ptr<TRequestFile> Create(int x, int y, int margin, const TImagePtr& picture,
                                               const std::string& title, TMouse* mouse, TText* text, int fontID,

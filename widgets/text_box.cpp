@@ -139,6 +139,7 @@ std::string TTextBox::update() {
     const int c = GetChar();
     if (c != 0) resetCursor();
     const bool allowed = (c >= lowVal && c <= highVal) || c == '.';
+    if (c > 255) droppedCharacter = 1;
     if (c != 0 && allowed && (txtLen < maxChars || maxChars == 0) &&
         TextWidth(t1 + static_cast<char>(c) + t2) <= w - 2 * padding) {
       t1.push_back(static_cast<char>(c));

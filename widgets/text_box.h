@@ -8,6 +8,10 @@ class TMouse;
 class TText;
 class TDialogue;
 
+// What a naming box says when a typed character could not be kept.
+constexpr const char* kDroppedCharacterNotice =
+    "Only the letters of Western European languages can be typed; the others were left out.";
+
 class TTextBox {
  public:
   int x = 0, y = 0, w = 0;
@@ -31,6 +35,9 @@ class TTextBox {
   int returnHit = 0;
   int h = 0;
   int lowVal = 32, highVal = 255;
+  // A character beyond Latin-1 was typed and left out (the files keep one
+  // byte a character); the box's owner tells the player.
+  int droppedCharacter = 0;
 
   static std::unique_ptr<TTextBox> Create(int x, int y, int w, const std::string& text, TMouse* mouse,
                                           TText* textObj, int fontID);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/sfx_set.h"
+
 namespace {
 
 TRunSettings parse(std::vector<std::string> words) {
@@ -47,13 +49,37 @@ TEST(CommandLine, HelpVersionAndMistakes) {
 }
 
 TEST(CommandLine, UnpackWordsAreNotOptions) {
-  TRunSettings unpack = parse({"tesmoria", "/unpack", "fx_push"});
+  TRunSettings unpack = parse({"tesmoria", "/unpack", "fx_coin"});
   EXPECT_EQ(unpack.action, TRunAction::play);
-  EXPECT_EQ(unpackNames(unpack.words), std::vector<std::string>{"fx_push"});
-  // Two words whose first is not /unpack: nothing is converted (the program
-  // ends at once), and a lone "-" is a word, not an option.
+  EXPECT_EQ(unpackNames(unpack.words), std::vector<std::string>{"fx_coin"});
+  // Two words whose first is not /unpack: nothing is converted, and the
+  // program says why; a lone "-" is a word, not an option.
   EXPECT_TRUE(unpackNames(parse({"tesmoria", "/other", "all"}).words).empty());
-  EXPECT_EQ(parse({"tesmoria", "-", "x"}).action, TRunAction::play);
+  EXPECT_EQ(parse({"tesmoria", "/other", "all"}).action, TRunAction::badUsage);
+  TRunSettings dash = parse({"tesmoria", "-", "x"});
+  EXPECT_EQ(dash.action, TRunAction::badUsage);
+  EXPECT_EQ(dash.error, "unexpected word \"-\"");
+}
+
+// /unpack converts and deletes files: it takes only the game's own sounds,
+// never a path, and never starts the game without a word to act on.
+TEST(CommandLine, UnpackTakesOnlyTheGamesOwnSounds) {
+  for (const char* hostile : {"../../dir/song", "/etc/passwd", "..", "fx_coin/../../x", "unknown_sound"}) {
+    TRunSettings run = parse({"tesmoria", "/unpack", hostile});
+    EXPECT_EQ(run.action, TRunAction::badUsage) << hostile;
+    EXPECT_NE(run.error.find("not one of the game's sounds"), std::string::npos) << hostile;
+    EXPECT_TRUE(unpackNames(run.words).empty()) << hostile;
+  }
+  TRunSettings alone = parse({"tesmoria", "/unpack"});
+  EXPECT_EQ(alone.action, TRunAction::badUsage);
+  EXPECT_NE(alone.error.find("needs"), std::string::npos);
+  EXPECT_EQ(parse({"tesmoria", "foo", "bar"}).action, TRunAction::badUsage);
+  EXPECT_EQ(parse({"tesmoria", "foo"}).action, TRunAction::badUsage);
+  EXPECT_EQ(parse({"tesmoria", "/unpack", "all", "more"}).action, TRunAction::badUsage);
+  // Every sound of the game can be named, and help still wins over words.
+  for (const std::string& name : gameSoundNames())
+    EXPECT_EQ(parse({"tesmoria", "/unpack", name.c_str()}).action, TRunAction::play) << name;
+  EXPECT_EQ(parse({"tesmoria", "--help", "foo"}).action, TRunAction::help);
 }
 
 }  // namespace

@@ -145,6 +145,23 @@ TEST_F(SfxSetTest, LoadFillsTheSetsAndNamesWhatIsMissing) {
   EXPECT_EQ(screens, 14 + 10);  // only the ten still missing
 }
 
+// The WAV file cannot be written (a read-only folder; here a folder stands
+// where its temporary file goes): the whole OGG file plays as it is instead
+// of leaving the game silent, and stays for a later start to convert.
+TEST_F(SfxSetTest, ASoundThatCannotBeConvertedPlaysFromItsOggFile) {
+  writeOgg("fx_coin");
+  writeOgg("title_loop");
+  ASSERT_TRUE(CreateDir("sfx/fx_coin.wav.tmp"));
+  ASSERT_TRUE(CreateDir("sfx/title_loop.wav.tmp"));
+  TSfx sfx;
+  const std::vector<std::string> missing = sfx.load();
+  EXPECT_NE(sfx.sounds->soundList[1].sound, nullptr);  // fx_coin
+  EXPECT_EQ(sfx.music->songList[0], "sfx/title_loop.ogg");
+  EXPECT_EQ(std::find(missing.begin(), missing.end(), "sfx/fx_coin.wav"), missing.end());
+  EXPECT_TRUE(FileExists("sfx/fx_coin.ogg"));
+  EXPECT_FALSE(FileExists("sfx/fx_coin.wav"));
+}
+
 TEST_F(SfxSetTest, FontComesFromDataPackOne) {
   EXPECT_EQ(openFontStream(), nullptr);
   const std::vector<uint8_t> font = {0, 1, 0, 0, 'f', 'o', 'n', 't'};

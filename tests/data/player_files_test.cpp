@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -220,4 +221,72 @@ TEST_F(PlayerFilesTest, NamesFromFilesAreCutToTypingLength) {
   TLocation back;
   ASSERT_EQ(back.load("Long"), 1);
   EXPECT_EQ(back.room[1]->name, capped);
+}
+
+// A FIFO or a device where a saved game should be: start-up must not wait
+// for ever nor read without end. The player is told, the file is kept.
+TEST_F(PlayerFilesTest, AFifoOrADeviceInPlaceOfAGameFileIsToldAtOnce) {
+  savedProfile("Ann");
+  ASSERT_TRUE(DeleteFile("profiles/Ann.cam"));
+  ASSERT_EQ(::mkfifo("profiles/Ann.cam", 0644), 0);
+  TProfile p;
+  p.load(kGameCampaign, "Ann");
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("profiles/Ann.cam"), std::string::npos) << told[0];
+  EXPECT_NE(told[0].find("not an ordinary file"), std::string::npos) << told[0];
+  p.save();
+  struct stat info {};
+  ASSERT_EQ(::lstat("profiles/Ann.cam", &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+  told.clear();
+  ASSERT_EQ(::symlink("/dev/zero", "data3.dat"), 0);
+  THighScores scores;
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("data3.dat"), std::string::npos);
+  EXPECT_EQ(scores.tables.size(), 1u);
+}
+
+TEST_F(PlayerFilesTest, LocationsThatAreNoOrdinaryFilesOrHaveUnkeepableNamesAreRefused) {
+  ASSERT_TRUE(CreateDir("locations"));
+  ASSERT_EQ(::mkfifo("locations/Pipe.loc", 0644), 0);
+  TLocation into;
+  const std::string fifo = loadWholeLocation("Pipe", into);
+  EXPECT_NE(fifo.find("locations/Pipe.loc"), std::string::npos) << fifo;
+  EXPECT_NE(fifo.find("not an ordinary file"), std::string::npos) << fifo;
+
+  TLocation oasis;
+  oasis.addRoom();
+  for (const std::string& name : {std::string("AAA\nBBB"), std::string(65, 'L')}) {
+    ASSERT_TRUE(oasis.write(TLocation::filePath(name)));
+    const std::string refused = loadWholeLocation(name, into);
+    EXPECT_NE(refused.find("has a name the game cannot keep"), std::string::npos) << refused;
+  }
+  ASSERT_TRUE(oasis.write(TLocation::filePath(std::string(64, 'L'))));
+  EXPECT_EQ(loadWholeLocation(std::string(64, 'L'), into), "");
+}
+
+TEST_F(PlayerFilesTest, CampaignAndCustomGameKeepTheirOwnUndoHistories) {
+  TProfile p;
+  p.name = "Ann";
+  p.gameType = kGameCampaign;
+  const std::string campaign = p.undoHistoryPath();
+  p.gameType = kGameCustom;
+  const std::string custom = p.undoHistoryPath();
+  // The campaign's file keeps its old name, so histories already saved stay.
+  EXPECT_EQ(campaign, "profiles/Ann.undo");
+  EXPECT_NE(custom, campaign);
+  // Neither is taken for a profile of its own.
+  ASSERT_TRUE(ReplaceFileAtomically(campaign, {'x'}));
+  ASSERT_TRUE(ReplaceFileAtomically(custom, {'x'}));
+  EXPECT_TRUE(profileNamesInFolder("profiles").empty());
+}
+
+TEST_F(PlayerFilesTest, NoticesNameTheFolderMeantForThePlayersFiles) {
+  setUnusablePlayerFolder("/home/ann/.local/share/tesmoria", "it cannot be created or written to");
+  reportFailedSave("profiles/Ann.cam", "Read-only file system");
+  setUnusablePlayerFolder("", "");
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("belong in /home/ann/.local/share/tesmoria"), std::string::npos) << told[0];
+  EXPECT_EQ(told[0].find("Your files are in " + CurrentDir()), std::string::npos) << told[0];
 }

@@ -5,6 +5,7 @@
 #include "game_fixture.h"
 
 #include "data/high_scores.h"
+#include "data/player_notice.h"
 
 namespace {
 
@@ -330,6 +331,47 @@ TEST_F(GameScreenTest, RunawayMoveInASavedObjectIsStoppedAtItsCell) {
   const TObject* mirror = resumed.engine->object(1);
   EXPECT_EQ(mirror->dx, 0);
   EXPECT_EQ(mirror->x, resumed.engine->centreX(mirror->c));
+}
+
+// The custom location was edited while its game was saved in a room: the
+// cell the mirror was left on is now a wall. The room starts again as it is
+// now, with a word to the player, instead of putting the mirror in the wall.
+TEST_F(GameScreenTest, ARoomWhoseLocationChangedSinceTheSaveStartsAgain) {
+  {
+    TGame game;
+    frame(game);
+    TObject* mirror = game.engine->object(1);
+    ASSERT_TRUE(mirror);
+    mirror->c = 4;
+    mirror->x = game.engine->centreX(4);
+    game.leave();
+  }
+  player->roomStatus.money = 40;
+  TLocation edited;
+  ASSERT_TRUE(edited.load("Test"));
+  edited.room[1]->blk[4][8] = kBlockWall1;
+  ASSERT_TRUE(edited.write(TLocation::filePath("Test")));
+
+  std::vector<std::string> told;
+  setPlayerNoticeSink([&](const std::string& text) { told.push_back(text); });
+  TGame resumed;
+  setPlayerNoticeSink(nullptr);
+  const TObject* mirror = resumed.engine->object(1);
+  ASSERT_TRUE(mirror);
+  EXPECT_EQ(mirror->c, 3);  // where the edited room puts it
+  EXPECT_EQ(mirror->r, 8);
+  EXPECT_EQ(player->roomStatus.money, 0);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("Test has changed"), std::string::npos) << told[0];
+
+  // Unchanged, the same save resumes where it was left.
+  {
+    TGame game;
+    game.engine->object(1)->c = 5;
+    game.leave();
+  }
+  TGame again;
+  EXPECT_EQ(again.engine->object(1)->c, 5);
 }
 
 }  // namespace

@@ -155,6 +155,19 @@ TEST_F(DialogueTest, TextBoxWithoutCountLimitStopsAtItsWidth) {
   EXPECT_GT(TextWidth(box->getText() + "w"), 50 - 2 * box->padding);
 }
 
+// The files keep one byte a character: a letter beyond Latin-1 cannot be
+// kept, and the box notes it so its owner can tell the player.
+TEST_F(DialogueTest, TextBoxNotesLettersItCannotKeep) {
+  auto box = TTextBox::Create(10, 10, 300, "", mouse.get(), text.get(), 2);
+  PostEvent(kEventKeyChar, 0xE9);  // e acute: Latin-1, kept
+  box->update();
+  EXPECT_EQ(box->droppedCharacter, 0);
+  PostEvent(kEventKeyChar, 0x263A);  // a smiling face: left out
+  box->update();
+  EXPECT_EQ(box->getText(), "\xE9");
+  EXPECT_EQ(box->droppedCharacter, 1);
+}
+
 TEST_F(DialogueTest, TooltipIsClampedIntoTheViewAfterItsDelay) {
   auto tip = TToolTip::Create(mouse.get(), text.get(), 4);
   moveTo(795, 8);

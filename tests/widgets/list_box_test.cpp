@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "data/name_line.h"
 #include "widget_fixture.h"
 #include "widgets/button.h"
 #include "widgets/request_file.h"
@@ -211,6 +212,24 @@ TEST_F(RequestFileTest, SaveModeCopiesTheClickedNameIntoTheBox) {
   endFrame();
   r->update();
   EXPECT_EQ(r->filename, "level2");
+}
+
+// A name with a line break or beyond the length the files keep would come
+// back from the saved game as another name: such files are not offered, and
+// the requester says how many it left out.
+TEST_F(RequestFileTest, NamesTheFilesCannotKeepAreLeftOutWithAMessage) {
+  std::ofstream(dir / "AAA\nBBB.loc") << "x";
+  std::ofstream(dir / (std::string(65, 'L') + ".loc")) << "x";
+  std::ofstream(dir / (std::string(64, 'K') + ".loc")) << "x";
+  std::ofstream(dir / ".hidden.loc") << "x";  // hidden: not offered, not counted
+  auto r = TRequestFile::Create(50, 50, 25, solidStrip(400, 350, 1), "Load Location", mouse.get(), text.get(), 2);
+  r->setProperties("loc", true, false, dir.string(), false);
+  EXPECT_EQ(listed(*r), (std::vector<std::string>{std::string(64, 'K'), "level"}));
+  EXPECT_EQ(r->message.rfind("2 files are left out", 0), 0u) << r->message;
+  // The name box of a save takes no more than the files keep.
+  r->setProperties("loc", true, true, dir.string(), false);
+  ASSERT_TRUE(r->textBox);
+  EXPECT_EQ(r->textBox->maxChars, static_cast<int>(kLongestName));
 }
 
 }  // namespace

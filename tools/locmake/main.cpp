@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
   if (out.stem().string() != location.name || out.extension() != ".loc")
     return fail("the location \"" + location.name + "\" must be written to \"" + location.name + ".loc\", not " +
                 out.filename().string());
+  // A tool writes where it is told, and makes no folders on the way.
+  if (out.has_parent_path() && !std::filesystem::is_directory(out.parent_path()))
+    return fail("there is no folder " + out.parent_path().string() + " to write " + out.filename().string() + " into");
   // The same bytes TLocation::save writes, only into the folder asked for.
   if (!location.write(out.string())) return fail("cannot write " + out.string());
   return 0;

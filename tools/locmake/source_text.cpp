@@ -1,17 +1,16 @@
 #include "source_text.h"
 
 #include <cctype>
-#include <fstream>
-#include <sstream>
+#include <vector>
+
+#include "platform/file_system.h"
 
 bool readTextFile(const std::string& path, std::string& text, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot read " + path;
+  std::vector<uint8_t> bytes;
+  if (std::string why = ReadFileOrWhy(path, bytes); !why.empty()) {
+    error = "cannot read " + why;
     return false;
   }
-  std::ostringstream all;
-  all << in.rdbuf();
-  text = all.str();
+  text.assign(bytes.begin(), bytes.end());
   return true;
 }

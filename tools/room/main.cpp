@@ -91,14 +91,7 @@ bool parseArgs(const std::vector<std::string>& args, TArgs& parsed, std::string&
 bool loadLocation(const std::string& arg, TLocation& location, std::string& error) {
   const bool isFile = ExtractExt(arg) == "loc" || arg.find('/') != std::string::npos;
   if (isFile) {
-    TStreamPtr s = ReadStream(arg);
-    if (!s) {
-      error = "cannot open " + arg;
-      return false;
-    }
-    location.read(*s);
-    CloseStream(s);
-    location.name = StripExt(StripDir(arg));
+    if (!readLocationFile(arg, location, error)) return false;
   } else {
     bool found = location.load(arg) != 0;
     const std::string here = CurrentDir();

@@ -241,7 +241,12 @@ int script(const TGenOptions& o) {
 
 std::vector<std::vector<std::string>> readTsv(const std::string& path) {
   std::vector<std::vector<std::string>> rows;
-  std::ifstream in(path);
+  std::vector<uint8_t> bytes;
+  if (std::string why = ReadFileOrWhy(path, bytes); !why.empty()) {
+    std::cerr << "tesmoria-roomgen: cannot read " << why << "\n";
+    return rows;
+  }
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
   std::string line;
   while (std::getline(in, line)) {
     std::vector<std::string> fields;

@@ -52,10 +52,10 @@ int usageError(const std::string& message) { return fail(message + " (see tesmor
 
 bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& error) {
   if (ExtractExt(arg) == "rooms") return readLocationSource(arg, location, error);
-  if (TStreamPtr s = ReadStream(arg)) {
-    location.read(*s);
-    CloseStream(s);
-    location.name = StripExt(StripDir(arg));
+  if (FileExists(arg)) {
+    // Something is there: it is read as a location file or refused, never
+    // taken for an empty location.
+    if (!readLocationFile(arg, location, error)) return false;
   } else if (!location.load(arg)) {
     const std::string here = CurrentDir();
     const bool found = ChangeDir(GameDataFolder()) && location.load(arg);
