@@ -19,22 +19,26 @@ bool plainChannels(int r, int g, int b) {
   return plain(r) && plain(g) && plain(b);
 }
 
-// Writes and reads a position bit by bit.
+// Writes and reads a position as a run of bit fields in 64-bit words.
 class TBits {
  public:
-  explicit TBits(std::array<uint8_t, 32>& bytes) : bytes_(bytes) {}
-  void put(uint32_t value, int bits) {
-    for (int i = 0; i < bits; ++i, ++at_)
-      if (value >> i & 1) bytes_[at_ >> 3] |= static_cast<uint8_t>(1u << (at_ & 7));
+  explicit TBits(uint64_t* words) : words_(words) {}
+  void put(uint64_t value, int bits) {
+    const int shift = at_ & 63;
+    words_[at_ >> 6] |= value << shift;
+    if (shift + bits > 64) words_[(at_ >> 6) + 1] |= value >> (64 - shift);
+    at_ += bits;
   }
   uint32_t get(int bits) {
-    uint32_t v = 0;
-    for (int i = 0; i < bits; ++i, ++at_) v |= static_cast<uint32_t>(bytes_[at_ >> 3] >> (at_ & 7) & 1) << i;
-    return v;
+    const int shift = at_ & 63;
+    uint64_t v = words_[at_ >> 6] >> shift;
+    if (shift + bits > 64) v |= words_[(at_ >> 6) + 1] << (64 - shift);
+    at_ += bits;
+    return static_cast<uint32_t>(v & ((uint64_t{1} << bits) - 1));
   }
 
  private:
-  std::array<uint8_t, 32>& bytes_;
+  uint64_t* words_;
   int at_ = 0;
 };
 
@@ -153,6 +157,7 @@ TRoomModel::TRoomModel(const TEngine& room) {
   keyBytes_ = (keyBits_ + 7) / 8;
 
   if (!buildShapes(room)) return;
+  buildSlideMasks();
 
   // The starting position, as the room stands.
   for (int k = 0; k < pieceCount(); ++k) {
@@ -180,23 +185,29 @@ TRoomModel::TRoomModel(const TEngine& room) {
   for (int i = 1; i <= room.roomObjects; ++i) baseObjects_.push_back(room.obj[i] ? *room.obj[i] : TObject());
 }
 
-TModelKey TRoomModel::pack(const TState& s) const {
-  TModelKey key;
-  TBits bits(key.bytes);
+void TRoomModel::packWords(const TState& s, uint64_t* words) const {
+  std::fill_n(words, keyWords(), 0);
+  TBits bits(words);
   for (int k = 0; k < pieceCount(); ++k) {
-    bits.put(s.cell[k], 7);
-    if (hasPits_) bits.put(s.fallen >> k & 1, 1);
-    if (pieces_[k].crate) bits.put(s.gone >> k & 1, 1);
-    if (pieces_[k].mirror) bits.put(s.turned >> k & 1, 1);
+    // The cell, then fallen (rooms with pits), gone (crates), turned (mirrors).
+    const TPiece& p = pieces_[k];
+    uint32_t v = s.cell[k], width = 7;
+    if (hasPits_) v |= (s.fallen >> k & 1u) << width++;
+    if (p.crate) v |= (s.gone >> k & 1u) << width++;
+    if (p.mirror) v |= (s.turned >> k & 1u) << width++;
+    bits.put(v, static_cast<int>(width));
   }
-  for (int t = 0; t < toggles_; ++t) bits.put(static_cast<uint32_t>(s.present[t >> 6] >> (t & 63) & 1), 1);
-  return key;
+  for (int t = 0; t < toggles_; t += 32) {
+    const int n = std::min(32, toggles_ - t);
+    bits.put(s.present[t >> 6] >> (t & 63) & ((uint64_t{1} << n) - 1), n);
+  }
 }
 
-TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
+TRoomModel::TState TRoomModel::unpackWords(const uint64_t* words) const {
   TState s;
-  std::array<uint8_t, 32> bytes = key.bytes;
-  TBits bits(bytes);
+  uint64_t copy[kMaxKeyWords] = {};
+  std::copy_n(words, keyWords(), copy);
+  TBits bits(copy);
   for (int k = 0; k < pieceCount(); ++k) {
     s.cell[k] = static_cast<uint8_t>(bits.get(7));
     if (hasPits_ && bits.get(1)) s.fallen |= static_cast<uint16_t>(1u << k);
@@ -208,23 +219,52 @@ TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
   return s;
 }
 
+// The byte form is the words' bytes, lowest first.
+TModelKey TRoomModel::pack(const TState& s) const {
+  uint64_t words[kMaxKeyWords];
+  packWords(s, words);
+  TModelKey key;
+  for (int i = 0; i < keyBytes_; ++i) key.bytes[i] = static_cast<uint8_t>(words[i >> 3] >> (8 * (i & 7)));
+  return key;
+}
+
+TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
+  uint64_t words[kMaxKeyWords] = {};
+  for (int i = 0; i < keyBytes_; ++i) words[i >> 3] |= static_cast<uint64_t>(key.bytes[i]) << (8 * (i & 7));
+  return unpackWords(words);
+}
+
 void TRoomModel::canonicalise(TState& s) const {
-  for (size_t g = 0; g + 1 < groupStart_.size(); ++g) {
-    const int first = groupStart_[g], last = groupStart_[g + 1];
-    if (last - first < 2) continue;
-    uint32_t records[kMaxPieces];
-    for (int k = first; k < last; ++k)
-      records[k - first] = static_cast<uint32_t>(s.cell[k]) | (s.fallen >> k & 1u) << 8 | (s.gone >> k & 1u) << 9 |
-                           (s.turned >> k & 1u) << 10;
-    std::sort(records, records + (last - first));
-    for (int k = first; k < last; ++k) {
-      const uint32_t v = records[k - first];
-      const uint16_t bit = static_cast<uint16_t>(1u << k);
-      s.cell[k] = static_cast<uint8_t>(v & 0xff);
-      s.fallen = static_cast<uint16_t>((v >> 8 & 1) ? s.fallen | bit : s.fallen & ~bit);
-      s.gone = static_cast<uint16_t>((v >> 9 & 1) ? s.gone | bit : s.gone & ~bit);
-      s.turned = static_cast<uint16_t>((v >> 10 & 1) ? s.turned | bit : s.turned & ~bit);
+  for (size_t g = 0; g + 1 < groupStart_.size(); ++g) sortGroup(s, groupStart_[g], groupStart_[g + 1]);
+}
+
+void TRoomModel::canonicalisePiece(TState& s, int k) const {
+  const int g = pieces_[k].group;
+  sortGroup(s, groupStart_[g], groupStart_[g + 1]);
+}
+
+// Pieces first..last-1 ordered by cell, then their state bits. Groups are
+// a handful of pieces, so a straight insertion sort.
+void TRoomModel::sortGroup(TState& s, int first, int last) const {
+  if (last - first < 2) return;
+  uint32_t records[kMaxPieces];
+  for (int k = first; k < last; ++k) {
+    const uint32_t v = static_cast<uint32_t>(s.cell[k]) | (s.fallen >> k & 1u) << 8 | (s.gone >> k & 1u) << 9 |
+                       (s.turned >> k & 1u) << 10;
+    int at = k - first;
+    while (at > 0 && records[at - 1] > v) {
+      records[at] = records[at - 1];
+      --at;
     }
+    records[at] = v;
+  }
+  for (int k = first; k < last; ++k) {
+    const uint32_t v = records[k - first];
+    const uint16_t bit = static_cast<uint16_t>(1u << k);
+    s.cell[k] = static_cast<uint8_t>(v & 0xff);
+    s.fallen = static_cast<uint16_t>((v >> 8 & 1) ? s.fallen | bit : s.fallen & ~bit);
+    s.gone = static_cast<uint16_t>((v >> 9 & 1) ? s.gone | bit : s.gone & ~bit);
+    s.turned = static_cast<uint16_t>((v >> 10 & 1) ? s.turned | bit : s.turned & ~bit);
   }
 }
 

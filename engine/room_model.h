@@ -64,10 +64,28 @@ class TRoomModel {
   TModelKey pack(const TState& s) const;
   TState unpack(const TModelKey& key) const;
 
+  // The same key as 64-bit words, the form the search stores: keyWords()
+  // words, the last with at least one bit to spare (so that a word of all
+  // ones never is a key's last word).
+  static constexpr int kMaxKeyWords = 5;
+  int keyWords() const { return keyBits_ / 64 + 1; }
+  void packWords(const TState& s, uint64_t* words) const;
+  TState unpackWords(const uint64_t* words) const;
+
   // The player's moves in the arrows' order (as legalMoves gives them).
   void moves(const TState& s, std::vector<TRoomMove>& out) const;
   // Plays one move to rest. uncertain: the engine must decide this one.
   TStep apply(const TState& from, const TRoomMove& move, TState& to) const;
+
+  // Every move of moves(), each played as apply plays it (none refused).
+  // Slides over plain floor are worked out from row and column masks in a
+  // few instructions; anything else goes through apply.
+  struct TChild {
+    TRoomMove move;
+    TStep step = TStep::done;
+    TState next;
+  };
+  void expand(const TState& s, std::vector<TChild>& out) const;
   // Every glyph met by light of its colour.
   bool solved(const TState& s) const;
   // No solution can remain: a glyph wants a colour no gem left can make.
@@ -83,6 +101,8 @@ class TRoomModel {
   // Identical pieces are interchangeable: orders them so that equal rooms
   // get equal keys.
   void canonicalise(TState& s) const;
+  // The same after a move of piece k alone.
+  void canonicalisePiece(TState& s, int k) const;
 
   std::vector<std::string> mechanics() const;
 
@@ -154,6 +174,11 @@ class TRoomModel {
                         const TState& after) const;
   int shapeOf(int frame, bool turned) const;
   bool buildShapes(const TEngine& room);
+  void sortGroup(TState& s, int first, int last) const;
+  void buildSlideMasks();
+  // One push worked out from the masks; false when it needs apply.
+  bool quickSlide(const TState& s, int k, int cell, int dir, const uint16_t* occRows, const uint16_t* occColumns,
+                  std::vector<TChild>& out) const;
 
   std::string problem_;
   std::vector<TPiece> pieces_;
@@ -170,6 +195,11 @@ class TRoomModel {
   bool fogStatic_ = true;
   TFogMap staticFog_{};
   int keyBits_ = 0, keyBytes_ = 0;
+  // Per row (bit c - 1 for column c) and per column (bit r - 1 for row r):
+  // cells nothing enters, and cells whose rules need apply (pits, and cells
+  // holding treasures, crumbling floors or walls).
+  std::array<uint16_t, 10> blockedRows_{}, specialRows_{};
+  std::array<uint16_t, 12> blockedColumns_{}, specialColumns_{};
   int toggles_ = 0;
   TState initial_;
   std::vector<TObject> baseObjects_;  // the room's objects when built

@@ -10,6 +10,7 @@
 #include "engine/room_play.h"
 #include "engine/solver.h"
 #include "engine/still_host.h"
+#include "hint_timing.h"
 #include "model_parity.h"
 #include "room_replay.h"
 #include "tools/locmake/location_source.h"
@@ -31,6 +32,8 @@ const char* const kUsage =
     "  tesmoria-solve --parity [--states N] LOC [ROOM]  compares the solver's model\n"
     "      with the engine on every move from up to N positions of each room\n"
     "  tesmoria-solve --parity-random ROOMS [--states N]  the same on ROOMS random rooms\n"
+    "  tesmoria-solve --hint-walks N LOC [ROOM]  times a hint (one core) from every position\n"
+    "      of N random walks of up to 15 moves in each room, and prints the slowest\n"
     "Exit status 0 when every room asked about was solved (or the model agreed).\n";
 
 // Prints a parity report; 0 when the model agreed with the engine throughout.
@@ -80,6 +83,7 @@ int main(int argc, char** argv) {
   limits.maxSeconds = 60;
   bool analyse = false, parity = false;
   long parityRandom = 0;
+  int hintWalks = 0;
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -89,6 +93,10 @@ int main(int argc, char** argv) {
     }
     if (a == "--analyse" || a == "--parity") {
       (a == "--analyse" ? analyse : parity) = true;
+      continue;
+    }
+    if (a == "--hint-walks") {
+      if (i + 1 >= argc || (hintWalks = std::atoi(argv[++i])) < 1) return fail("--hint-walks needs a number of walks");
       continue;
     }
     if (a == "--parity-random") {
@@ -145,6 +153,14 @@ int main(int argc, char** argv) {
     for (int i = first; i <= last; ++i)
       checkParity(*startRoom(location, i, std::make_shared<TStillHost>(), pictures), limits.maxPositions, report);
     return reportParity(report);
+  }
+
+  if (hintWalks > 0) {
+    THintTiming timing;
+    for (int i = first; i <= last; ++i) timeHints(location, i, pictures, hintWalks, 15, static_cast<uint32_t>(i), timing);
+    std::printf("timed %ld hint searches, %ld undecided; the slowest took %.1f ms: %s\n", timing.searches,
+                timing.undecided, timing.worstSeconds * 1000, timing.worstWhere.c_str());
+    return 0;
   }
 
   bool allSolved = true;
