@@ -513,6 +513,12 @@ TSolveResult solveRoom(const TEngine& room, const TSolveBudget& budget) {
   return solveOnClones(clonesFor(room, budget), budget);
 }
 
+TSolveResult solveRoomOnEngine(const TEngine& room, const TSolveBudget& budget) {
+  const TEnginePtr clone = cloneRoom(room);
+  if (!roomAtRest(*clone)) settleRoom(*clone);
+  return searchOnEngine(*clone, budget, "asked for the engine");
+}
+
 TRoomAnalysis analyseRoom(const TEngine& room, const TSolveBudget& budget) {
   const auto started = TClock::now();
   TRoomAnalysis a;

@@ -27,7 +27,7 @@ const char* const kUsage =
     "plays the written solutions instead, clicking as a player would, and reports\n"
     "whether every glyph lit. LOC is a location source (.rooms), a .loc file or a\n"
     "location name looked up as the game does. DIR holds gfx/objects.png (default:\n"
-    "the folder of this program, or PREFIX/share/tesmoria when installed). --states caps the positions (default 5000000),\n"
+    "the folder of this program, or PREFIX/share/tesmoria when installed). --states caps the positions (default 20000000),\n"
     "--seconds the time per room (default 60), --threads the cores (default all).\n"
     "  tesmoria-solve --parity [--states N] LOC [ROOM]  compares the solver's model\n"
     "      with the engine on every move from up to N positions of each room\n"
@@ -80,6 +80,10 @@ bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& e
 int main(int argc, char** argv) {
   std::string gameDir = GameDataFolder(), replayFile;
   TSolveBudget limits;
+  // A room of eight open pieces needs some seven million positions; at
+  // about 32 bytes each the default stays well inside a desktop's memory.
+  constexpr long kDefaultStates = 20'000'000;
+  limits.maxPositions = kDefaultStates;
   limits.maxSeconds = 60;
   bool analyse = false, parity = false;
   long parityRandom = 0;
@@ -124,7 +128,7 @@ int main(int argc, char** argv) {
     TRoomPictures pictures;
     std::string error;
     if (!loadObjectShapes(gameDir, pictures, error)) return fail(error);
-    const long positions = limits.maxPositions == TSolveBudget().maxPositions ? 100 : limits.maxPositions;
+    const long positions = limits.maxPositions == kDefaultStates ? 100 : limits.maxPositions;
     TParityReport report;
     for (long seed = 1; seed <= parityRandom; ++seed) {
       const TLocation location = randomPuzzleRoom(static_cast<uint32_t>(seed));
