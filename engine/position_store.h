@@ -9,8 +9,45 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <utility>
 #include <vector>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
+// A fixed array of plain values for a table probed at random: a big one
+// asks for huge memory pages, so that a probe seldom also misses the
+// processor's page table cache.
+template <typename T>
+class TProbeArray {
+ public:
+  void assign(size_t count, const T& value) {
+    constexpr size_t kHugePage = size_t{2} << 20;
+    const size_t bytes = (count * sizeof(T) + kHugePage - 1) / kHugePage * kHugePage;
+    data_.reset(static_cast<T*>(std::aligned_alloc(kHugePage, bytes)));
+    if (!data_) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(data_.get(), bytes, MADV_HUGEPAGE);
+#endif
+    std::fill_n(data_.get(), count, value);
+    size_ = count;
+  }
+  size_t size() const { return size_; }
+  size_t capacity() const { return size_; }
+  T& operator[](size_t i) { return data_[i]; }
+  const T& operator[](size_t i) const { return data_[i]; }
+
+ private:
+  struct TFree {
+    void operator()(T* p) const { std::free(p); }
+  };
+  std::unique_ptr<T[], TFree> data_;
+  size_t size_ = 0;
+};
 
 template <int W>
 class TPositionStore {
@@ -102,8 +139,8 @@ class TPositionStore {
   std::vector<TKey> keys_;
   std::vector<uint32_t> parent_;
   std::vector<uint16_t> move_;
-  std::vector<TKey> table_;
-  std::vector<uint32_t> tableIndex_;
+  TProbeArray<TKey> table_;
+  TProbeArray<uint32_t> tableIndex_;
   size_t mask_ = 0;
   bool withIndex_;
 };

@@ -29,6 +29,7 @@ class TBits {
     if (shift + bits > 64) words_[(at_ >> 6) + 1] |= value >> (64 - shift);
     at_ += bits;
   }
+  void skip(int bits) { at_ += bits; }
   uint32_t get(int bits) {
     const int shift = at_ & 63;
     uint64_t v = words_[at_ >> 6] >> shift;
@@ -148,8 +149,12 @@ TRoomModel::TRoomModel(const TEngine& room) {
   coloursFixed_ = !hasPits_;
 
   // The key's layout: per piece its cell and the state bits it can have.
-  keyBits_ = toggles_;
-  for (const TPiece& p : pieces_) keyBits_ += 7 + (hasPits_ ? 1 : 0) + (p.crate ? 1 : 0) + (p.mirror ? 1 : 0);
+  keyBits_ = 0;
+  for (TPiece& p : pieces_) {
+    p.keyAt = keyBits_;
+    keyBits_ += 7 + (hasPits_ ? 1 : 0) + (p.crate ? 1 : 0) + (p.mirror ? 1 : 0);
+  }
+  keyBits_ += toggles_;
   if (keyBits_ > 256) {
     problem_ = "a position of this room needs more than 32 bytes";
     return;
@@ -187,16 +192,21 @@ TRoomModel::TRoomModel(const TEngine& room) {
 
 void TRoomModel::packWords(const TState& s, uint64_t* words) const {
   std::fill_n(words, keyWords(), 0);
-  TBits bits(words);
   for (int k = 0; k < pieceCount(); ++k) {
     // The cell, then fallen (rooms with pits), gone (crates), turned (mirrors).
     const TPiece& p = pieces_[k];
-    uint32_t v = s.cell[k], width = 7;
-    if (hasPits_) v |= (s.fallen >> k & 1u) << width++;
-    if (p.crate) v |= (s.gone >> k & 1u) << width++;
-    if (p.mirror) v |= (s.turned >> k & 1u) << width++;
-    bits.put(v, static_cast<int>(width));
+    uint64_t v = s.cell[k];
+    int width = 7;
+    if (hasPits_) v |= static_cast<uint64_t>(s.fallen >> k & 1u) << width++;
+    if (p.crate) v |= static_cast<uint64_t>(s.gone >> k & 1u) << width++;
+    if (p.mirror) v |= static_cast<uint64_t>(s.turned >> k & 1u) << width++;
+    const int at = p.keyAt, shift = at & 63;
+    words[at >> 6] |= v << shift;
+    if (shift + width > 64) words[(at >> 6) + 1] |= v >> (64 - shift);
   }
+  if (toggles_ == 0) return;
+  TBits bits(words);
+  bits.skip(keyBits_ - toggles_);
   for (int t = 0; t < toggles_; t += 32) {
     const int n = std::min(32, toggles_ - t);
     bits.put(s.present[t >> 6] >> (t & 63) & ((uint64_t{1} << n) - 1), n);
@@ -239,8 +249,22 @@ void TRoomModel::canonicalise(TState& s) const {
 }
 
 void TRoomModel::canonicalisePiece(TState& s, int k) const {
-  const int g = pieces_[k].group;
-  sortGroup(s, groupStart_[g], groupStart_[g + 1]);
+  // The rest of the group is in order: piece k moves down or up past the
+  // pieces it now sorts before or after.
+  const int g = pieces_[k].group, first = groupStart_[g], last = groupStart_[g + 1];
+  auto record = [&](int i) {
+    return static_cast<uint32_t>(s.cell[i]) | (s.fallen >> i & 1u) << 8 | (s.gone >> i & 1u) << 9 |
+           (s.turned >> i & 1u) << 10;
+  };
+  auto swapWithNext = [&](int i) {
+    std::swap(s.cell[i], s.cell[i + 1]);
+    for (uint16_t* bits : {&s.fallen, &s.gone, &s.turned}) {
+      const unsigned pair = *bits >> i & 3u;
+      if (pair == 1 || pair == 2) *bits = static_cast<uint16_t>(*bits ^ (3u << i));
+    }
+  };
+  while (k > first && record(k - 1) > record(k)) swapWithNext(--k);
+  while (k + 1 < last && record(k + 1) < record(k)) swapWithNext(k++);
 }
 
 // Pieces first..last-1 ordered by cell, then their state bits. Groups are

@@ -115,6 +115,7 @@ class TRoomModel {
     bool mirror = false;
     int prism = 0;       // colour mask a gem lets through, 0 when none
     int mirrorMask = 0;
+    int keyAt = 0;       // where its fields start in a key, in bits
   };
   // An object that never moves: a treasure, a crumbling floor, a decayed
   // wall (toggles, which can go), or anything else lying still for good.
