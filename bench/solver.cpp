@@ -38,6 +38,7 @@ void solveBenchmark(benchmark::State& state, const std::string& source, int room
   TSolveBudget budget;
   budget.threads = threads;
   budget.maxSeconds = 120;
+  budget.maxPositions = 20'000'000;  // the eight-piece room needs some seven million
   TSolveResult r;
   for (auto _ : state) r = solveRoom(*start, budget);
   state.counters["positions"] = static_cast<double>(r.positions);
@@ -76,6 +77,9 @@ BENCHMARK_CAPTURE(solveBenchmark, open_4_pieces_2_cores, "bench/rooms/open_rooms
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(solveBenchmark, open_6_pieces, "bench/rooms/open_rooms.rooms", 4, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(solveBenchmark, open_8_pieces, "bench/rooms/open_rooms.rooms", 5, 1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

@@ -163,6 +163,7 @@ TRoomModel::TRoomModel(const TEngine& room) {
 
   if (!buildShapes(room)) return;
   buildSlideMasks();
+  buildGlyphEntrances();
 
   // The starting position, as the room stands.
   for (int k = 0; k < pieceCount(); ++k) {
@@ -472,7 +473,9 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
   return TStep::done;
 }
 
-bool TRoomModel::hopeless(const TState& s) const {
+bool TRoomModel::hopeless(const TState& s) const { return glyphWalledIn(s) || coloursLost(s); }
+
+bool TRoomModel::coloursLost(const TState& s) const {
   if (coloursFixed_) return false;  // what could be made at the start still can
   // The colours light can still take: white from the emitters, narrowed by
   // the gems and mirrors still standing.

@@ -88,7 +88,9 @@ class TRoomModel {
   void expand(const TState& s, std::vector<TChild>& out) const;
   // Every glyph met by light of its colour.
   bool solved(const TState& s) const;
-  // No solution can remain: a glyph wants a colour no gem left can make.
+  // No solution can remain: a glyph wants a colour no gem left can make,
+  // or every way light could enter a glyph is shut by a piece that can
+  // never move again.
   bool hopeless(const TState& s) const;
   // Bit i set when glyph i (row by row) is lit.
   uint64_t litGlyphs(const TState& s) const;
@@ -116,6 +118,7 @@ class TRoomModel {
     int prism = 0;       // colour mask a gem lets through, 0 when none
     int mirrorMask = 0;
     int keyAt = 0;       // where its fields start in a key, in bits
+    int stopsLight = 0;  // bit per direction (0 right .. 3 up): no ray gets past it that way
   };
   // An object that never moves: a treasure, a crumbling floor, a decayed
   // wall (toggles, which can go), or anything else lying still for good.
@@ -176,6 +179,9 @@ class TRoomModel {
   int shapeOf(int frame, bool turned) const;
   bool buildShapes(const TEngine& room);
   void sortGroup(TState& s, int first, int last) const;
+  bool coloursLost(const TState& s) const;
+  bool glyphWalledIn(const TState& s) const;
+  void buildGlyphEntrances();
   void buildSlideMasks();
   // One push worked out from the masks; false when it needs apply.
   bool quickSlide(const TState& s, int k, int cell, int dir, const uint16_t* occRows, const uint16_t* occColumns,
@@ -190,6 +196,13 @@ class TRoomModel {
   std::vector<int> groupStart_;   // first piece of each group (pieces are sorted by group)
   int glyphCount_ = 0;
   std::vector<int> emitterCells_;
+  // For each glyph, the cells light must cross last to reach it, with the
+  // direction it then travels (0 right, 1 left, 2 down, 3 up).
+  struct TEntrance {
+    int cell = 0, dir = 0;
+  };
+  std::vector<std::vector<TEntrance>> glyphEntrances_;
+
   std::vector<int> glyphColours_;  // the colours glyphs want, each once
   bool coloursFixed_ = true;       // no gem or mirror can ever leave play
   bool hasPits_ = false, hasWalls_ = false;

@@ -166,6 +166,47 @@ TEST_F(SolverAgreement, DISABLED_EveryShippedRoomGetsTheEnginesVerdictAndShortes
     EXPECT_TRUE(sameAnswers(r.name, *r.room, 3'000'000).has_value()) << r.name << " undecided";
 }
 
+// A walled room: an emitter on the left wall, a white glyph on the right
+// wall at row 3 with a sarcophagus before it, and two mirrors on the floor.
+// With walls above, below and behind the sarcophagus it can never move.
+TLocation glyphBehindSarcophagus(bool walledIn) {
+  auto room = std::make_shared<TRoom>();
+  room->name = walledIn ? "Walled in" : "Not walled in";
+  for (int c = 1; c <= 12; ++c)
+    for (int r = 1; r <= 10; ++r)
+      room->blk[c][r] = (c == 1 || c == 12 || r == 1 || r == 10) ? kBlockWall1 : kBlockFloor1;
+  room->blk[1][5] = kBlockEmitter;
+  room->blk[12][3] = kBlockWhiteGlyph;
+  room->blk[11][2] = room->blk[11][4] = kBlockWall1;
+  if (walledIn) room->blk[10][3] = kBlockWall1;
+  room->roomObjects = 3;
+  room->obj[1] = {11, 3, kObjSarcophagus};
+  room->obj[2] = {4, 7, kObjMirror};
+  room->obj[3] = {7, 8, kObjMirror};
+  TLocation location;
+  location.name = room->name;
+  location.roomCount = 1;
+  location.room[1] = room;
+  return location;
+}
+
+TEST_F(SolverAgreement, AGlyphWalledInBehindAPieceThatCanNeverMoveIsADeadEnd) {
+  const TEnginePtr walled = startRoom(glyphBehindSarcophagus(true), 1, std::make_shared<TStillHost>(), pictures);
+  const TRoomModel model(*walled);
+  ASSERT_TRUE(model.ok()) << model.problem();
+  EXPECT_TRUE(model.hopeless(model.initial()));
+  const TSolveResult r = solveRoom(*walled);
+  EXPECT_EQ(r.verdict, TSolveVerdict::unsolvable);
+  EXPECT_EQ(r.positions, 1);  // every move leads to a position as dead
+
+  // With the cell behind it open the sarcophagus can still go left: not dead.
+  const TEnginePtr open = startRoom(glyphBehindSarcophagus(false), 1, std::make_shared<TStillHost>(), pictures);
+  const TRoomModel openModel(*open);
+  ASSERT_TRUE(openModel.ok()) << openModel.problem();
+  EXPECT_FALSE(openModel.hopeless(openModel.initial()));
+  EXPECT_EQ(solveRoom(*open).verdict, TSolveVerdict::solved);
+}
+
 // The store the search keeps its positions in: repeats found across the
 // table's growth, wide keys told apart by their last word.
 TEST(PositionStore, FindsEveryRepeatAcrossGrowthAndKeepsTheOrderOfArrival) {
