@@ -195,7 +195,7 @@ bool TRoomModel::solved(const TState& s) const {
 
 bool TRoomModel::explodeLitWalls(TState& s) const {
   if (!hasWalls_) return true;
-  std::vector<int> walls;
+  thread_local std::vector<int> walls;
   for (size_t round = 0; round <= stills_.size(); ++round) {
     TSolidMap& map = solidMap(s);
     uint64_t glyphs = 0;
@@ -216,11 +216,15 @@ bool TRoomModel::explodeLitWalls(TState& s) const {
 // that could matter, the model leaves the move to the engine.
 bool TRoomModel::transientTrouble(const TState& before, int piece, const std::vector<int>& path, int endCell,
                                   int dir, const TState& after) const {
-  std::vector<int> standing;  // walls there before the move
+  thread_local std::vector<int> standing, exploded, lit;  // kept per thread: no allocation per move
+  thread_local std::vector<std::pair<int, const TState*>> places;
+  standing.clear();
+  exploded.clear();
+  places.clear();
+  // Walls there before the move.
   for (size_t i = 0; i < stills_.size(); ++i)
     if (stills_[i].decayed && stillPresent(before, static_cast<int>(i))) standing.push_back(static_cast<int>(i));
   if (standing.empty()) return false;
-  std::vector<int> exploded;
   for (int i : standing)
     if (!stillPresent(after, i)) exploded.push_back(i);
   const bool othersStand = exploded.size() < standing.size();
@@ -230,10 +234,8 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
   const uint16_t bit = static_cast<uint16_t>(1u << piece);
   // On the way everything else is as before; a piece that fell or went
   // stood for a moment where it ended, solid, with the rest as after.
-  std::vector<std::pair<int, const TState*>> places;
   for (int cell : path) places.push_back({cell, &before});
   if ((after.fallen | after.gone) & bit) places.push_back({endCell, &after});
-  std::vector<int> lit;
   for (const auto& [place, base] : places) {
     TState moment = *base;
     for (int i : standing) moment.present[stills_[i].toggle >> 6] |= uint64_t{1} << (stills_[i].toggle & 63);

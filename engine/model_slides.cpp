@@ -65,7 +65,7 @@ void TRoomModel::expand(const TState& s, std::vector<TChild>& out) const {
     child.step = apply(s, move, child.next);
     if (child.step == TStep::refused) out.pop_back();
   };
-  if (!fogStatic_) {
+  if (!fogStatic_ && ((s.present[0] & wallToggles_[0]) | (s.present[1] & wallToggles_[1])) != 0) {
     // Walls can go and the fog with them, and light on a wall can change
     // a slide: every move by the full rules.
     thread_local std::vector<TRoomMove> moveList;
@@ -73,6 +73,9 @@ void TRoomModel::expand(const TState& s, std::vector<TChild>& out) const {
     for (const TRoomMove& move : moveList) played(move);
     return;
   }
+  // No wall stands (or ever did): the fog stays as it is.
+  TFogMap fog;
+  fogMap(s, fog);
   uint16_t occRows[kRows] = {}, occColumns[kColumns] = {};
   int8_t top[kCells];
   std::fill_n(top, kCells, int8_t{-1});
@@ -90,7 +93,7 @@ void TRoomModel::expand(const TState& s, std::vector<TChild>& out) const {
   n = static_cast<int>(std::unique(cells, cells + n) - cells);
   for (int i = 0; i < n; ++i) {
     const int cell = cells[i];
-    const int k = cells_[cell].pit ? pickableAt(s, staticFog_, cell) : staticFog_[cell] ? -1 : top[cell];
+    const int k = cells_[cell].pit ? pickableAt(s, fog, cell) : fog[cell] ? -1 : top[cell];
     if (k < 0) continue;
     const int c = cell % kColumns + 1, r = cell / kColumns + 1;
     for (int dir = 0; dir < 4; ++dir) {

@@ -3,6 +3,7 @@
 #include "engine/room_model.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -46,6 +47,8 @@ class TBits {
 }  // namespace
 
 TRoomModel::TRoomModel(const TEngine& room) {
+  static std::atomic<uint64_t> models{0};
+  serial_ = ++models;
   // The cells.
   for (int k = 0; k < kCells; ++k) {
     const TBlock* b = room.cell(cellC(k), cellR(k));
@@ -111,6 +114,7 @@ TRoomModel::TRoomModel(const TEngine& room) {
       return;
     }
     if (s.treasure || s.floorTile || s.decayed) s.toggle = toggles_++;
+    if (s.decayed && s.toggle < kMaxToggles) wallToggles_[s.toggle >> 6] |= uint64_t{1} << (s.toggle & 63);
     hasWalls_ = hasWalls_ || s.decayed;
     cells_[s.cell].stills.push_back(static_cast<int>(stills_.size()));
     stills_.push_back(s);
@@ -345,6 +349,19 @@ void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
     fog = staticFog_;
     return;
   }
+  // The fog depends only on which walls stand, and all the moves from one
+  // position ask about the same walls: the last answer is kept.
+  struct TLastFog {
+    uint64_t model = 0;
+    std::array<uint64_t, 2> walls{};
+    TFogMap fog{};
+  };
+  thread_local TLastFog last;
+  const std::array<uint64_t, 2> standing = {s.present[0] & wallToggles_[0], s.present[1] & wallToggles_[1]};
+  if (last.model == serial_ && last.walls == standing) {
+    fog = last.fog;
+    return;
+  }
   std::array<bool, kCells> wall{}, reached{};
   for (size_t i = 0; i < stills_.size(); ++i)
     if (stills_[i].decayed && stillPresent(s, static_cast<int>(i))) wall[stills_[i].cell] = true;
@@ -364,6 +381,7 @@ void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
     }
   }
   for (int k = 0; k < kCells; ++k) fog[k] = cells_[k].light && !wall[k] && !reached[k];
+  last = {serial_, standing, fog};
 }
 
 void TRoomModel::moves(const TState& s, std::vector<TRoomMove>& out) const {
