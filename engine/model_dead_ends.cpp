@@ -56,16 +56,31 @@ void TRoomModel::buildGlyphEntrances() {
 }
 
 bool TRoomModel::glyphWalledIn(const TState& s) const {
-  // Cheap first: a glyph with every entrance shut by a light-stopping piece.
-  auto stopperAt = [&](const TEntrance& e) {
+  // Cheap first: a glyph whose every entrance holds a light-stopping piece
+  // with no free side (each side shut by the room or holding a piece).
+  auto pieceAt = [&](int cell) {
     for (int k = 0; k < pieceCount(); ++k)
-      if (s.cell[k] == e.cell && pieceActive(s, k) && (pieces_[k].stopsLight >> e.dir & 1)) return true;
-    return false;
+      if (s.cell[k] == cell && pieceActive(s, k)) return k;
+    return -1;
+  };
+  auto boxedIn = [&](int cell) {
+    const int c = cell % kColumns + 1, r = cell / kColumns + 1;
+    for (const auto& d : kDirs) {
+      const int nc = c + d[0], nr = r + d[1];
+      if (!TEngine::isInterior(nc, nr)) continue;
+      const int n = (nr - 1) * kColumns + nc - 1;
+      if (cells_[n].obj && pieceAt(n) < 0) return false;
+    }
+    return true;
   };
   int walledGlyph = -1;
   for (size_t g = 0; g < glyphEntrances_.size() && walledGlyph < 0; ++g) {
     bool shut = !glyphEntrances_[g].empty();
-    for (size_t i = 0; i < glyphEntrances_[g].size() && shut; ++i) shut = stopperAt(glyphEntrances_[g][i]);
+    for (size_t i = 0; i < glyphEntrances_[g].size() && shut; ++i) {
+      const TEntrance& e = glyphEntrances_[g][i];
+      const int k = pieceAt(e.cell);
+      shut = k >= 0 && (pieces_[k].stopsLight >> e.dir & 1) != 0 && boxedIn(e.cell);
+    }
     if (shut) walledGlyph = static_cast<int>(g);
   }
   if (walledGlyph < 0) return false;

@@ -31,7 +31,10 @@ class TProbeArray {
     data_.reset(static_cast<T*>(std::aligned_alloc(kHugePage, bytes)));
     if (!data_) throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
-    madvise(data_.get(), bytes, MADV_HUGEPAGE);
+    // A small table stays in the caches anyway, and a fresh huge page costs
+    // more to clear than its page walks would.
+    constexpr size_t kWorthHugePages = size_t{16} << 20;
+    if (bytes >= kWorthHugePages) madvise(data_.get(), bytes, MADV_HUGEPAGE);
 #endif
     std::fill_n(data_.get(), count, value);
     size_ = count;
