@@ -128,7 +128,7 @@ TRoomModel::TSolidMap& TRoomModel::solidMap(const TState& s) const {
   return map;
 }
 
-bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls) const {
+bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed) const {
   glyphs = 0;
   int segments = 0;
   for (int k : emitterCells_) {
@@ -136,7 +136,7 @@ bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>*
     for (int dir : kEmitterDirs) {
       const int nc = c + kDirs[dir][0], nr = r + kDirs[dir][1];
       if (!TEngine::isInterior(nc, nr) || !cells_[(nr - 1) * 12 + nc - 1].light) continue;
-      traceRay(map, k, dir, 0, cells_[k].emitter, 0, glyphs, walls, segments);
+      traceRay(map, k, dir, 0, cells_[k].emitter, 0, glyphs, walls, segments, probed);
     }
   }
   return segments <= kMaxSegments;
@@ -144,7 +144,7 @@ bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>*
 
 // One segment from the cell it starts in, then the segments it spawns.
 void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int colour, int nesting,
-                          uint64_t& glyphs, std::vector<int>* walls, int& segments) const {
+                          uint64_t& glyphs, std::vector<int>* walls, int& segments, TCellSet* probed) const {
   if (++segments > kMaxSegments || nesting >= kMaxNesting) {
     segments = kMaxSegments + 1;
     return;
@@ -160,6 +160,7 @@ void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int
       if (info.glyph != 0 && info.glyph == colour) glyphs |= uint64_t{1} << info.glyphIndex;
       return;
     }
+    if (probed) (*probed)[ahead >> 6] |= uint64_t{1} << (ahead & 63);
     const TSolid& solid = map[ahead];
     if (solid.shape < 0) continue;
     const int hit = shapes_[solid.shape][dir][line + 25];
@@ -168,10 +169,10 @@ void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int
       const int turn = solid.turned ? -1 : 1;
       const int ndx = turn * kDirs[dir][1], ndy = turn * kDirs[dir][0];
       const int out = colour & solid.mirror;
-      if (out != 0) traceRay(map, ahead, dirIndex(ndx, ndy), hit, out, nesting + 1, glyphs, walls, segments);
+      if (out != 0) traceRay(map, ahead, dirIndex(ndx, ndy), hit, out, nesting + 1, glyphs, walls, segments, probed);
     } else if (solid.prism != 0) {
       const int out = colour & solid.prism;
-      if (out != 0) traceRay(map, ahead, dir, line, out, nesting + 1, glyphs, walls, segments);
+      if (out != 0) traceRay(map, ahead, dir, line, out, nesting + 1, glyphs, walls, segments, probed);
     } else if (solid.decay != 0 && solid.decay == colour && walls) {
       walls->push_back(solid.still);
     }
@@ -216,7 +217,7 @@ bool TRoomModel::explodeLitWalls(TState& s) const {
 // that could matter, the model leaves the move to the engine.
 bool TRoomModel::transientTrouble(const TState& before, int piece, const std::vector<int>& path, int endCell,
                                   int dir, const TState& after) const {
-  thread_local std::vector<int> standing, exploded, lit;  // kept per thread: no allocation per move
+  thread_local std::vector<int> standing, exploded, lit, liftedLit;  // kept per thread: no allocation per move
   thread_local std::vector<std::pair<int, const TState*>> places;
   standing.clear();
   exploded.clear();
@@ -232,9 +233,32 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
   const int blocker = TEngine::isInterior(blockC, blockR) ? (blockR - 1) * 12 + blockC - 1 : -1;
 
   const uint16_t bit = static_cast<uint16_t>(1u << piece);
+  auto trouble = [&](const std::vector<int>& walls) {
+    for (int i : walls) {
+      const bool goesAnyway = std::find(exploded.begin(), exploded.end(), i) != exploded.end();
+      if (!goesAnyway || stills_[i].cell == blocker || othersStand) return true;
+    }
+    return false;
+  };
+  // The light with the piece lifted out of the room, and the cells its rays
+  // look into: with the piece on any other cell the light is the same.
+  TState lifted = before;
+  lifted.gone |= bit;
+  TCellSet probed{};
+  TSolidMap& liftedMap = solidMap(lifted);
+  uint64_t glyphs = 0;
+  liftedLit.clear();
+  const bool liftedTraced = trace(liftedMap, glyphs, &liftedLit, &probed);
+  clearSolidMap(liftedMap);
   // On the way everything else is as before; a piece that fell or went
   // stood for a moment where it ended, solid, with the rest as after.
-  for (int cell : path) places.push_back({cell, &before});
+  for (int cell : path) {
+    if (liftedTraced && !(probed[cell >> 6] >> (cell & 63) & 1)) {
+      if (trouble(liftedLit)) return true;
+      continue;
+    }
+    places.push_back({cell, &before});
+  }
   if ((after.fallen | after.gone) & bit) places.push_back({endCell, &after});
   for (const auto& [place, base] : places) {
     TState moment = *base;
@@ -243,15 +267,10 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
     moment.fallen &= static_cast<uint16_t>(~bit);
     moment.gone &= static_cast<uint16_t>(~bit);
     TSolidMap& map = solidMap(moment);
-    uint64_t glyphs = 0;
     lit.clear();
     const bool traced = trace(map, glyphs, &lit);
     clearSolidMap(map);
-    if (!traced) return true;
-    for (int i : lit) {
-      const bool goesAnyway = std::find(exploded.begin(), exploded.end(), i) != exploded.end();
-      if (!goesAnyway || stills_[i].cell == blocker || othersStand) return true;
-    }
+    if (!traced || trouble(lit)) return true;
   }
   return false;
 }

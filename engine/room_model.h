@@ -168,9 +168,12 @@ class TRoomModel {
   void clearSolidMap(TSolidMap& map) const;
   // Traces the light; sets lit glyph bits and lit decayed walls (still
   // indices). False when the trace ran beyond the engine's own bounds.
-  bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls) const;
+  // probed, when given, gets a bit for every cell a ray looked into for an
+  // object (the only cells where an object can change the light).
+  using TCellSet = std::array<uint64_t, 2>;
+  bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed = nullptr) const;
   void traceRay(const TSolidMap& map, int cell, int dir, int offset, int colour, int depth, uint64_t& glyphs,
-                std::vector<int>* walls, int& segments) const;
+                std::vector<int>* walls, int& segments, TCellSet* probed) const;
   // Clears the walls light of their colour rests on, until none is lit.
   // False when the light ran beyond the engine's own bounds.
   bool explodeLitWalls(TState& s) const;
