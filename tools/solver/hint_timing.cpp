@@ -2,6 +2,7 @@
 #include "tools/solver/hint_timing.h"
 
 #include <chrono>
+#include <ctime>
 #include <random>
 
 #include "engine/room_play.h"
@@ -24,12 +25,15 @@ void timeHints(const TLocation& location, int index, const TRoomPictures& pictur
     for (int step = 0; step <= maxMoves; ++step) {
       // The wait a player sees: the room copied, then the search.
       const auto asked = std::chrono::steady_clock::now();
+      const std::clock_t cpuAsked = std::clock();
       const TSolveResult r = solveRoom(*start, budget);
       const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
+      const double cpuSeconds = static_cast<double>(std::clock() - cpuAsked) / CLOCKS_PER_SEC;
       ++timing.searches;
       if (r.verdict == TSolveVerdict::unknown) ++timing.undecided;
       if (seconds > timing.worstSeconds) {
         timing.worstSeconds = seconds;
+        timing.worstCpuSeconds = cpuSeconds;
         timing.worstWhere = location.name + " room " + std::to_string(index) + " after \"" + describeMoves(played) +
                             "\" (" + verdictText(r.verdict) + ", " + std::to_string(r.positions) + " positions)";
       }

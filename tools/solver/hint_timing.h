@@ -10,7 +10,8 @@
 
 struct THintTiming {
   long searches = 0;
-  double worstSeconds = 0;
+  double worstSeconds = 0;     // by the clock: what the player waits
+  double worstCpuSeconds = 0;  // processor time of the slowest search (the clock's is longer on a busy machine)
   std::string worstWhere;  // the room and the moves that led to the slowest position
   long undecided = 0;      // searches that ran out of budget
 };
