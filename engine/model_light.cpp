@@ -194,8 +194,40 @@ bool TRoomModel::solved(const TState& s) const {
   return litGlyphs(s) == all;
 }
 
+bool TRoomModel::wallsStanding(const TState& s) const {
+  return ((s.present[0] & wallToggles_[0]) | (s.present[1] & wallToggles_[1])) != 0;
+}
+
+const TRoomModel::TLiftedLight& TRoomModel::liftedLight(const TState& before, int piece) const {
+  // Every move of one piece from one position asks the same: the last
+  // answer is kept per thread.
+  struct TCache {
+    uint64_t model = 0;
+    TState from;
+    int piece = -1;
+    TLiftedLight light;
+  };
+  thread_local TCache cache;
+  const TState& c = cache.from;
+  if (cache.model == serial_ && cache.piece == piece && c.cell == before.cell && c.fallen == before.fallen &&
+      c.gone == before.gone && c.turned == before.turned && c.present == before.present)
+    return cache.light;
+  cache.model = serial_;
+  cache.from = before;
+  cache.piece = piece;
+  TState lifted = before;
+  lifted.gone |= static_cast<uint16_t>(1u << piece);
+  cache.light.probed = {};
+  cache.light.walls.clear();
+  TSolidMap& map = solidMap(lifted);
+  uint64_t glyphs = 0;
+  cache.light.traced = trace(map, glyphs, &cache.light.walls, &cache.light.probed);
+  clearSolidMap(map);
+  return cache.light;
+}
+
 bool TRoomModel::explodeLitWalls(TState& s) const {
-  if (!hasWalls_) return true;
+  if (!hasWalls_ || !wallsStanding(s)) return true;
   thread_local std::vector<int> walls;
   for (size_t round = 0; round <= stills_.size(); ++round) {
     TSolidMap& map = solidMap(s);
@@ -217,7 +249,7 @@ bool TRoomModel::explodeLitWalls(TState& s) const {
 // that could matter, the model leaves the move to the engine.
 bool TRoomModel::transientTrouble(const TState& before, int piece, const std::vector<int>& path, int endCell,
                                   int dir, const TState& after) const {
-  thread_local std::vector<int> standing, exploded, lit, liftedLit;  // kept per thread: no allocation per move
+  thread_local std::vector<int> standing, exploded, lit;  // kept per thread: no allocation per move
   thread_local std::vector<std::pair<int, const TState*>> places;
   standing.clear();
   exploded.clear();
@@ -242,19 +274,13 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
   };
   // The light with the piece lifted out of the room, and the cells its rays
   // look into: with the piece on any other cell the light is the same.
-  TState lifted = before;
-  lifted.gone |= bit;
-  TCellSet probed{};
-  TSolidMap& liftedMap = solidMap(lifted);
+  const TLiftedLight& lifted = liftedLight(before, piece);
   uint64_t glyphs = 0;
-  liftedLit.clear();
-  const bool liftedTraced = trace(liftedMap, glyphs, &liftedLit, &probed);
-  clearSolidMap(liftedMap);
   // On the way everything else is as before; a piece that fell or went
   // stood for a moment where it ended, solid, with the rest as after.
   for (int cell : path) {
-    if (liftedTraced && !(probed[cell >> 6] >> (cell & 63) & 1)) {
-      if (trouble(liftedLit)) return true;
+    if (lifted.traced && !lifted.looksInto(cell)) {
+      if (trouble(lifted.walls)) return true;
       continue;
     }
     places.push_back({cell, &before});

@@ -483,7 +483,13 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
     }
   }
   if (to.gone & bit) to.cell[k] = 0;  // a crate that went keeps no cell
-  if (!explodeLitWalls(to)) return TStep::uncertain;
+  // Light on a wall where the piece stopped: when nothing but the piece's
+  // cell changed and no ray looks into it, the light is the one without
+  // the piece, known already.
+  const bool onlyMoved = to.present == from.present && ((to.fallen | to.gone) & bit) == 0;
+  const bool lightKnown = hasWalls_ && wallsStanding(from) && onlyMoved && liftedLight(from, k).traced &&
+                          !liftedLight(from, k).looksInto(to.cell[k]) && liftedLight(from, k).walls.empty();
+  if (!lightKnown && !explodeLitWalls(to)) return TStep::uncertain;
   if (hasWalls_ && transientTrouble(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3),
                                     to))
     return TStep::uncertain;

@@ -174,6 +174,17 @@ class TRoomModel {
   bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed = nullptr) const;
   void traceRay(const TSolidMap& map, int cell, int dir, int offset, int colour, int depth, uint64_t& glyphs,
                 std::vector<int>* walls, int& segments, TCellSet* probed) const;
+  // The light of a position with one piece lifted out of the room: the
+  // walls it lights and the cells its rays look into for an object. With
+  // the piece on a cell no ray looks into, the light is just the same.
+  struct TLiftedLight {
+    bool traced = false;  // within the engine's own bounds
+    TCellSet probed{};
+    std::vector<int> walls;
+    bool looksInto(int cell) const { return (probed[cell >> 6] >> (cell & 63) & 1) != 0; }
+  };
+  const TLiftedLight& liftedLight(const TState& before, int piece) const;
+  bool wallsStanding(const TState& s) const;
   // Clears the walls light of their colour rests on, until none is lit.
   // False when the light ran beyond the engine's own bounds.
   bool explodeLitWalls(TState& s) const;
