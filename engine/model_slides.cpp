@@ -52,8 +52,19 @@ bool TRoomModel::quickSlide(const TState& s, int k, int cell, int dir, const uin
   child.move = {cell % kColumns + 1, cell / kColumns + 1, dx, dy, false};
   child.step = TStep::done;
   child.next = s;
-  child.next.cell[k] = static_cast<uint8_t>(horizontal ? line * kColumns + end : end * kColumns + line);
-  canonicalisePiece(child.next, k);
+  const int endCell = horizontal ? line * kColumns + end : end * kColumns + line;
+  child.next.cell[k] = static_cast<uint8_t>(endCell);
+  if (!hasWalls_ || !wallsStanding(s)) {
+    canonicalisePiece(child.next, k);
+    return true;
+  }
+  // Light may rest on a wall on the way or where it stops.
+  thread_local std::vector<int> path;
+  path.clear();
+  const int step = horizontal ? dx : dy * kColumns;
+  for (int crossed = cell + step; crossed != endCell; crossed += step) path.push_back(crossed);
+  const int lightDir = dx > 0 ? 0 : dx < 0 ? 1 : dy > 0 ? 2 : 3;
+  child.step = wallsAfterSlide(s, k, path, endCell, lightDir, child.next);
   return true;
 }
 
@@ -65,15 +76,7 @@ void TRoomModel::expand(const TState& s, std::vector<TChild>& out) const {
     child.step = apply(s, move, child.next);
     if (child.step == TStep::refused) out.pop_back();
   };
-  if (!fogStatic_ && ((s.present[0] & wallToggles_[0]) | (s.present[1] & wallToggles_[1])) != 0) {
-    // Walls can go and the fog with them, and light on a wall can change
-    // a slide: every move by the full rules.
-    thread_local std::vector<TRoomMove> moveList;
-    moves(s, moveList);
-    for (const TRoomMove& move : moveList) played(move);
-    return;
-  }
-  // No wall stands (or ever did): the fog stays as it is.
+  // The fog as the standing walls leave it.
   TFogMap fog;
   fogMap(s, fog);
   uint16_t occRows[kRows] = {}, occColumns[kColumns] = {};
@@ -101,7 +104,9 @@ void TRoomModel::expand(const TState& s, std::vector<TChild>& out) const {
       const TRoomMove move{c, r, kSteps[dir][0], kSteps[dir][1], false};
       if (emptyAt(s, c + move.dx, r + move.dy, !pieces_[k].crate, false)) played(move);
     }
-    if (pieces_[k].mirror) {
+    if (pieces_[k].mirror && hasWalls_ && wallsStanding(s)) {
+      played({c, r, 0, 0, true});  // a turn can light a wall
+    } else if (pieces_[k].mirror) {
       TChild& child = out.emplace_back();
       child.move = {c, r, 0, 0, true};
       child.next = s;

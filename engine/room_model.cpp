@@ -417,7 +417,7 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
   if (move.turn) {
     if (!pieces_[k].mirror) return TStep::refused;
     to.turned ^= static_cast<uint16_t>(1u << k);
-    if (!explodeLitWalls(to)) return TStep::uncertain;
+    if (!lightKnownAfter(from, k, to) && !explodeLitWalls(to)) return TStep::uncertain;
     canonicalise(to);
     return TStep::done;
   }
@@ -483,16 +483,23 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
     }
   }
   if (to.gone & bit) to.cell[k] = 0;  // a crate that went keeps no cell
-  // Light on a wall where the piece stopped: when nothing but the piece's
-  // cell changed and no ray looks into it, the light is the one without
-  // the piece, known already.
-  const bool onlyMoved = to.present == from.present && ((to.fallen | to.gone) & bit) == 0;
-  const bool lightKnown = hasWalls_ && wallsStanding(from) && onlyMoved && liftedLight(from, k).traced &&
-                          !liftedLight(from, k).looksInto(to.cell[k]) && liftedLight(from, k).walls.empty();
-  if (!lightKnown && !explodeLitWalls(to)) return TStep::uncertain;
-  if (hasWalls_ && transientTrouble(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3),
-                                    to))
-    return TStep::uncertain;
+  return wallsAfterSlide(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3), to);
+}
+
+// Light on a wall where the piece came to rest: when nothing but the
+// piece changed and no ray of the light with it lifted out looks into its
+// cell, that light is the light now, known already, and it lights no wall.
+bool TRoomModel::lightKnownAfter(const TState& from, int k, const TState& to) const {
+  if (!hasWalls_ || !wallsStanding(from)) return false;
+  if (to.present != from.present || ((to.fallen | to.gone) >> k & 1) != 0) return false;
+  const TLiftedLight& lifted = liftedLight(from, k);
+  return lifted.traced && !lifted.looksInto(to.cell[k]) && lifted.walls.empty();
+}
+
+TRoomModel::TStep TRoomModel::wallsAfterSlide(const TState& from, int k, const std::vector<int>& path, int endCell,
+                                              int dir, TState& to) const {
+  if (!lightKnownAfter(from, k, to) && !explodeLitWalls(to)) return TStep::uncertain;
+  if (hasWalls_ && transientTrouble(from, k, path, endCell, dir, to)) return TStep::uncertain;
   canonicalise(to);
   return TStep::done;
 }

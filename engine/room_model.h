@@ -185,6 +185,11 @@ class TRoomModel {
   };
   const TLiftedLight& liftedLight(const TState& before, int piece) const;
   bool wallsStanding(const TState& s) const;
+  bool lightKnownAfter(const TState& from, int k, const TState& to) const;
+  // What the walls make of a slide of piece k that ended in endCell
+  // (path: the cells crossed before it), as apply finishes a slide.
+  TStep wallsAfterSlide(const TState& from, int k, const std::vector<int>& path, int endCell, int dir,
+                        TState& to) const;
   // Clears the walls light of their colour rests on, until none is lit.
   // False when the light ran beyond the engine's own bounds.
   bool explodeLitWalls(TState& s) const;
