@@ -255,8 +255,8 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
   exploded.clear();
   places.clear();
   // Walls there before the move.
-  for (size_t i = 0; i < stills_.size(); ++i)
-    if (stills_[i].decayed && stillPresent(before, static_cast<int>(i))) standing.push_back(static_cast<int>(i));
+  for (int i : wallStills_)
+    if (stillPresent(before, i)) standing.push_back(i);
   if (standing.empty()) return false;
   for (int i : standing)
     if (!stillPresent(after, i)) exploded.push_back(i);

@@ -115,6 +115,7 @@ TRoomModel::TRoomModel(const TEngine& room) {
     }
     if (s.treasure || s.floorTile || s.decayed) s.toggle = toggles_++;
     if (s.decayed && s.toggle < kMaxToggles) wallToggles_[s.toggle >> 6] |= uint64_t{1} << (s.toggle & 63);
+    if (s.decayed) wallStills_.push_back(static_cast<int>(stills_.size()));
     hasWalls_ = hasWalls_ || s.decayed;
     cells_[s.cell].stills.push_back(static_cast<int>(stills_.size()));
     stills_.push_back(s);

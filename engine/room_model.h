@@ -235,6 +235,7 @@ class TRoomModel {
   std::array<uint16_t, 12> blockedColumns_{}, specialColumns_{};
   int toggles_ = 0;
   std::array<uint64_t, 2> wallToggles_{};  // the toggles that are decayed walls
+  std::vector<int> wallStills_;            // and the decayed walls among the stills
   uint64_t serial_ = 0;                    // tells models apart in per-thread caches
   TState initial_;
   std::vector<TObject> baseObjects_;  // the room's objects when built
