@@ -128,7 +128,7 @@ TRoomModel::TSolidMap& TRoomModel::solidMap(const TState& s) const {
   return map;
 }
 
-bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls) const {
+bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed) const {
   glyphs = 0;
   int segments = 0;
   for (int k : emitterCells_) {
@@ -136,7 +136,7 @@ bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>*
     for (int dir : kEmitterDirs) {
       const int nc = c + kDirs[dir][0], nr = r + kDirs[dir][1];
       if (!TEngine::isInterior(nc, nr) || !cells_[(nr - 1) * 12 + nc - 1].light) continue;
-      traceRay(map, k, dir, 0, cells_[k].emitter, 0, glyphs, walls, segments);
+      traceRay(map, k, dir, 0, cells_[k].emitter, 0, glyphs, walls, segments, probed);
     }
   }
   return segments <= kMaxSegments;
@@ -144,7 +144,7 @@ bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>*
 
 // One segment from the cell it starts in, then the segments it spawns.
 void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int colour, int nesting,
-                          uint64_t& glyphs, std::vector<int>* walls, int& segments) const {
+                          uint64_t& glyphs, std::vector<int>* walls, int& segments, TCellSet* probed) const {
   if (++segments > kMaxSegments || nesting >= kMaxNesting) {
     segments = kMaxSegments + 1;
     return;
@@ -160,6 +160,7 @@ void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int
       if (info.glyph != 0 && info.glyph == colour) glyphs |= uint64_t{1} << info.glyphIndex;
       return;
     }
+    if (probed) (*probed)[ahead >> 6] |= uint64_t{1} << (ahead & 63);
     const TSolid& solid = map[ahead];
     if (solid.shape < 0) continue;
     const int hit = shapes_[solid.shape][dir][line + 25];
@@ -168,10 +169,10 @@ void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int
       const int turn = solid.turned ? -1 : 1;
       const int ndx = turn * kDirs[dir][1], ndy = turn * kDirs[dir][0];
       const int out = colour & solid.mirror;
-      if (out != 0) traceRay(map, ahead, dirIndex(ndx, ndy), hit, out, nesting + 1, glyphs, walls, segments);
+      if (out != 0) traceRay(map, ahead, dirIndex(ndx, ndy), hit, out, nesting + 1, glyphs, walls, segments, probed);
     } else if (solid.prism != 0) {
       const int out = colour & solid.prism;
-      if (out != 0) traceRay(map, ahead, dir, line, out, nesting + 1, glyphs, walls, segments);
+      if (out != 0) traceRay(map, ahead, dir, line, out, nesting + 1, glyphs, walls, segments, probed);
     } else if (solid.decay != 0 && solid.decay == colour && walls) {
       walls->push_back(solid.still);
     }
@@ -193,9 +194,41 @@ bool TRoomModel::solved(const TState& s) const {
   return litGlyphs(s) == all;
 }
 
+bool TRoomModel::wallsStanding(const TState& s) const {
+  return ((s.present[0] & wallToggles_[0]) | (s.present[1] & wallToggles_[1])) != 0;
+}
+
+const TRoomModel::TLiftedLight& TRoomModel::liftedLight(const TState& before, int piece) const {
+  // Every move of one piece from one position asks the same: the last
+  // answer is kept per thread.
+  struct TCache {
+    uint64_t model = 0;
+    TState from;
+    int piece = -1;
+    TLiftedLight light;
+  };
+  thread_local TCache cache;
+  const TState& c = cache.from;
+  if (cache.model == serial_ && cache.piece == piece && c.cell == before.cell && c.fallen == before.fallen &&
+      c.gone == before.gone && c.turned == before.turned && c.present == before.present)
+    return cache.light;
+  cache.model = serial_;
+  cache.from = before;
+  cache.piece = piece;
+  TState lifted = before;
+  lifted.gone |= static_cast<uint16_t>(1u << piece);
+  cache.light.probed = {};
+  cache.light.walls.clear();
+  TSolidMap& map = solidMap(lifted);
+  uint64_t glyphs = 0;
+  cache.light.traced = trace(map, glyphs, &cache.light.walls, &cache.light.probed);
+  clearSolidMap(map);
+  return cache.light;
+}
+
 bool TRoomModel::explodeLitWalls(TState& s) const {
-  if (!hasWalls_) return true;
-  std::vector<int> walls;
+  if (!hasWalls_ || !wallsStanding(s)) return true;
+  thread_local std::vector<int> walls;
   for (size_t round = 0; round <= stills_.size(); ++round) {
     TSolidMap& map = solidMap(s);
     uint64_t glyphs = 0;
@@ -216,11 +249,15 @@ bool TRoomModel::explodeLitWalls(TState& s) const {
 // that could matter, the model leaves the move to the engine.
 bool TRoomModel::transientTrouble(const TState& before, int piece, const std::vector<int>& path, int endCell,
                                   int dir, const TState& after) const {
-  std::vector<int> standing;  // walls there before the move
-  for (size_t i = 0; i < stills_.size(); ++i)
-    if (stills_[i].decayed && stillPresent(before, static_cast<int>(i))) standing.push_back(static_cast<int>(i));
+  thread_local std::vector<int> standing, exploded, lit;  // kept per thread: no allocation per move
+  thread_local std::vector<std::pair<int, const TState*>> places;
+  standing.clear();
+  exploded.clear();
+  places.clear();
+  // Walls there before the move.
+  for (int i : wallStills_)
+    if (stillPresent(before, i)) standing.push_back(i);
   if (standing.empty()) return false;
-  std::vector<int> exploded;
   for (int i : standing)
     if (!stillPresent(after, i)) exploded.push_back(i);
   const bool othersStand = exploded.size() < standing.size();
@@ -228,12 +265,27 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
   const int blocker = TEngine::isInterior(blockC, blockR) ? (blockR - 1) * 12 + blockC - 1 : -1;
 
   const uint16_t bit = static_cast<uint16_t>(1u << piece);
+  auto trouble = [&](const std::vector<int>& walls) {
+    for (int i : walls) {
+      const bool goesAnyway = std::find(exploded.begin(), exploded.end(), i) != exploded.end();
+      if (!goesAnyway || stills_[i].cell == blocker || othersStand) return true;
+    }
+    return false;
+  };
+  // The light with the piece lifted out of the room, and the cells its rays
+  // look into: with the piece on any other cell the light is the same.
+  const TLiftedLight& lifted = liftedLight(before, piece);
+  uint64_t glyphs = 0;
   // On the way everything else is as before; a piece that fell or went
   // stood for a moment where it ended, solid, with the rest as after.
-  std::vector<std::pair<int, const TState*>> places;
-  for (int cell : path) places.push_back({cell, &before});
+  for (int cell : path) {
+    if (lifted.traced && !lifted.looksInto(cell)) {
+      if (trouble(lifted.walls)) return true;
+      continue;
+    }
+    places.push_back({cell, &before});
+  }
   if ((after.fallen | after.gone) & bit) places.push_back({endCell, &after});
-  std::vector<int> lit;
   for (const auto& [place, base] : places) {
     TState moment = *base;
     for (int i : standing) moment.present[stills_[i].toggle >> 6] |= uint64_t{1} << (stills_[i].toggle & 63);
@@ -241,15 +293,10 @@ bool TRoomModel::transientTrouble(const TState& before, int piece, const std::ve
     moment.fallen &= static_cast<uint16_t>(~bit);
     moment.gone &= static_cast<uint16_t>(~bit);
     TSolidMap& map = solidMap(moment);
-    uint64_t glyphs = 0;
     lit.clear();
     const bool traced = trace(map, glyphs, &lit);
     clearSolidMap(map);
-    if (!traced) return true;
-    for (int i : lit) {
-      const bool goesAnyway = std::find(exploded.begin(), exploded.end(), i) != exploded.end();
-      if (!goesAnyway || stills_[i].cell == blocker || othersStand) return true;
-    }
+    if (!traced || trouble(lit)) return true;
   }
   return false;
 }

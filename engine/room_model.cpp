@@ -3,6 +3,7 @@
 #include "engine/room_model.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -19,28 +20,35 @@ bool plainChannels(int r, int g, int b) {
   return plain(r) && plain(g) && plain(b);
 }
 
-// Writes and reads a position bit by bit.
+// Writes and reads a position as a run of bit fields in 64-bit words.
 class TBits {
  public:
-  explicit TBits(std::array<uint8_t, 32>& bytes) : bytes_(bytes) {}
-  void put(uint32_t value, int bits) {
-    for (int i = 0; i < bits; ++i, ++at_)
-      if (value >> i & 1) bytes_[at_ >> 3] |= static_cast<uint8_t>(1u << (at_ & 7));
+  explicit TBits(uint64_t* words) : words_(words) {}
+  void put(uint64_t value, int bits) {
+    const int shift = at_ & 63;
+    words_[at_ >> 6] |= value << shift;
+    if (shift + bits > 64) words_[(at_ >> 6) + 1] |= value >> (64 - shift);
+    at_ += bits;
   }
+  void skip(int bits) { at_ += bits; }
   uint32_t get(int bits) {
-    uint32_t v = 0;
-    for (int i = 0; i < bits; ++i, ++at_) v |= static_cast<uint32_t>(bytes_[at_ >> 3] >> (at_ & 7) & 1) << i;
-    return v;
+    const int shift = at_ & 63;
+    uint64_t v = words_[at_ >> 6] >> shift;
+    if (shift + bits > 64) v |= words_[(at_ >> 6) + 1] << (64 - shift);
+    at_ += bits;
+    return static_cast<uint32_t>(v & ((uint64_t{1} << bits) - 1));
   }
 
  private:
-  std::array<uint8_t, 32>& bytes_;
+  uint64_t* words_;
   int at_ = 0;
 };
 
 }  // namespace
 
 TRoomModel::TRoomModel(const TEngine& room) {
+  static std::atomic<uint64_t> models{0};
+  serial_ = ++models;
   // The cells.
   for (int k = 0; k < kCells; ++k) {
     const TBlock* b = room.cell(cellC(k), cellR(k));
@@ -106,6 +114,8 @@ TRoomModel::TRoomModel(const TEngine& room) {
       return;
     }
     if (s.treasure || s.floorTile || s.decayed) s.toggle = toggles_++;
+    if (s.decayed && s.toggle < kMaxToggles) wallToggles_[s.toggle >> 6] |= uint64_t{1} << (s.toggle & 63);
+    if (s.decayed) wallStills_.push_back(static_cast<int>(stills_.size()));
     hasWalls_ = hasWalls_ || s.decayed;
     cells_[s.cell].stills.push_back(static_cast<int>(stills_.size()));
     stills_.push_back(s);
@@ -144,8 +154,12 @@ TRoomModel::TRoomModel(const TEngine& room) {
   coloursFixed_ = !hasPits_;
 
   // The key's layout: per piece its cell and the state bits it can have.
-  keyBits_ = toggles_;
-  for (const TPiece& p : pieces_) keyBits_ += 7 + (hasPits_ ? 1 : 0) + (p.crate ? 1 : 0) + (p.mirror ? 1 : 0);
+  keyBits_ = 0;
+  for (TPiece& p : pieces_) {
+    p.keyAt = keyBits_;
+    keyBits_ += 7 + (hasPits_ ? 1 : 0) + (p.crate ? 1 : 0) + (p.mirror ? 1 : 0);
+  }
+  keyBits_ += toggles_;
   if (keyBits_ > 256) {
     problem_ = "a position of this room needs more than 32 bytes";
     return;
@@ -153,6 +167,8 @@ TRoomModel::TRoomModel(const TEngine& room) {
   keyBytes_ = (keyBits_ + 7) / 8;
 
   if (!buildShapes(room)) return;
+  buildSlideMasks();
+  buildGlyphEntrances();
 
   // The starting position, as the room stands.
   for (int k = 0; k < pieceCount(); ++k) {
@@ -180,23 +196,34 @@ TRoomModel::TRoomModel(const TEngine& room) {
   for (int i = 1; i <= room.roomObjects; ++i) baseObjects_.push_back(room.obj[i] ? *room.obj[i] : TObject());
 }
 
-TModelKey TRoomModel::pack(const TState& s) const {
-  TModelKey key;
-  TBits bits(key.bytes);
+void TRoomModel::packWords(const TState& s, uint64_t* words) const {
+  std::fill_n(words, keyWords(), 0);
   for (int k = 0; k < pieceCount(); ++k) {
-    bits.put(s.cell[k], 7);
-    if (hasPits_) bits.put(s.fallen >> k & 1, 1);
-    if (pieces_[k].crate) bits.put(s.gone >> k & 1, 1);
-    if (pieces_[k].mirror) bits.put(s.turned >> k & 1, 1);
+    // The cell, then fallen (rooms with pits), gone (crates), turned (mirrors).
+    const TPiece& p = pieces_[k];
+    uint64_t v = s.cell[k];
+    int width = 7;
+    if (hasPits_) v |= static_cast<uint64_t>(s.fallen >> k & 1u) << width++;
+    if (p.crate) v |= static_cast<uint64_t>(s.gone >> k & 1u) << width++;
+    if (p.mirror) v |= static_cast<uint64_t>(s.turned >> k & 1u) << width++;
+    const int at = p.keyAt, shift = at & 63;
+    words[at >> 6] |= v << shift;
+    if (shift + width > 64) words[(at >> 6) + 1] |= v >> (64 - shift);
   }
-  for (int t = 0; t < toggles_; ++t) bits.put(static_cast<uint32_t>(s.present[t >> 6] >> (t & 63) & 1), 1);
-  return key;
+  if (toggles_ == 0) return;
+  TBits bits(words);
+  bits.skip(keyBits_ - toggles_);
+  for (int t = 0; t < toggles_; t += 32) {
+    const int n = std::min(32, toggles_ - t);
+    bits.put(s.present[t >> 6] >> (t & 63) & ((uint64_t{1} << n) - 1), n);
+  }
 }
 
-TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
+TRoomModel::TState TRoomModel::unpackWords(const uint64_t* words) const {
   TState s;
-  std::array<uint8_t, 32> bytes = key.bytes;
-  TBits bits(bytes);
+  uint64_t copy[kMaxKeyWords] = {};
+  std::copy_n(words, keyWords(), copy);
+  TBits bits(copy);
   for (int k = 0; k < pieceCount(); ++k) {
     s.cell[k] = static_cast<uint8_t>(bits.get(7));
     if (hasPits_ && bits.get(1)) s.fallen |= static_cast<uint16_t>(1u << k);
@@ -208,23 +235,66 @@ TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
   return s;
 }
 
+// The byte form is the words' bytes, lowest first.
+TModelKey TRoomModel::pack(const TState& s) const {
+  uint64_t words[kMaxKeyWords];
+  packWords(s, words);
+  TModelKey key;
+  for (int i = 0; i < keyBytes_; ++i) key.bytes[i] = static_cast<uint8_t>(words[i >> 3] >> (8 * (i & 7)));
+  return key;
+}
+
+TRoomModel::TState TRoomModel::unpack(const TModelKey& key) const {
+  uint64_t words[kMaxKeyWords] = {};
+  for (int i = 0; i < keyBytes_; ++i) words[i >> 3] |= static_cast<uint64_t>(key.bytes[i]) << (8 * (i & 7));
+  return unpackWords(words);
+}
+
 void TRoomModel::canonicalise(TState& s) const {
-  for (size_t g = 0; g + 1 < groupStart_.size(); ++g) {
-    const int first = groupStart_[g], last = groupStart_[g + 1];
-    if (last - first < 2) continue;
-    uint32_t records[kMaxPieces];
-    for (int k = first; k < last; ++k)
-      records[k - first] = static_cast<uint32_t>(s.cell[k]) | (s.fallen >> k & 1u) << 8 | (s.gone >> k & 1u) << 9 |
-                           (s.turned >> k & 1u) << 10;
-    std::sort(records, records + (last - first));
-    for (int k = first; k < last; ++k) {
-      const uint32_t v = records[k - first];
-      const uint16_t bit = static_cast<uint16_t>(1u << k);
-      s.cell[k] = static_cast<uint8_t>(v & 0xff);
-      s.fallen = static_cast<uint16_t>((v >> 8 & 1) ? s.fallen | bit : s.fallen & ~bit);
-      s.gone = static_cast<uint16_t>((v >> 9 & 1) ? s.gone | bit : s.gone & ~bit);
-      s.turned = static_cast<uint16_t>((v >> 10 & 1) ? s.turned | bit : s.turned & ~bit);
+  for (size_t g = 0; g + 1 < groupStart_.size(); ++g) sortGroup(s, groupStart_[g], groupStart_[g + 1]);
+}
+
+void TRoomModel::canonicalisePiece(TState& s, int k) const {
+  // The rest of the group is in order: piece k moves down or up past the
+  // pieces it now sorts before or after.
+  const int g = pieces_[k].group, first = groupStart_[g], last = groupStart_[g + 1];
+  auto record = [&](int i) {
+    return static_cast<uint32_t>(s.cell[i]) | (s.fallen >> i & 1u) << 8 | (s.gone >> i & 1u) << 9 |
+           (s.turned >> i & 1u) << 10;
+  };
+  auto swapWithNext = [&](int i) {
+    std::swap(s.cell[i], s.cell[i + 1]);
+    for (uint16_t* bits : {&s.fallen, &s.gone, &s.turned}) {
+      const unsigned pair = *bits >> i & 3u;
+      if (pair == 1 || pair == 2) *bits = static_cast<uint16_t>(*bits ^ (3u << i));
     }
+  };
+  while (k > first && record(k - 1) > record(k)) swapWithNext(--k);
+  while (k + 1 < last && record(k + 1) < record(k)) swapWithNext(k++);
+}
+
+// Pieces first..last-1 ordered by cell, then their state bits. Groups are
+// a handful of pieces, so a straight insertion sort.
+void TRoomModel::sortGroup(TState& s, int first, int last) const {
+  if (last - first < 2) return;
+  uint32_t records[kMaxPieces];
+  for (int k = first; k < last; ++k) {
+    const uint32_t v = static_cast<uint32_t>(s.cell[k]) | (s.fallen >> k & 1u) << 8 | (s.gone >> k & 1u) << 9 |
+                       (s.turned >> k & 1u) << 10;
+    int at = k - first;
+    while (at > 0 && records[at - 1] > v) {
+      records[at] = records[at - 1];
+      --at;
+    }
+    records[at] = v;
+  }
+  for (int k = first; k < last; ++k) {
+    const uint32_t v = records[k - first];
+    const uint16_t bit = static_cast<uint16_t>(1u << k);
+    s.cell[k] = static_cast<uint8_t>(v & 0xff);
+    s.fallen = static_cast<uint16_t>((v >> 8 & 1) ? s.fallen | bit : s.fallen & ~bit);
+    s.gone = static_cast<uint16_t>((v >> 9 & 1) ? s.gone | bit : s.gone & ~bit);
+    s.turned = static_cast<uint16_t>((v >> 10 & 1) ? s.turned | bit : s.turned & ~bit);
   }
 }
 
@@ -280,6 +350,19 @@ void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
     fog = staticFog_;
     return;
   }
+  // The fog depends only on which walls stand, and all the moves from one
+  // position ask about the same walls: the last answer is kept.
+  struct TLastFog {
+    uint64_t model = 0;
+    std::array<uint64_t, 2> walls{};
+    TFogMap fog{};
+  };
+  thread_local TLastFog last;
+  const std::array<uint64_t, 2> standing = {s.present[0] & wallToggles_[0], s.present[1] & wallToggles_[1]};
+  if (last.model == serial_ && last.walls == standing) {
+    fog = last.fog;
+    return;
+  }
   std::array<bool, kCells> wall{}, reached{};
   for (size_t i = 0; i < stills_.size(); ++i)
     if (stills_[i].decayed && stillPresent(s, static_cast<int>(i))) wall[stills_[i].cell] = true;
@@ -299,6 +382,7 @@ void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
     }
   }
   for (int k = 0; k < kCells; ++k) fog[k] = cells_[k].light && !wall[k] && !reached[k];
+  last = {serial_, standing, fog};
 }
 
 void TRoomModel::moves(const TState& s, std::vector<TRoomMove>& out) const {
@@ -334,7 +418,7 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
   if (move.turn) {
     if (!pieces_[k].mirror) return TStep::refused;
     to.turned ^= static_cast<uint16_t>(1u << k);
-    if (!explodeLitWalls(to)) return TStep::uncertain;
+    if (!lightKnownAfter(from, k, to) && !explodeLitWalls(to)) return TStep::uncertain;
     canonicalise(to);
     return TStep::done;
   }
@@ -400,15 +484,30 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
     }
   }
   if (to.gone & bit) to.cell[k] = 0;  // a crate that went keeps no cell
-  if (!explodeLitWalls(to)) return TStep::uncertain;
-  if (hasWalls_ && transientTrouble(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3),
-                                    to))
-    return TStep::uncertain;
+  return wallsAfterSlide(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3), to);
+}
+
+// Light on a wall where the piece came to rest: when nothing but the
+// piece changed and no ray of the light with it lifted out looks into its
+// cell, that light is the light now, known already, and it lights no wall.
+bool TRoomModel::lightKnownAfter(const TState& from, int k, const TState& to) const {
+  if (!hasWalls_ || !wallsStanding(from)) return false;
+  if (to.present != from.present || ((to.fallen | to.gone) >> k & 1) != 0) return false;
+  const TLiftedLight& lifted = liftedLight(from, k);
+  return lifted.traced && !lifted.looksInto(to.cell[k]) && lifted.walls.empty();
+}
+
+TRoomModel::TStep TRoomModel::wallsAfterSlide(const TState& from, int k, const std::vector<int>& path, int endCell,
+                                              int dir, TState& to) const {
+  if (!lightKnownAfter(from, k, to) && !explodeLitWalls(to)) return TStep::uncertain;
+  if (hasWalls_ && transientTrouble(from, k, path, endCell, dir, to)) return TStep::uncertain;
   canonicalise(to);
   return TStep::done;
 }
 
-bool TRoomModel::hopeless(const TState& s) const {
+bool TRoomModel::hopeless(const TState& s) const { return glyphWalledIn(s) || coloursLost(s); }
+
+bool TRoomModel::coloursLost(const TState& s) const {
   if (coloursFixed_) return false;  // what could be made at the start still can
   // The colours light can still take: white from the emitters, narrowed by
   // the gems and mirrors still standing.

@@ -64,13 +64,33 @@ class TRoomModel {
   TModelKey pack(const TState& s) const;
   TState unpack(const TModelKey& key) const;
 
+  // The same key as 64-bit words, the form the search stores: keyWords()
+  // words, the last with at least one bit to spare (so that a word of all
+  // ones never is a key's last word).
+  static constexpr int kMaxKeyWords = 5;
+  int keyWords() const { return keyBits_ / 64 + 1; }
+  void packWords(const TState& s, uint64_t* words) const;
+  TState unpackWords(const uint64_t* words) const;
+
   // The player's moves in the arrows' order (as legalMoves gives them).
   void moves(const TState& s, std::vector<TRoomMove>& out) const;
   // Plays one move to rest. uncertain: the engine must decide this one.
   TStep apply(const TState& from, const TRoomMove& move, TState& to) const;
+
+  // Every move of moves(), each played as apply plays it (none refused).
+  // Slides over plain floor are worked out from row and column masks in a
+  // few instructions; anything else goes through apply.
+  struct TChild {
+    TRoomMove move;
+    TStep step = TStep::done;
+    TState next;
+  };
+  void expand(const TState& s, std::vector<TChild>& out) const;
   // Every glyph met by light of its colour.
   bool solved(const TState& s) const;
-  // No solution can remain: a glyph wants a colour no gem left can make.
+  // No solution can remain: a glyph wants a colour no gem left can make,
+  // or every way light could enter a glyph is shut by a piece that can
+  // never move again.
   bool hopeless(const TState& s) const;
   // Bit i set when glyph i (row by row) is lit.
   uint64_t litGlyphs(const TState& s) const;
@@ -83,6 +103,8 @@ class TRoomModel {
   // Identical pieces are interchangeable: orders them so that equal rooms
   // get equal keys.
   void canonicalise(TState& s) const;
+  // The same after a move of piece k alone.
+  void canonicalisePiece(TState& s, int k) const;
 
   std::vector<std::string> mechanics() const;
 
@@ -95,6 +117,8 @@ class TRoomModel {
     bool mirror = false;
     int prism = 0;       // colour mask a gem lets through, 0 when none
     int mirrorMask = 0;
+    int keyAt = 0;       // where its fields start in a key, in bits
+    int stopsLight = 0;  // bit per direction (0 right .. 3 up): no ray gets past it that way
   };
   // An object that never moves: a treasure, a crumbling floor, a decayed
   // wall (toggles, which can go), or anything else lying still for good.
@@ -144,9 +168,28 @@ class TRoomModel {
   void clearSolidMap(TSolidMap& map) const;
   // Traces the light; sets lit glyph bits and lit decayed walls (still
   // indices). False when the trace ran beyond the engine's own bounds.
-  bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls) const;
+  // probed, when given, gets a bit for every cell a ray looked into for an
+  // object (the only cells where an object can change the light).
+  using TCellSet = std::array<uint64_t, 2>;
+  bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed = nullptr) const;
   void traceRay(const TSolidMap& map, int cell, int dir, int offset, int colour, int depth, uint64_t& glyphs,
-                std::vector<int>* walls, int& segments) const;
+                std::vector<int>* walls, int& segments, TCellSet* probed) const;
+  // The light of a position with one piece lifted out of the room: the
+  // walls it lights and the cells its rays look into for an object. With
+  // the piece on a cell no ray looks into, the light is just the same.
+  struct TLiftedLight {
+    bool traced = false;  // within the engine's own bounds
+    TCellSet probed{};
+    std::vector<int> walls;
+    bool looksInto(int cell) const { return (probed[cell >> 6] >> (cell & 63) & 1) != 0; }
+  };
+  const TLiftedLight& liftedLight(const TState& before, int piece) const;
+  bool wallsStanding(const TState& s) const;
+  bool lightKnownAfter(const TState& from, int k, const TState& to) const;
+  // What the walls make of a slide of piece k that ended in endCell
+  // (path: the cells crossed before it), as apply finishes a slide.
+  TStep wallsAfterSlide(const TState& from, int k, const std::vector<int>& path, int endCell, int dir,
+                        TState& to) const;
   // Clears the walls light of their colour rests on, until none is lit.
   // False when the light ran beyond the engine's own bounds.
   bool explodeLitWalls(TState& s) const;
@@ -154,6 +197,14 @@ class TRoomModel {
                         const TState& after) const;
   int shapeOf(int frame, bool turned) const;
   bool buildShapes(const TEngine& room);
+  void sortGroup(TState& s, int first, int last) const;
+  bool coloursLost(const TState& s) const;
+  bool glyphWalledIn(const TState& s) const;
+  void buildGlyphEntrances();
+  void buildSlideMasks();
+  // One push worked out from the masks; false when it needs apply.
+  bool quickSlide(const TState& s, int k, int cell, int dir, const uint16_t* occRows, const uint16_t* occColumns,
+                  std::vector<TChild>& out) const;
 
   std::string problem_;
   std::vector<TPiece> pieces_;
@@ -164,13 +215,28 @@ class TRoomModel {
   std::vector<int> groupStart_;   // first piece of each group (pieces are sorted by group)
   int glyphCount_ = 0;
   std::vector<int> emitterCells_;
+  // For each glyph, the cells light must cross last to reach it, with the
+  // direction it then travels (0 right, 1 left, 2 down, 3 up).
+  struct TEntrance {
+    int cell = 0, dir = 0;
+  };
+  std::vector<std::vector<TEntrance>> glyphEntrances_;
+
   std::vector<int> glyphColours_;  // the colours glyphs want, each once
   bool coloursFixed_ = true;       // no gem or mirror can ever leave play
   bool hasPits_ = false, hasWalls_ = false;
   bool fogStatic_ = true;
   TFogMap staticFog_{};
   int keyBits_ = 0, keyBytes_ = 0;
+  // Per row (bit c - 1 for column c) and per column (bit r - 1 for row r):
+  // cells nothing enters, and cells whose rules need apply (pits, and cells
+  // holding treasures, crumbling floors or walls).
+  std::array<uint16_t, 10> blockedRows_{}, specialRows_{};
+  std::array<uint16_t, 12> blockedColumns_{}, specialColumns_{};
   int toggles_ = 0;
+  std::array<uint64_t, 2> wallToggles_{};  // the toggles that are decayed walls
+  std::vector<int> wallStills_;            // and the decayed walls among the stills
+  uint64_t serial_ = 0;                    // tells models apart in per-thread caches
   TState initial_;
   std::vector<TObject> baseObjects_;  // the room's objects when built
 };

@@ -9,6 +9,7 @@
 #include <thread>
 #include <unordered_set>
 
+#include "engine/position_store.h"
 #include "engine/room_model.h"
 #include "engine/room_play.h"
 #include "engine/still_host.h"
@@ -41,89 +42,14 @@ TRoomMove unpackMove(uint16_t v) {
   return m;
 }
 
-uint64_t hashKey(const TModelKey& key, int bytes) {
-  uint64_t h = 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(bytes);
-  for (int i = 0; i < bytes; i += 8) {
-    uint64_t w = 0;
-    for (int j = 0; j < 8 && i + j < bytes; ++j) w |= static_cast<uint64_t>(key.bytes[i + j]) << (8 * j);
-    h ^= w;
-    h *= 0xFF51AFD7ED558CCDull;
-    h ^= h >> 32;
-  }
-  return h;
-}
-
-// Every position seen: its key (only the bytes the room needs), the
-// position it was reached from and the move that reached it.
-class TPositionStore {
- public:
-  explicit TPositionStore(int keyBytes) : keyBytes_(std::max(keyBytes, 1)) { table_.assign(1 << 16, 0); }
-
-  size_t size() const { return parent_.size(); }
-  uint32_t parent(size_t i) const { return parent_[i]; }
-  uint16_t move(size_t i) const { return move_[i]; }
-  TModelKey key(size_t i) const {
-    TModelKey k;
-    std::copy_n(keys_.begin() + static_cast<std::ptrdiff_t>(i * keyBytes_), keyBytes_, k.bytes.begin());
-    return k;
-  }
-  size_t bytes() const {
-    return keys_.capacity() + parent_.capacity() * sizeof(uint32_t) + move_.capacity() * sizeof(uint16_t) +
-           table_.capacity() * sizeof(uint32_t);
-  }
-
-  // The position's index, and whether it was new.
-  std::pair<uint32_t, bool> insert(const TModelKey& key, uint64_t hash, uint32_t parent, uint16_t move) {
-    if ((size() + 1) * 2 > table_.size()) grow();
-    size_t slot = hash & (table_.size() - 1);
-    while (table_[slot] != 0) {
-      const uint32_t at = table_[slot] - 1;
-      if (std::equal(key.bytes.begin(), key.bytes.begin() + keyBytes_,
-                     keys_.begin() + static_cast<std::ptrdiff_t>(at) * keyBytes_))
-        return {at, false};
-      slot = (slot + 1) & (table_.size() - 1);
-    }
-    const uint32_t index = static_cast<uint32_t>(size());
-    keys_.insert(keys_.end(), key.bytes.begin(), key.bytes.begin() + keyBytes_);
-    parent_.push_back(parent);
-    move_.push_back(move);
-    table_[slot] = index + 1;
-    return {index, true};
-  }
-
- private:
-  void grow() {
-    std::vector<uint32_t> old;
-    old.swap(table_);
-    table_.assign(old.size() * 2, 0);
-    for (uint32_t entry : old) {
-      if (entry == 0) continue;
-      const TModelKey k = key(entry - 1);
-      size_t slot = hashKey(k, keyBytes_) & (table_.size() - 1);
-      while (table_[slot] != 0) slot = (slot + 1) & (table_.size() - 1);
-      table_[slot] = entry;
-    }
-  }
-
-  int keyBytes_;
-  std::vector<uint8_t> keys_;
-  std::vector<uint32_t> parent_;
-  std::vector<uint16_t> move_;
-  std::vector<uint32_t> table_;
-};
-
-// One successor found by a worker.
-struct TChild {
-  TModelKey key;
-  uint64_t hash = 0;
-  uint32_t parent = 0;
-  uint16_t move = 0;
-  bool solved = false;
-};
-
-// The search, shared by solving and analysing.
+// The search, shared by solving and analysing, over keys of W words.
+template <int W>
 class TSearch {
  public:
+  using TStore = TPositionStore<W>;
+  using TKey = typename TStore::TKey;
+  using TState = TRoomModel::TState;
+
   TSearch(const TRoomModel& model, const std::vector<TEnginePtr>& engines, const TSolveBudget& budget,
           bool stopAtSolution, bool recordEdges)
       : model_(model),
@@ -131,15 +57,15 @@ class TSearch {
         budget_(budget),
         stop_(stopAtSolution),
         recordEdges_(recordEdges),
-        store_(model.keyBytes()),
+        store_(recordEdges),
         started_(TClock::now()) {}
 
   // Runs until a solution (when stopping there), the end of the reachable
   // positions, or the budget. Returns false when the budget ran out.
   bool run() {
-    const TRoomModel::TState& start = model_.initial();
-    const TModelKey key = model_.pack(start);
-    store_.insert(key, hashKey(key, model_.keyBytes()), UINT32_MAX, 0);
+    const TState& start = model_.initial();
+    const TKey key = keyOf(start);
+    store_.insert(key, TStore::hash(key), UINT32_MAX, 0);
     solvedFlags_.push_back(model_.solved(start));
     if (recordEdges_) counts_.push_back(1);
     if (solvedFlags_[0]) {
@@ -149,55 +75,13 @@ class TSearch {
     }
     const int threads = std::min<int>(threadsFor(budget_), static_cast<int>(engines_.size()));
     size_t layerStart = 0, layerEnd = store_.size();
-    int depth = 0;
+    depth_ = 0;
     while (layerStart < layerEnd) {
-      ++depth;
-      const size_t nextStart = store_.size();
-      // The layer goes in batches, so that what the workers find is never
-      // much more than the positions it adds.
-      constexpr size_t kBatch = 4096;
-      for (size_t batchStart = layerStart; batchStart < layerEnd; batchStart += kBatch * threads) {
-        if (outOfBudget()) return false;
-        const size_t batchEnd = std::min(layerEnd, batchStart + kBatch * threads);
-        std::vector<std::vector<TChild>> found(threads);
-        std::vector<std::thread> workers;
-        const size_t count = batchEnd - batchStart;
-        const size_t chunk = (count + threads - 1) / threads;
-        std::atomic<bool> abort{false};
-        for (int t = 0; t < threads; ++t) {
-          const size_t from = batchStart + t * chunk, to = std::min(batchEnd, from + chunk);
-          if (from >= to) continue;
-          auto work = [this, t, from, to, &found, &abort] { expand(t, from, to, found[t], abort); };
-          if (t + 1 == threads || count < 64)
-            work();  // the calling thread takes a share too
-          else
-            workers.emplace_back(work);
-        }
-        for (std::thread& w : workers) w.join();
-        if (abort) return false;
-        for (const auto& list : found)
-          for (const TChild& child : list) {
-            ++edges_;
-            const auto [index, added] = store_.insert(child.key, child.hash, child.parent, child.move);
-            if (recordEdges_) edgeList_.push_back({child.parent, index});
-            if (added) {
-              solvedFlags_.push_back(child.solved);
-              if (recordEdges_) counts_.push_back(counts_[child.parent]);
-              if (child.solved && firstSolved_ < 0) {
-                firstSolved_ = index;
-                shortest_ = depth;
-                if (stop_) return true;
-              }
-            } else if (recordEdges_ && index >= nextStart) {
-              counts_[index] += counts_[child.parent];  // another shortest way into the next layer
-            }
-            if (static_cast<long>(store_.size()) >= budget_.maxPositions) return false;
-          }
-        if (budget_.progress) budget_.progress->store(static_cast<long>(store_.size()));
-        peakBytes_ = std::max(peakBytes_, store_.bytes() + edgeList_.capacity() * sizeof(edgeList_[0]) +
-                                              counts_.capacity() * sizeof(double));
-      }
-      layerStart = nextStart;
+      ++depth_;
+      nextStart_ = store_.size();
+      const TOutcome outcome = threads == 1 ? runLayerAlone(layerStart, layerEnd) : runLayer(layerStart, layerEnd, threads);
+      if (outcome != TOutcome::go) return outcome == TOutcome::finished;
+      layerStart = nextStart_;
       layerEnd = store_.size();
     }
     return true;
@@ -211,7 +95,7 @@ class TSearch {
     return moves;
   }
 
-  const TPositionStore& store() const { return store_; }
+  const TStore& store() const { return store_; }
   long movesTried() const { return movesTried_; }
   long engineMoves() const { return engineMoves_; }
   long edges() const { return edges_; }
@@ -224,38 +108,171 @@ class TSearch {
   double seconds() const { return std::chrono::duration<double>(TClock::now() - started_).count(); }
 
  private:
+  // go: carry on; finished: a solution stopped the search; spent: the budget ran out.
+  enum class TOutcome { go, finished, spent };
+
+  // One successor found by a worker.
+  struct TFound {
+    TKey key;
+    uint64_t hash = 0;
+    uint32_t parent = 0;
+    uint16_t move = 0;
+    bool solved = false;
+  };
+
+  TKey keyOf(const TState& s) const {
+    uint64_t words[TRoomModel::kMaxKeyWords];
+    model_.packWords(s, words);
+    TKey key;
+    std::copy_n(words, W, key.begin());
+    return key;
+  }
+
   bool outOfBudget() const {
     return (budget_.cancel && budget_.cancel->load()) || seconds() > budget_.maxSeconds;
   }
 
-  void expand(int worker, size_t from, size_t to, std::vector<TChild>& out, std::atomic<bool>& abort) {
-    std::vector<TRoomMove> moves;
+  void noteProgress() {
+    if (budget_.progress) budget_.progress->store(static_cast<long>(store_.size()));
+    peakBytes_ = std::max(peakBytes_, store_.bytes() + edgeList_.capacity() * sizeof(edgeList_[0]) +
+                                          counts_.capacity() * sizeof(double));
+  }
+
+  // Stores one successor; solved is asked only of a position not seen before.
+  template <typename TIsSolved>
+  TOutcome add(const TKey& key, uint64_t hash, uint32_t parent, uint16_t move, TIsSolved isSolved) {
+    ++edges_;
+    const auto [slot, added] = store_.insert(key, hash, parent, move);
+    if (recordEdges_) edgeList_.push_back({parent, store_.indexAt(slot)});
+    if (added) {
+      const uint32_t index = static_cast<uint32_t>(store_.size() - 1);
+      const bool solved = isSolved();
+      solvedFlags_.push_back(solved);
+      if (recordEdges_) counts_.push_back(counts_[parent]);
+      if (solved && firstSolved_ < 0) {
+        firstSolved_ = index;
+        shortest_ = depth_;
+        if (stop_) return TOutcome::finished;
+      }
+    } else if (recordEdges_ && store_.indexAt(slot) >= nextStart_) {
+      counts_[store_.indexAt(slot)] += counts_[parent];  // another shortest way into the next layer
+    }
+    if (static_cast<long>(store_.size()) >= budget_.maxPositions) return TOutcome::spent;
+    return TOutcome::go;
+  }
+
+  // The moves from one position, played on the model (or the engine where
+  // the model is unsure); false for a move to leave out.
+  bool successor(int worker, const TState& state, TRoomModel::TChild& child, long& onEngine) const {
+    if (child.step == TRoomModel::TStep::uncertain) {
+      ++onEngine;
+      if (!playOnEngine(*engines_[worker], state, child.move, child.next)) return false;
+    }
+    // Solving skips positions that can never lead out; an analysis counts them.
+    return !(stop_ && model_.hopeless(child.next) && !model_.solved(child.next));
+  }
+
+  // One core: successors wait in a queue while their slots of the table
+  // are fetched, then are stored in the order they were found.
+  TOutcome runLayerAlone(size_t from, size_t to) {
+    constexpr size_t kAhead = 48;  // successors between the prefetch and the probe
+    std::vector<TRoomModel::TChild> children;
+    queue_.clear();
+    size_t head = 0;
+    long onEngine = 0;
+    auto storeUpTo = [&](size_t keep) {
+      for (; queue_.size() - head > keep; ++head) {
+        const TFound& f = queue_[head];
+        const TOutcome o = add(f.key, f.hash, f.parent, f.move, [&] { return model_.solved(model_.unpackWords(f.key.data())); });
+        if (o != TOutcome::go) return o;
+      }
+      if (head > 4096) {
+        queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(head));
+        head = 0;
+      }
+      return TOutcome::go;
+    };
+    TOutcome outcome = TOutcome::go;
+    for (size_t i = from; i < to && outcome == TOutcome::go; ++i) {
+      if ((i & 255) == 0) {
+        if (outOfBudget()) {
+          outcome = TOutcome::spent;
+          break;
+        }
+        if ((i & 4095) == 0) noteProgress();
+      }
+      const TState state = model_.unpackWords(store_.key(i).data());
+      model_.expand(state, children);
+      movesTried_ += static_cast<long>(children.size());
+      for (TRoomModel::TChild& child : children) {
+        if (!successor(0, state, child, onEngine)) continue;
+        TFound& f = queue_.emplace_back();
+        f.key = keyOf(child.next);
+        f.hash = TStore::hash(f.key);
+        f.parent = static_cast<uint32_t>(i);
+        f.move = packMove(child.move);
+        store_.prefetch(f.hash);
+      }
+      outcome = storeUpTo(kAhead);
+    }
+    if (outcome == TOutcome::go) outcome = storeUpTo(0);
+    engineMoves_ += onEngine;
+    noteProgress();
+    return outcome;
+  }
+
+  // Every core: the layer goes in batches, so that what the workers find is
+  // never much more than the positions it adds.
+  TOutcome runLayer(size_t layerStart, size_t layerEnd, int threads) {
+    constexpr size_t kBatch = 4096;
+    for (size_t batchStart = layerStart; batchStart < layerEnd; batchStart += kBatch * threads) {
+      if (outOfBudget()) return TOutcome::spent;
+      const size_t batchEnd = std::min(layerEnd, batchStart + kBatch * threads);
+      std::vector<std::vector<TFound>> found(threads);
+      std::vector<std::thread> workers;
+      const size_t count = batchEnd - batchStart;
+      const size_t chunk = (count + threads - 1) / threads;
+      std::atomic<bool> abort{false};
+      for (int t = 0; t < threads; ++t) {
+        const size_t from = batchStart + t * chunk, to = std::min(batchEnd, from + chunk);
+        if (from >= to) continue;
+        auto work = [this, t, from, to, &found, &abort] { expand(t, from, to, found[t], abort); };
+        if (t + 1 == threads || count < 64)
+          work();  // the calling thread takes a share too
+        else
+          workers.emplace_back(work);
+      }
+      for (std::thread& w : workers) w.join();
+      if (abort) return TOutcome::spent;
+      for (const auto& list : found)
+        for (const TFound& child : list) {
+          const TOutcome o = add(child.key, child.hash, child.parent, child.move, [&] { return child.solved; });
+          if (o != TOutcome::go) return o;
+        }
+      noteProgress();
+    }
+    return TOutcome::go;
+  }
+
+  void expand(int worker, size_t from, size_t to, std::vector<TFound>& out, std::atomic<bool>& abort) {
+    std::vector<TRoomModel::TChild> children;
     long tried = 0, onEngine = 0;
     for (size_t i = from; i < to; ++i) {
       if ((i & 255) == 0 && (abort || outOfBudget())) {
         abort = true;
         break;
       }
-      const TRoomModel::TState state = model_.unpack(store_.key(i));
-      model_.moves(state, moves);
-      for (const TRoomMove& move : moves) {
-        ++tried;
-        TRoomModel::TState next;
-        const TRoomModel::TStep step = model_.apply(state, move, next);
-        if (step == TRoomModel::TStep::refused) continue;
-        if (step == TRoomModel::TStep::uncertain) {
-          ++onEngine;
-          if (!playOnEngine(*engines_[worker], state, move, next)) continue;
-        }
-        TChild child;
-        child.solved = model_.solved(next);
-        // Solving skips positions that can never lead out; an analysis counts them.
-        if (!child.solved && stop_ && model_.hopeless(next)) continue;
-        child.key = model_.pack(next);
-        child.hash = hashKey(child.key, model_.keyBytes());
-        child.parent = static_cast<uint32_t>(i);
-        child.move = packMove(move);
-        out.push_back(child);
+      const TState state = model_.unpackWords(store_.key(i).data());
+      model_.expand(state, children);
+      tried += static_cast<long>(children.size());
+      for (TRoomModel::TChild& child : children) {
+        if (!successor(worker, state, child, onEngine)) continue;
+        TFound& f = out.emplace_back();
+        f.solved = model_.solved(child.next);
+        f.key = keyOf(child.next);
+        f.hash = TStore::hash(f.key);
+        f.parent = static_cast<uint32_t>(i);
+        f.move = packMove(child.move);
       }
     }
     std::lock_guard lock(countMutex_);
@@ -263,8 +280,7 @@ class TSearch {
     engineMoves_ += onEngine;
   }
 
-  bool playOnEngine(TEngine& engine, const TRoomModel::TState& state, const TRoomMove& move,
-                    TRoomModel::TState& next) const {
+  bool playOnEngine(TEngine& engine, const TState& state, const TRoomMove& move, TState& next) const {
     model_.toEngine(state, engine);
     if (!playMove(engine, move)) return false;
     if (!model_.fromEngine(engine, next)) return false;
@@ -276,7 +292,8 @@ class TSearch {
   const std::vector<TEnginePtr>& engines_;
   TSolveBudget budget_;
   bool stop_, recordEdges_;
-  TPositionStore store_;
+  TStore store_;
+  std::vector<TFound> queue_;  // one core: successors waiting for their probe
   std::vector<bool> solvedFlags_;
   std::vector<double> counts_;  // shortest ways into each position
   std::vector<std::pair<uint32_t, uint32_t>> edgeList_;
@@ -285,6 +302,8 @@ class TSearch {
   long movesTried_ = 0, engineMoves_ = 0, edges_ = 0;
   long firstSolved_ = -1;
   int shortest_ = -1;
+  int depth_ = 0;
+  size_t nextStart_ = 0;
   size_t peakBytes_ = 0;
 };
 
@@ -352,16 +371,12 @@ std::vector<TEnginePtr> clonesFor(const TEngine& room, const TSolveBudget& budge
   return clones;
 }
 
-TSolveResult solveOnClones(const std::vector<TEnginePtr>& clones, const TSolveBudget& budget) {
-  const auto started = TClock::now();
+// The model's search with keys of W words, to a result.
+template <int W>
+TSolveResult searchModel(const TRoomModel& model, const std::vector<TEnginePtr>& clones, const TSolveBudget& budget,
+                         const TRoomSnapshot& start) {
   TEngine& main = *clones.front();
-  for (const TEnginePtr& e : clones)
-    if (!roomAtRest(*e)) settleRoom(*e);
-  const TRoomSnapshot start = main.takeSnapshot();
-  const TRoomModel model(main);
-  if (!model.ok()) return searchOnEngine(main, budget, "the model cannot stand for this room: " + model.problem());
-
-  TSearch search(model, clones, budget, true, false);
+  TSearch<W> search(model, clones, budget, true, false);
   const bool finished = search.run();
   TSolveResult result;
   result.usedModel = true;
@@ -382,8 +397,84 @@ TSolveResult solveOnClones(const std::vector<TEnginePtr>& clones, const TSolveBu
   } else {
     result.verdict = finished ? TSolveVerdict::unsolvable : TSolveVerdict::unknown;
   }
-  result.seconds = std::chrono::duration<double>(TClock::now() - started).count();
   return result;
+}
+
+// Calls f.template operator()<W>() with W the key words the model needs.
+template <typename F>
+auto withKeyWords(const TRoomModel& model, F&& f) {
+  static_assert(TRoomModel::kMaxKeyWords == 5);
+  switch (model.keyWords()) {
+    case 1:
+      return f.template operator()<1>();
+    case 2:
+      return f.template operator()<2>();
+    case 3:
+      return f.template operator()<3>();
+    case 4:
+      return f.template operator()<4>();
+    default:
+      return f.template operator()<5>();
+  }
+}
+
+TSolveResult solveOnClones(const std::vector<TEnginePtr>& clones, const TSolveBudget& budget) {
+  const auto started = TClock::now();
+  TEngine& main = *clones.front();
+  for (const TEnginePtr& e : clones)
+    if (!roomAtRest(*e)) settleRoom(*e);
+  const TRoomSnapshot start = main.takeSnapshot();
+  const TRoomModel model(main);
+  if (!model.ok()) return searchOnEngine(main, budget, "the model cannot stand for this room: " + model.problem());
+  TSolveResult result =
+      withKeyWords(model, [&]<int W>() { return searchModel<W>(model, clones, budget, start); });
+  if (result.usedModel) result.seconds = std::chrono::duration<double>(TClock::now() - started).count();
+  return result;
+}
+
+// A full search with keys of W words, its figures written into a.
+template <int W>
+void analyseModel(const TRoomModel& model, const std::vector<TEnginePtr>& clones, const TSolveBudget& budget,
+                  TRoomAnalysis& a) {
+  TSearch<W> search(model, clones, budget, false, true);
+  const bool finished = search.run();
+  const size_t n = search.store().size();
+  a.complete = finished;
+  a.positions = static_cast<long>(n);
+  a.shortest = search.shortest();
+  a.branching = n > 0 ? static_cast<double>(search.edges()) / static_cast<double>(n) : 0;
+  if (search.firstSolved() >= 0) {
+    for (size_t i = 0; i < n; ++i)
+      if (search.solvedFlags()[i]) ++a.solvedPositions;
+    // Shortest solutions: the ways into the solved positions of the first
+    // layer that has any.
+    for (size_t i = 0; i < n; ++i) {
+      if (!search.solvedFlags()[i]) continue;
+      int d = 0;
+      for (uint32_t j = static_cast<uint32_t>(i); search.store().parent(j) != UINT32_MAX; j = search.store().parent(j))
+        ++d;
+      if (d == a.shortest) a.solutionsAtShortest += search.counts()[i];
+    }
+  }
+  if (finished) {
+    // Dead positions: from which no chain of moves reaches a solved one.
+    std::vector<std::vector<uint32_t>> into(n);
+    for (const auto& [from, to] : search.edgeList()) into[to].push_back(from);
+    std::vector<bool> alive(n, false);
+    std::vector<uint32_t> work;
+    for (size_t i = 0; i < n; ++i)
+      if (search.solvedFlags()[i]) alive[i] = true, work.push_back(static_cast<uint32_t>(i));
+    while (!work.empty()) {
+      const uint32_t at = work.back();
+      work.pop_back();
+      for (uint32_t from : into[at])
+        if (!alive[from]) alive[from] = true, work.push_back(from);
+    }
+    a.deadPositions = static_cast<long>(std::count(alive.begin(), alive.end(), false));
+  }
+  a.verdict = search.firstSolved() >= 0 ? TSolveVerdict::solved
+              : finished                ? TSolveVerdict::unsolvable
+                                        : TSolveVerdict::unknown;
 }
 
 }  // namespace
@@ -423,6 +514,12 @@ TSolveResult solveRoom(const TEngine& room, const TSolveBudget& budget) {
   return solveOnClones(clonesFor(room, budget), budget);
 }
 
+TSolveResult solveRoomOnEngine(const TEngine& room, const TSolveBudget& budget) {
+  const TEnginePtr clone = cloneRoom(room);
+  if (!roomAtRest(*clone)) settleRoom(*clone);
+  return searchOnEngine(*clone, budget, "asked for the engine");
+}
+
 TRoomAnalysis analyseRoom(const TEngine& room, const TSolveBudget& budget) {
   const auto started = TClock::now();
   TRoomAnalysis a;
@@ -436,45 +533,7 @@ TRoomAnalysis analyseRoom(const TEngine& room, const TSolveBudget& budget) {
   }
   a.movables = model.pieceCount();
   a.mechanics = model.mechanics();
-  TSearch search(model, clones, budget, false, true);
-  const bool finished = search.run();
-  const size_t n = search.store().size();
-  a.complete = finished;
-  a.positions = static_cast<long>(n);
-  a.shortest = search.shortest();
-  a.branching = n > 0 ? static_cast<double>(search.edges()) / static_cast<double>(n) : 0;
-  if (search.firstSolved() >= 0) {
-    for (size_t i = 0; i < n; ++i)
-      if (search.solvedFlags()[i]) ++a.solvedPositions;
-    // Shortest solutions: the ways into the solved positions of the first
-    // layer that has any.
-    for (size_t i = 0; i < n; ++i) {
-      if (!search.solvedFlags()[i]) continue;
-      int d = 0;
-      for (uint32_t j = static_cast<uint32_t>(i); search.store().parent(j) != UINT32_MAX; j = search.store().parent(j))
-        ++d;
-      if (d == a.shortest) a.solutionsAtShortest += search.counts()[i];
-    }
-  }
-  if (finished) {
-    // Dead positions: from which no chain of moves reaches a solved one.
-    std::vector<std::vector<uint32_t>> into(n);
-    for (const auto& [from, to] : search.edgeList()) into[to].push_back(from);
-    std::vector<bool> alive(n, false);
-    std::vector<uint32_t> work;
-    for (size_t i = 0; i < n; ++i)
-      if (search.solvedFlags()[i]) alive[i] = true, work.push_back(static_cast<uint32_t>(i));
-    while (!work.empty()) {
-      const uint32_t at = work.back();
-      work.pop_back();
-      for (uint32_t from : into[at])
-        if (!alive[from]) alive[from] = true, work.push_back(from);
-    }
-    a.deadPositions = static_cast<long>(std::count(alive.begin(), alive.end(), false));
-  }
-  a.verdict = search.firstSolved() >= 0 ? TSolveVerdict::solved
-              : finished                ? TSolveVerdict::unsolvable
-                                        : TSolveVerdict::unknown;
+  withKeyWords(model, [&]<int W>() { analyseModel<W>(model, clones, budget, a); });
   a.seconds = std::chrono::duration<double>(TClock::now() - started).count();
   return a;
 }

@@ -61,6 +61,10 @@ TSolveResult solveRoom(const TEngine& room, const TSolveBudget& budget = {});
 // The same, on a clone already made (the background solver's worker).
 TSolveResult solveClone(TEngine& clone, const TSolveBudget& budget);
 
+// Every move played out by the engine itself, positions told apart by their
+// objects: the slow way the model's search is checked against.
+TSolveResult solveRoomOnEngine(const TEngine& room, const TSolveBudget& budget = {});
+
 TRoomAnalysis analyseRoom(const TEngine& room, const TSolveBudget& budget = {});
 
 std::string verdictText(TSolveVerdict verdict);

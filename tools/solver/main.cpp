@@ -1,6 +1,7 @@
 // tesmoria-solve: proves rooms solvable by searching the player's moves with
 // the engine's own rules, or replays a written solution.
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "engine/room_play.h"
 #include "engine/solver.h"
 #include "engine/still_host.h"
+#include "hint_timing.h"
 #include "model_parity.h"
 #include "room_replay.h"
 #include "tools/locmake/location_source.h"
@@ -26,11 +28,13 @@ const char* const kUsage =
     "plays the written solutions instead, clicking as a player would, and reports\n"
     "whether every glyph lit. LOC is a location source (.rooms), a .loc file or a\n"
     "location name looked up as the game does. DIR holds gfx/objects.png (default:\n"
-    "the folder of this program, or PREFIX/share/tesmoria when installed). --states caps the positions (default 5000000),\n"
+    "the folder of this program, or PREFIX/share/tesmoria when installed). --states caps the positions (default 20000000),\n"
     "--seconds the time per room (default 60), --threads the cores (default all).\n"
     "  tesmoria-solve --parity [--states N] LOC [ROOM]  compares the solver's model\n"
     "      with the engine on every move from up to N positions of each room\n"
     "  tesmoria-solve --parity-random ROOMS [--states N]  the same on ROOMS random rooms\n"
+    "  tesmoria-solve --hint-walks N LOC [ROOM]  times a hint (one core) from every position\n"
+    "      of N random walks of up to 15 moves in each room, and prints the slowest\n"
     "Exit status 0 when every room asked about was solved (or the model agreed).\n";
 
 // Prints a parity report; 0 when the model agreed with the engine throughout.
@@ -77,9 +81,14 @@ bool loadAnyLocation(const std::string& arg, TLocation& location, std::string& e
 int main(int argc, char** argv) {
   std::string gameDir = GameDataFolder(), replayFile;
   TSolveBudget limits;
+  // A room of eight open pieces needs some seven million positions; at
+  // about 32 bytes each the default stays well inside a desktop's memory.
+  constexpr long kDefaultStates = 20'000'000;
+  limits.maxPositions = kDefaultStates;
   limits.maxSeconds = 60;
   bool analyse = false, parity = false;
   long parityRandom = 0;
+  int hintWalks = 0;
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -89,6 +98,10 @@ int main(int argc, char** argv) {
     }
     if (a == "--analyse" || a == "--parity") {
       (a == "--analyse" ? analyse : parity) = true;
+      continue;
+    }
+    if (a == "--hint-walks") {
+      if (i + 1 >= argc || (hintWalks = std::atoi(argv[++i])) < 1) return fail("--hint-walks needs a number of walks");
       continue;
     }
     if (a == "--parity-random") {
@@ -116,7 +129,7 @@ int main(int argc, char** argv) {
     TRoomPictures pictures;
     std::string error;
     if (!loadObjectShapes(gameDir, pictures, error)) return fail(error);
-    const long positions = limits.maxPositions == TSolveBudget().maxPositions ? 100 : limits.maxPositions;
+    const long positions = limits.maxPositions == kDefaultStates ? 100 : limits.maxPositions;
     TParityReport report;
     for (long seed = 1; seed <= parityRandom; ++seed) {
       const TLocation location = randomPuzzleRoom(static_cast<uint32_t>(seed));
@@ -147,6 +160,15 @@ int main(int argc, char** argv) {
     return reportParity(report);
   }
 
+  if (hintWalks > 0) {
+    THintTiming timing;
+    for (int i = first; i <= last; ++i) timeHints(location, i, pictures, hintWalks, 15, static_cast<uint32_t>(i), timing);
+    std::printf("timed %ld hint searches, %ld undecided; the slowest took %.1f ms (%.1f ms of processor time): %s\n",
+                timing.searches, timing.undecided, timing.worstSeconds * 1000, timing.worstCpuSeconds * 1000,
+                timing.worstWhere.c_str());
+    return 0;
+  }
+
   bool allSolved = true;
   for (int i = first; i <= last; ++i) {
     const std::string room = "room " + std::to_string(i) + " (" + location.room[i]->name + "): ";
@@ -173,11 +195,17 @@ int main(int argc, char** argv) {
       allSolved = allSolved && a.verdict == TSolveVerdict::solved;
       continue;
     }
+    // Processor time as well as the clock's: on a busy machine the search
+    // gets only part of a core, and positions per processor second is what
+    // the search itself manages.
+    const std::clock_t cpuBefore = std::clock();
     const TSolveResult r = solveRoom(*start, limits);
-    char figures[200];
-    std::snprintf(figures, sizeof figures, "%ld positions in %.1f ms (%.0f positions/s, %ld moves tried, %.1f MB)",
-                  r.positions, r.seconds * 1000, r.seconds > 0 ? r.positions / r.seconds : 0.0, r.movesTried,
-                  static_cast<double>(r.bytes) / (1 << 20));
+    const double cpuSeconds = static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    char figures[240];
+    std::snprintf(figures, sizeof figures,
+                  "%ld positions in %.1f ms (%.0f positions/s, %.0f per processor second, %ld moves tried, %.1f MB)",
+                  r.positions, r.seconds * 1000, r.seconds > 0 ? r.positions / r.seconds : 0.0,
+                  cpuSeconds > 0 ? r.positions / cpuSeconds : 0.0, r.movesTried, static_cast<double>(r.bytes) / (1 << 20));
     const bool solved = r.verdict == TSolveVerdict::solved;
     if (solved)
       std::cout << room << "solved in " << r.moves.size() << (r.moves.size() == 1 ? " move, " : " moves, ") << figures

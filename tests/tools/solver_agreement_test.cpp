@@ -1,0 +1,229 @@
+// The solver's quick ways against the slow ones they stand in for: a whole
+// position's moves worked out at once against the full rules move by move,
+// the one-core search against the search on every core, and both against
+// the search that plays every move on the engine itself.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <set>
+
+#include "engine/position_store.h"
+#include "engine/room_model.h"
+#include "engine/room_play.h"
+#include "engine/solver.h"
+#include "engine/still_host.h"
+#include "tools/locmake/location_source.h"
+#include "tools/solver/model_parity.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TNamedRoom {
+  std::string name;
+  TEnginePtr room;
+};
+
+class SolverAgreement : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(loadObjectShapes(TESMORIA_GAME_DIR, pictures, error)) << error;
+  }
+
+  TEnginePtr randomRoom(uint32_t seed) {
+    return startRoom(randomPuzzleRoom(seed), 1, std::make_shared<TStillHost>(), pictures);
+  }
+
+  // A random room with at most two movable pieces (its treasures, walls and
+  // floors all kept), small enough for the engine to search it through.
+  TEnginePtr smallRandomRoom(uint32_t seed) {
+    TLocation location = randomPuzzleRoom(seed);
+    TRoom& room = *location.room[1];
+    const std::set<int> pieces = {kObjMirror, kObjRuby, kObjEmerald, kObjSaphire, kObjDiamond, kObjSarcophagus, kObjCrate};
+    int kept = 0, movables = 0;
+    for (int i = 1; i <= room.roomObjects; ++i) {
+      if (pieces.count(room.obj[i][2]) != 0 && ++movables > 2) continue;
+      room.obj[++kept] = room.obj[i];
+    }
+    room.roomObjects = kept;
+    return startRoom(location, 1, std::make_shared<TStillHost>(), pictures);
+  }
+
+  // Every room of the .rooms sources in a folder of the source tree.
+  std::vector<TNamedRoom> roomsIn(const std::string& folder) {
+    std::vector<TNamedRoom> rooms;
+    std::set<fs::path> sources;
+    for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / folder))
+      if (entry.path().extension() == ".rooms") sources.insert(entry.path());
+    for (const fs::path& source : sources) {
+      TLocation location;
+      std::string error;
+      EXPECT_TRUE(readLocationSource(source.string(), location, error)) << error;
+      for (int i = 1; i <= location.roomCount; ++i)
+        rooms.push_back({location.name + " room " + std::to_string(i),
+                         startRoom(location, i, std::make_shared<TStillHost>(), pictures)});
+    }
+    return rooms;
+  }
+
+  // From up to maxPositions positions of the room, breadth-first: expand
+  // must give the moves, steps and positions that moves and apply give.
+  // Returns the moves compared.
+  long compareExpansion(const std::string& name, const TEngine& room, long maxPositions) {
+    const TEnginePtr clone = cloneRoom(room);
+    if (!roomAtRest(*clone)) settleRoom(*clone);
+    const TRoomModel model(*clone);
+    if (!model.ok()) return 0;
+    std::deque<TRoomModel::TState> queue{model.initial()};
+    std::set<std::array<uint8_t, 32>> seen{model.pack(model.initial()).bytes};
+    std::vector<TRoomMove> moves;
+    std::vector<TRoomModel::TChild> children;
+    long compared = 0;
+    for (long visited = 0; !queue.empty() && visited < maxPositions; ++visited) {
+      const TRoomModel::TState s = queue.front();
+      queue.pop_front();
+      model.moves(s, moves);
+      model.expand(s, children);
+      std::vector<TRoomMove> expanded;
+      for (const auto& child : children) expanded.push_back(child.move);
+      EXPECT_EQ(describeMoves(expanded), describeMoves(moves)) << name;
+      if (expanded != moves) return compared;
+      for (size_t i = 0; i < moves.size(); ++i) {
+        TRoomModel::TState next;
+        const TRoomModel::TStep step = model.apply(s, moves[i], next);
+        EXPECT_EQ(children[i].step, step) << name << ": " << describeMove(moves[i]);
+        if (step != TRoomModel::TStep::done) continue;
+        ++compared;
+        EXPECT_EQ(model.pack(children[i].next), model.pack(next)) << name << ": " << describeMove(moves[i]);
+        if (seen.insert(model.pack(next).bytes).second) queue.push_back(next);
+      }
+    }
+    return compared;
+  }
+
+  TRoomPictures pictures;
+};
+
+TEST_F(SolverAgreement, ExpandingAPositionPlaysEveryMoveAsTheFullRulesDo) {
+  long compared = 0;
+  for (uint32_t seed = 1; seed <= 60; ++seed)
+    compared += compareExpansion("random room " + std::to_string(seed), *randomRoom(seed), 200);
+  for (const TNamedRoom& r : roomsIn("assets/locations")) compared += compareExpansion(r.name, *r.room, 60);
+  for (const TNamedRoom& r : roomsIn("bench/rooms")) compared += compareExpansion(r.name, *r.room, 300);
+  EXPECT_GT(compared, 20000);
+}
+
+// The search from a room, by the model on one core, on two, and by the
+// engine move by move: the same verdict, and solutions of the same length.
+// Rooms whose engine search runs out of budget are skipped. Returns the
+// engine's verdict when the room was compared.
+std::optional<TSolveVerdict> sameAnswers(const std::string& name, const TEngine& room, long enginePositions) {
+  TSolveBudget engineBudget;
+  engineBudget.maxPositions = enginePositions;
+  engineBudget.maxSeconds = 60;
+  const TSolveResult onEngine = solveRoomOnEngine(room, engineBudget);
+  if (onEngine.verdict == TSolveVerdict::unknown) return std::nullopt;
+  for (int threads : {1, 2}) {
+    TSolveBudget budget;
+    budget.threads = threads;
+    budget.maxSeconds = 60;
+    const TSolveResult found = solveRoom(room, budget);
+    EXPECT_EQ(verdictText(found.verdict), verdictText(onEngine.verdict)) << name << " on " << threads << " cores";
+    EXPECT_EQ(found.moves.size(), onEngine.moves.size()) << name << " on " << threads << " cores";
+  }
+  return onEngine.verdict;
+}
+
+TEST_F(SolverAgreement, RandomRoomsGetTheEnginesVerdictAndShortestLength) {
+  int compared = 0;
+  for (uint32_t seed = 1; seed <= 50; ++seed)
+    if (sameAnswers("random room " + std::to_string(seed), *smallRandomRoom(seed), 600)) ++compared;
+  EXPECT_GE(compared, 15);
+}
+
+TEST_F(SolverAgreement, SmallShippedRoomsGetTheEnginesVerdictAndShortestLength) {
+  int compared = 0, solved = 0;
+  std::vector<TNamedRoom> rooms = roomsIn("assets/locations");
+  for (TNamedRoom& r : roomsIn("bench/rooms")) rooms.push_back(r);
+  for (const TNamedRoom& r : rooms)
+    if (const auto verdict = sameAnswers(r.name, *r.room, 400)) {
+      ++compared;
+      solved += *verdict == TSolveVerdict::solved ? 1 : 0;
+    }
+  EXPECT_GE(compared, 10);
+  EXPECT_GT(solved, 0);
+}
+
+// Every shipped room, whatever its engine search takes (a few seconds in
+// all; the benchmark rooms' millions of positions are beyond the engine).
+TEST_F(SolverAgreement, EveryShippedRoomGetsTheEnginesVerdictAndShortestLength) {
+  for (const TNamedRoom& r : roomsIn("assets/locations"))
+    EXPECT_TRUE(sameAnswers(r.name, *r.room, 3'000'000).has_value()) << r.name << " undecided";
+}
+
+// A walled room: an emitter on the left wall, a white glyph on the right
+// wall at row 3 with a sarcophagus before it, and two mirrors on the floor.
+// With walls above, below and behind the sarcophagus it can never move.
+TLocation glyphBehindSarcophagus(bool walledIn) {
+  auto room = std::make_shared<TRoom>();
+  room->name = walledIn ? "Walled in" : "Not walled in";
+  for (int c = 1; c <= 12; ++c)
+    for (int r = 1; r <= 10; ++r)
+      room->blk[c][r] = (c == 1 || c == 12 || r == 1 || r == 10) ? kBlockWall1 : kBlockFloor1;
+  room->blk[1][5] = kBlockEmitter;
+  room->blk[12][3] = kBlockWhiteGlyph;
+  room->blk[11][2] = room->blk[11][4] = kBlockWall1;
+  if (walledIn) room->blk[10][3] = kBlockWall1;
+  room->roomObjects = 3;
+  room->obj[1] = {11, 3, kObjSarcophagus};
+  room->obj[2] = {4, 7, kObjMirror};
+  room->obj[3] = {7, 8, kObjMirror};
+  TLocation location;
+  location.name = room->name;
+  location.roomCount = 1;
+  location.room[1] = room;
+  return location;
+}
+
+TEST_F(SolverAgreement, AGlyphWalledInBehindAPieceThatCanNeverMoveIsADeadEnd) {
+  const TEnginePtr walled = startRoom(glyphBehindSarcophagus(true), 1, std::make_shared<TStillHost>(), pictures);
+  const TRoomModel model(*walled);
+  ASSERT_TRUE(model.ok()) << model.problem();
+  EXPECT_TRUE(model.hopeless(model.initial()));
+  const TSolveResult r = solveRoom(*walled);
+  EXPECT_EQ(r.verdict, TSolveVerdict::unsolvable);
+  EXPECT_EQ(r.positions, 1);  // every move leads to a position as dead
+
+  // With the cell behind it open the sarcophagus can still go left: not dead.
+  const TEnginePtr open = startRoom(glyphBehindSarcophagus(false), 1, std::make_shared<TStillHost>(), pictures);
+  const TRoomModel openModel(*open);
+  ASSERT_TRUE(openModel.ok()) << openModel.problem();
+  EXPECT_FALSE(openModel.hopeless(openModel.initial()));
+  EXPECT_EQ(solveRoom(*open).verdict, TSolveVerdict::solved);
+}
+
+// The store the search keeps its positions in: repeats found across the
+// table's growth, wide keys told apart by their last word.
+TEST(PositionStore, FindsEveryRepeatAcrossGrowthAndKeepsTheOrderOfArrival) {
+  TPositionStore<2> store(true);
+  for (uint64_t i = 0; i < 200'000; ++i) {
+    const TPositionStore<2>::TKey key{i * 7919, i & 1};
+    const auto place = store.insert(key, TPositionStore<2>::hash(key), static_cast<uint32_t>(i / 2), 3);
+    ASSERT_TRUE(place.added);
+  }
+  for (uint64_t i = 0; i < 200'000; i += 997) {
+    const TPositionStore<2>::TKey key{i * 7919, i & 1};
+    const auto place = store.insert(key, TPositionStore<2>::hash(key), 0, 0);
+    EXPECT_FALSE(place.added);
+    EXPECT_EQ(store.indexAt(place.slot), i);
+    EXPECT_EQ(store.parent(i), i / 2);
+  }
+  const TPositionStore<2>::TKey other{7919, 0};  // differs from key 1 in its last word only
+  EXPECT_TRUE(store.insert(other, TPositionStore<2>::hash(other), 0, 0).added);
+  EXPECT_EQ(store.size(), 200'001u);
+}
+
+}  // namespace
