@@ -343,6 +343,35 @@ wait 10"
 record "11 profile named with spaces only" "refused with a message" "$(seen)" \
   "$([ $rc = 0 ] && grep -q '^Tester' "$work/profiles/.cfg" && echo 1)"
 
+# 11: the player's folder cannot be made and the game's own is read-only (an
+# installed game; the share folder made read-only in a user namespace, which
+# holds even for root): the notice names the player's folder, and the sounds
+# play from their OGG files instead of falling silent.
+if unshare --user --map-root-user --mount true 2>/dev/null; then
+  fresh
+  installed="$work/installed"
+  mkdir -p "$installed/bin" "$installed/share/tesmoria"
+  cp "$work/tesmoria" "$installed/bin/"
+  cp -a "$work/gfx" "$work/locations" "$work/data1.dat" "$work/data2.dat" "$installed/share/tesmoria/"
+  mkdir "$installed/share/tesmoria/sfx"
+  cp "$game"/sfx/*.ogg "$installed/share/tesmoria/sfx/" 2>/dev/null
+  printf '%s\n' "$naming
+move 598 446
+click
+waitscreen 4 100
+key Escape
+waitscreen 1 100" >"$work.script"
+  out=$(cd "$work" && XDG_DATA_HOME=/proc/no-such-home timeout 120 unshare --user --map-root-user --mount bash -c \
+    'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && exec "$2" --headless --script "$3"' \
+    run "$installed/share" "$installed/bin/tesmoria" "$work.script" 2>&1)
+  rc=$?
+  record "11 no player folder, read-only game folder" "notice names the player's folder, sounds play" "$(seen)" \
+    "$([ $rc = 0 ] && printf '%s' "$out" | grep -q "belong in /proc/no-such-home/tesmoria" &&
+      ! printf '%s' "$out" | grep -q "plays as silence" && echo 1)"
+else
+  rows+=("skip|11 no player folder, read-only game folder|needs user namespaces|-")
+fi
+
 printf '%-6s %-44s %-48s %s\n' "result" "case" "expected" "seen"
 for row in "${rows[@]}"; do
   IFS='|' read -r mark name expected saw <<<"$row"
