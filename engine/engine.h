@@ -152,6 +152,9 @@ class TEngine {
   static void turnMirror(TObject& o);
   // The item kind collected in a frame added to takings, as the game scores it.
   void addTakings(int itemID);
+  // What one item of a kind is worth: a map fragment, a life (an ankh), or
+  // the money the catalogue gives that kind of treasure.
+  static TRoomTakings itemWorth(const TObjectCatalogue& catalogue, int itemID);
 
   // ---- Snapshots (room_snapshot.cpp) ----
   TRoomSnapshot takeSnapshot() const;

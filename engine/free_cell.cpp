@@ -83,16 +83,20 @@ bool TEngine::canTurnAt(int c, int r) const {
 
 // The in-game screen scores the last item a frame collected: a map fragment,
 // an ankh's life, or the money the catalogue gives that kind of treasure.
-void TEngine::addTakings(int itemID) {
-  if (itemID <= 0) return;
+TRoomTakings TEngine::itemWorth(const TObjectCatalogue& catalogue, int itemID) {
+  TRoomTakings worth;
+  if (itemID <= 0) return worth;
   if (itemID == kItemMap) {
-    ++takings.maps;
+    worth.maps = 1;
   } else if (itemID == kItemAnkh) {
-    ++takings.lives;
+    worth.lives = 1;
   } else {
-    int64_t money = takings.money;
+    int64_t money = 0;
     for (int id = 0; id < kObjectIds; ++id)
-      if (objMaster[id] && objMaster[id]->itemID == itemID) money += objMaster[id]->score;
-    takings.money = static_cast<int>(std::min<int64_t>(money, INT32_MAX));
+      if (catalogue[id] && catalogue[id]->itemID == itemID) money += catalogue[id]->score;
+    worth.money = static_cast<int>(std::min<int64_t>(money, INT32_MAX));
   }
+  return worth;
 }
+
+void TEngine::addTakings(int itemID) { takings += itemWorth(objMaster, itemID); }

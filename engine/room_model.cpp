@@ -6,6 +6,8 @@
 #include <atomic>
 #include <cmath>
 
+#include "engine/room_play.h"
+
 namespace {
 
 constexpr int kSteps[4][2] = {{0, -1}, {0, 1}, {1, 0}, {-1, 0}};  // the arrows' order
@@ -74,15 +76,18 @@ TRoomModel::TRoomModel(const TEngine& room) {
     return;
   }
 
+  if (!roomAtRest(room)) {
+    problem_ = "the room is not at rest";
+    return;
+  }
+  for (int item = 1; item < static_cast<int>(itemWorth_.size()); ++item)
+    itemWorth_[item] = TEngine::itemWorth(room.objMaster, item);
+
   // The objects: movable pieces, and everything else lying still.
   std::vector<int> pieceSlots;
   for (int i = 1; i <= room.roomObjects; ++i) {
     const TObject* o = room.object(i);
     if (!o || o->frame == 0) continue;
-    if (o->dx != 0 || o->dy != 0 || o->crumbleDelay != 0 || o->glow > 0) {
-      problem_ = "the room is not at rest";
-      return;
-    }
     if (o->alpha < 1) continue;  // fading out: gone by the time anything else happens
     if (!TEngine::isInterior(o->c, o->r) || !isObjectId(o->frame) ||
         !plainChannels(o->pr, o->pg, o->pb) || !plainChannels(o->rr, o->rg, o->rb) ||
@@ -470,19 +475,7 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
   for (int i : crumbling) clearToggle(to, i);
   // Left alone on a pit whose floor has crumbled, it falls in.
   if (pieceActive(to, k) && cells_[endCell].pit && emptyCell(to, endCell, true, true)) to.fallen |= bit;
-  if (lastItem != 0) {
-    if (lastItem == kItemMap) {
-      ++to.takings.maps;
-    } else if (lastItem == kItemAnkh) {
-      ++to.takings.lives;
-    } else {
-      for (const TStill& st : stills_)
-        if (st.itemID == lastItem) {
-          to.takings.money += st.score;
-          break;
-        }
-    }
-  }
+  if (lastItem > 0 && lastItem < static_cast<int>(itemWorth_.size())) to.takings += itemWorth_[lastItem];
   if (to.gone & bit) to.cell[k] = 0;  // a crate that went keeps no cell
   return wallsAfterSlide(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3), to);
 }

@@ -239,4 +239,5 @@ class TRoomModel {
   uint64_t serial_ = 0;                    // tells models apart in per-thread caches
   TState initial_;
   std::vector<TObject> baseObjects_;  // the room's objects when built
+  std::array<TRoomTakings, 16> itemWorth_{};  // by item kind, as the engine scores it
 };

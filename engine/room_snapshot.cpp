@@ -1,7 +1,18 @@
 // Taking, restoring and storing snapshots of a live room.
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/engine.h"
+
+TRoomTakings& TRoomTakings::operator+=(const TRoomTakings& more) {
+  const auto sum = [](int a, int b) { return static_cast<int>(std::clamp<int64_t>(int64_t{a} + b, INT_MIN, INT_MAX)); };
+  money = sum(money, more.money);
+  lives = sum(lives, more.lives);
+  maps = sum(maps, more.maps);
+  return *this;
+}
 
 TRoomSnapshot TEngine::takeSnapshot() const {
   TRoomSnapshot s;

@@ -14,6 +14,8 @@
 struct TRoomTakings {
   int money = 0, lives = 0, maps = 0;
   bool operator==(const TRoomTakings&) const = default;
+  // Adds what one more item brought, each count pinned to the int range.
+  TRoomTakings& operator+=(const TRoomTakings& more);
 };
 
 struct TCellState {
