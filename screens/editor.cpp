@@ -88,6 +88,8 @@ void TEditor::update() {
     testFrame();
   else
     editFrame();
+  // Tips go over everything the frame drew.
+  if (tooltip) tooltip->drawShown();
 }
 
 void TEditor::editFrame() {

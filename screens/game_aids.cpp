@@ -104,7 +104,10 @@ void TGame::drawMovesAndHintButton() {
                         engine->canTurnAt(engine->mouseC, engine->mouseR);
   const int cx = static_cast<int>(engine->centreX(engine->mouseC)) - 25;
   const int cy = static_cast<int>(engine->centreY(engine->mouseR)) - 25;
-  tips_->update(kTurnTip, cx, cy, turnable ? 50 : 0, turnable ? 50 : 0, TToolTip::pos_first);
+  // Above and to the right of the mirror: the arrows of a selected mirror
+  // stand right above it.
+  tips_->update(kTurnTip, cx, cy, turnable ? 50 : 0, turnable ? 50 : 0, TToolTip::pos_first,
+                TToolTip::TPlace::aboveRight);
   tips_->update(kUndoTip, kResetX, kResetY, kButtonW, kButtonH, TToolTip::pos_inbetween);
   tips_->update(kHintTip, kResetX, kHintButtonY - 11, kButtonW, kButtonH, TToolTip::pos_last);
 }

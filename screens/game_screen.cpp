@@ -97,6 +97,8 @@ void TGame::update() {
     updateAids();
   }
   collectItems();
+  // Tips go over everything the frame drew, buttons and tips of the tutorial too.
+  if (tips_) tips_->drawShown();
 }
 
 void TGame::endRoomIfDone(int sunFrame) {

@@ -71,6 +71,9 @@ class TGame : public TScreenController {
   void pause(float alpha);
   void drawPause(float alpha);
 
+  // The tips of the buttons and of the mirrors.
+  const TToolTip* tips() const { return tips_.get(); }
+
   // Leaving the screen stores the room in progress into the profile.
   void leave() override {
     getEngineObjects();

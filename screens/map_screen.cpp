@@ -123,6 +123,7 @@ void TMapScreen::update() {
       campaignMode();
   }
   if (buttons && buttons->draw("MENU", 620, 470, 2) == kButtonActivated) gameState = menuTarget;
+  if (lockedTip) lockedTip->drawShown();  // over everything the frame drew
 }
 
 void TMapScreen::replayMode() {

@@ -14,7 +14,7 @@ std::unique_ptr<TToolTip> TToolTip::Create(TMouse* mouse, TText* text, int fontI
   return tip;
 }
 
-int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int position) {
+int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int position, TPlace place) {
   if (delayTime == 0 || tip.empty() || !mouseObj || !textObj) return 0;
   const int previousFont = textObj->curFont;
   textObj->setFont(fontID);
@@ -27,40 +27,53 @@ int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int pos
       lastTxt = tip;
       msecs = now;
     } else if (now - msecs > delayTime) {
-      int oldR, oldG, oldB;
-      GetColor(oldR, oldG, oldB);
-      const float oldAlpha = GetAlpha();
-      const int boxW = TextWidth(tip) + 2 * padding + 2 * outlineWidth;
-      const int boxH = TextHeight() + 2 * padding + 2 * outlineWidth - 1;
-      int left = x, top = y - boxH - 1;
+      TBox box;
+      box.text = tip;
+      box.w = TextWidth(tip) + 2 * padding + 2 * outlineWidth;
+      box.h = TextHeight() + 2 * padding + 2 * outlineWidth - 1;
+      box.x = place == TPlace::aboveRight ? x + w : x;
+      box.y = y - box.h - 1;
       // Keep the box on screen, at least padding away from the edges.
-      if (left + boxW + padding > GraphicsWidth())
-        left = GraphicsWidth() - boxW - padding;
-      else if (left < padding)
-        left = padding;
-      if (top + boxH + padding > GraphicsHeight())
-        top = GraphicsHeight() - boxH - padding;
-      else if (top < padding)
-        top = padding;
-      const float L = static_cast<float>(left), T = static_cast<float>(top);
-      const float W = static_cast<float>(boxW), H = static_cast<float>(boxH);
-      SetColor(out_r, out_g, out_b);
-      DrawLine(L, T, L + W, T);
-      DrawLine(L + W, T, L + W, T + H);
-      DrawLine(L + W, T + H, L, T + H);
-      DrawLine(L, T + H, L, T);
-      SetAlpha(alpha);
-      SetColor(bg_r, bg_g, bg_b);
-      DrawRect(L + outlineWidth, T + outlineWidth, W - outlineWidth, H - outlineWidth);
-      SetAlpha(oldAlpha);
-      SetColor(text_r, text_g, text_b);
-      SetTextBox(left, top, boxW + 1, boxH + 1);
-      DrawText(tip, L + outlineWidth + padding, T + outlineWidth + padding);
-      ResetTextBox();
-      SetColor(oldR, oldG, oldB);
+      if (box.x + box.w + padding > GraphicsWidth())
+        box.x = GraphicsWidth() - box.w - padding;
+      else if (box.x < padding)
+        box.x = padding;
+      if (box.y + box.h + padding > GraphicsHeight())
+        box.y = GraphicsHeight() - box.h - padding;
+      else if (box.y < padding)
+        box.y = padding;
+      shown_ = box;
     }
   }
   if (position == pos_last && collisions == 0) lastTxt.clear();
   textObj->setFont(previousFont);
   return 0;
+}
+
+void TToolTip::drawShown() {
+  if (shown_.w == 0 || !textObj) return;
+  const int previousFont = textObj->curFont;
+  textObj->setFont(fontID);
+  int oldR, oldG, oldB;
+  GetColor(oldR, oldG, oldB);
+  const float oldAlpha = GetAlpha();
+  const float L = static_cast<float>(shown_.x), T = static_cast<float>(shown_.y);
+  const float W = static_cast<float>(shown_.w), H = static_cast<float>(shown_.h);
+  SetColor(out_r, out_g, out_b);
+  DrawLine(L, T, L + W, T);
+  DrawLine(L + W, T, L + W, T + H);
+  DrawLine(L + W, T + H, L, T + H);
+  DrawLine(L, T + H, L, T);
+  SetAlpha(alpha);
+  SetColor(bg_r, bg_g, bg_b);
+  DrawRect(L + outlineWidth, T + outlineWidth, W - outlineWidth, H - outlineWidth);
+  SetAlpha(oldAlpha);
+  SetColor(text_r, text_g, text_b);
+  SetTextBox(shown_.x, shown_.y, shown_.w + 1, shown_.h + 1);
+  DrawText(shown_.text, L + outlineWidth + padding, T + outlineWidth + padding);
+  ResetTextBox();
+  SetColor(oldR, oldG, oldB);
+  textObj->setFont(previousFont);
+  lastDrawn_ = shown_;
+  shown_ = TBox();
 }

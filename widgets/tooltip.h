@@ -1,5 +1,8 @@
 #pragma once
-// A delayed tip shown just above a hovered rectangle (the editor's toolbar).
+// A delayed tip shown just above a hovered rectangle (the editor's toolbar,
+// the game's buttons, the map's locked places). update only notes the tip of
+// the hovered rectangle; drawShown draws it over everything drawn before, so
+// a widget drawn later in the frame never covers it.
 #include <memory>
 #include <string>
 
@@ -30,6 +33,15 @@ class TToolTip {
   int outlineWidth = 1;
   int text_r = 0, text_g = 0, text_b = 0;
 
+  // Where the box goes: above the rectangle from its left edge, or above
+  // and to the right of it (clear of what sits right above the rectangle).
+  enum class TPlace { above, aboveRight };
+  // The box of the tip noted this frame, on screen; w is 0 when none.
+  struct TBox {
+    int x = 0, y = 0, w = 0, h = 0;
+    std::string text;
+  };
+
   static std::unique_ptr<TToolTip> Create(TMouse* mouse, TText* text, int fontID);
   void setDelay(int ms) { delayTime = ms; }
   void setBgColour(int r, int g, int b) { bg_r = r, bg_g = g, bg_b = b; }
@@ -37,5 +49,14 @@ class TToolTip {
   void setTextColour(int r, int g, int b) { text_r = r, text_g = g, text_b = b; }
   void setLook(const TImageFontPtr& f, float a, int pad) { font = f, alpha = a, padding = pad; }
   // Called every frame for every rectangle that has a tip.
-  int update(const std::string& tip, int x, int y, int w, int h, int position);
+  int update(const std::string& tip, int x, int y, int w, int h, int position, TPlace place = TPlace::above);
+  // Draws the tip noted this frame, if any, and forgets it. Owners call it
+  // once a frame, after the last widget they draw.
+  void drawShown();
+  const TBox& shown() const { return shown_; }
+  // The box drawShown drew last (tests look at what went on screen).
+  const TBox& lastDrawn() const { return lastDrawn_; }
+
+ private:
+  TBox shown_, lastDrawn_;
 };

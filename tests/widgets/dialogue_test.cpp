@@ -176,6 +176,7 @@ TEST_F(DialogueTest, TooltipIsClampedIntoTheViewAfterItsDelay) {
   for (int f = 0; f < 21; ++f) endFrame();
   Cls();
   tip->update("Crate", 790, 5, 10, 10, TToolTip::pos_first);
+  tip->drawShown();
   text->setFont(4);
   const int boxW = TextWidth("Crate") + 2 * 2 + 2;
   const int left = kViewWidth - boxW - 2;

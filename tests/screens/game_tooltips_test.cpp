@@ -1,0 +1,65 @@
+// The in-game screen's tooltips stay readable: each is drawn on screen and
+// over every widget of the frame (the buttons come after the tips in the
+// frame), and the mirror's tip keeps clear of the arrow right above it.
+#include "game_fixture.h"
+#include "platform/pixmap.h"
+
+namespace {
+
+class GameTooltipsTest : public GameScreenTest {
+ protected:
+  // Cells and objects the pointer can find, as the editor's tests have them.
+  void SetUp() override {
+    GameScreenTest::SetUp();
+    pictures->blockImg = solidStrip(50, 50, 25);
+    pictures->objectImg = solidStrip(60, 60, 25);
+    pictures->arrowImg = solidStrip(50, 50, 8);
+    for (const TImagePtr& image : {pictures->blockImg, pictures->objectImg, pictures->arrowImg}) MidHandleImage(image);
+  }
+  // Hovers (x, y) past the tips' delay; returns the box drawn last.
+  TToolTip::TBox hoverTip(TGame& game, int x, int y) {
+    PostEvent(kEventMouseMove, 0, x, y);
+    for (int i = 0; i < 40; ++i) frame(game);
+    return game.tips() ? game.tips()->lastDrawn() : TToolTip::TBox();
+  }
+};
+
+// The box as the frame left it: its first row inside the frame is the
+// tip's light background all along, so nothing was drawn over it.
+void expectWholeOnTop(const TToolTip::TBox& box, const char* what) {
+  SCOPED_TRACE(what);
+  ASSERT_GT(box.w, 0) << "no tip was drawn";
+  EXPECT_GE(box.x, 0);
+  EXPECT_GE(box.y, 0);
+  EXPECT_LE(box.x + box.w, 800);
+  EXPECT_LE(box.y + box.h, 600);
+  const TPixmapPtr row = GrabPixmap(box.x + 1, box.y + 1, box.w - 1, 1);
+  ASSERT_TRUE(row);
+  int covered = 0;
+  for (int x = 0; x < row->width; ++x) {
+    const uint8_t* p = row->At(x, 0);
+    if (p[0] < 170 || p[1] < 170 || p[2] < 170) ++covered;
+  }
+  EXPECT_EQ(covered, 0) << "of " << row->width << " pixels along the top of \"" << box.text << "\"";
+}
+
+TEST_F(GameTooltipsTest, ButtonTipsAreDrawnWholeOverTheButtons) {
+  TGame game;
+  frame(game);
+  expectWholeOnTop(hoverTip(game, TGame::butX, 17), "RESET");
+  expectWholeOnTop(hoverTip(game, TGame::butX, 92), "HINT");
+}
+
+TEST_F(GameTooltipsTest, TheMirrorsTipLeavesTheCellAboveItFree) {
+  TGame game;
+  frame(game);
+  const int c = 3, r = 8;  // the mirror of the test room
+  const int left = c * 50 + TEngine::kPlayX - 50, top = r * 50 + TEngine::kPlayY - 50;
+  const TToolTip::TBox box = hoverTip(game, left + 25, top + 25);
+  expectWholeOnTop(box, "Right-click to turn");
+  // The up arrow of the selected mirror fills the cell above it.
+  const bool overlapsCellAbove = box.x < left + 50 && box.x + box.w > left && box.y < top && box.y + box.h > top - 50;
+  EXPECT_FALSE(overlapsCellAbove) << "the tip at (" << box.x << ", " << box.y << ") covers the up arrow";
+}
+
+}  // namespace
