@@ -10,10 +10,8 @@ class EditorTest : public GameScreenTest {
  protected:
   void SetUp() override {
     GameScreenTest::SetUp();
-    pictures->blockImg = solidStrip(50, 50, 25);
-    pictures->objectImg = solidStrip(60, 60, 25);
+    usePointablePictures();
     pictures->gui_dialogueMasImg = solidStrip(600, 420, 1);
-    for (const TImagePtr& image : {pictures->blockImg, pictures->objectImg}) MidHandleImage(image);
     gameState = kScreenEditor;
     editor = std::make_unique<TEditor>();
   }

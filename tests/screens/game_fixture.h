@@ -119,6 +119,15 @@ class GameScreenTest : public ::testing::Test {
     ASSERT_TRUE(loc.write(TLocation::filePath("Test")));
   }
 
+  // Room pictures whose cells, objects and arrows the pointer can find
+  // (whole squares, centred as the game centres them).
+  void usePointablePictures() {
+    pictures->blockImg = solidStrip(50, 50, 25);
+    pictures->objectImg = solidStrip(60, 60, 25);
+    pictures->arrowImg = solidStrip(50, 50, 8);
+    for (const TImagePtr& image : {pictures->blockImg, pictures->objectImg, pictures->arrowImg}) MidHandleImage(image);
+  }
+
   // One main-loop frame around the screen's update.
   void frame(TGame& game) {
     Cls();

@@ -8,13 +8,9 @@ namespace {
 
 class GameTooltipsTest : public GameScreenTest {
  protected:
-  // Cells and objects the pointer can find, as the editor's tests have them.
   void SetUp() override {
     GameScreenTest::SetUp();
-    pictures->blockImg = solidStrip(50, 50, 25);
-    pictures->objectImg = solidStrip(60, 60, 25);
-    pictures->arrowImg = solidStrip(50, 50, 8);
-    for (const TImagePtr& image : {pictures->blockImg, pictures->objectImg, pictures->arrowImg}) MidHandleImage(image);
+    usePointablePictures();
   }
   // Hovers (x, y) past the tips' delay; returns the box drawn last.
   TToolTip::TBox hoverTip(TGame& game, int x, int y) {
