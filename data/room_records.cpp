@@ -91,6 +91,7 @@ bool TRoomRecords::parse(const std::string& text, std::string& problem) {
 bool TRoomRecords::load(const std::string& path) {
   path_ = path;
   records_.clear();
+  if (path.empty()) return true;  // a player without a name keeps no records
   std::vector<uint8_t> bytes;
   std::string reason;
   const TFileRead read = ReadFileContents(path, bytes, &reason);

@@ -107,6 +107,12 @@ TEST_F(RoomRecordsTest, AMissingFileIsNoRecordsAndNoWord) {
   TProfile p;
   p.name = "Ann";
   EXPECT_EQ(p.recordsPath(), "profiles/Ann.rec");
+  // Without a name there is no file: nothing is read, said or written.
+  TRoomRecords nameless;
+  EXPECT_TRUE(nameless.load(TProfile().recordsPath()));
+  nameless.solved(kAbydos3, 3, 0);
+  EXPECT_FALSE(nameless.save());
+  EXPECT_TRUE(told.empty());
 }
 
 }  // namespace
