@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 #include "app/shell_services.h"
 #include "platform/file_system.h"
 

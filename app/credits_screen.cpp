@@ -1,6 +1,6 @@
 #include "app/credits_screen.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "app/menu_layout.h"
 #include "platform/graphics.h"

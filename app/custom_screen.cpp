@@ -1,8 +1,9 @@
 #include "app/custom_screen.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
-#include "app/location_requester.h"
+#include "app/program_kit.h"
+#include "screens/location_requester.h"
 #include "app/menu_layout.h"
 #include "data/location.h"
 #include "data/profile.h"
@@ -27,7 +28,7 @@ void TCustomScreen::update() {
   menu::drawBackground(gfx ? gfx->mainBg : nullptr, true);
   menu::drawTitle("CUSTOM GAME", 58);
   if (menu::columnButton("CONTINUE GAME", 0, disableContinue != 0)) gameState = kScreenGame;
-  if (menu::columnButton("LOAD LOCATION", 1)) locRequester = createLocationRequester("SELECT LOCATION", "", diagX, diagY, 1);
+  if (menu::columnButton("LOAD LOCATION", 1)) locRequester = createLocationRequester(programScreenKit(), "SELECT LOCATION", "", diagX, diagY, 1);
   if (menu::columnButton("MAP LOCATIONS", 2)) {
     customMapMode = 1;
     gameState = kScreenMap;

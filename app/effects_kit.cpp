@@ -1,8 +1,8 @@
 #include "app/effects_kit.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 #include "widgets/text.h"
 
 namespace {

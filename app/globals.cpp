@@ -21,6 +21,3 @@ int introStart = 0;
 int customMapMode = 0;
 const std::string versionText = "Release 1.1";
 
-const std::array<std::string, 4> musicNames = {"title_loop", "map_loop", "game1", "game2"};
-const std::array<std::string, 4> endTuneNames = {"end_room", "end_location", "end_game", "end_fail"};
-const std::array<std::string, 5> soundNames = {"fx_move_loop", "fx_coin", "fx_map", "fx_ankh", "fx_explosion"};

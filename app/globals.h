@@ -7,6 +7,7 @@
 #include <string>
 
 #include "audio/music.h"
+#include "audio/sfx_set.h"
 #include "data/screen_codes.h"
 
 class TTimer;
@@ -48,7 +49,3 @@ extern const std::string versionText;
 // The frame timer's delta: 1.0 for one frame at 40 frames per second; 1.0
 // when no frame timer runs (tests and tools).
 float frameDelta();
-
-extern const std::array<std::string, 4> musicNames;
-extern const std::array<std::string, 4> endTuneNames;
-extern const std::array<std::string, 5> soundNames;

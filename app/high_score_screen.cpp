@@ -1,6 +1,6 @@
 #include "app/high_score_screen.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "app/menu_layout.h"
 #include "app/timer.h"

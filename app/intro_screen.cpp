@@ -1,6 +1,6 @@
 #include "app/intro_screen.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "app/shell_services.h"
 #include "platform/clock.h"

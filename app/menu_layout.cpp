@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"

@@ -1,6 +1,6 @@
 #include "app/reset_screen.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"

@@ -1,6 +1,6 @@
 #include "app/screen_factory.h"
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "app/credits_screen.h"
 #include "app/custom_screen.h"
@@ -9,6 +9,7 @@
 #include "app/main_menu.h"
 #include "app/option_menu.h"
 #include "app/placeholder_screen.h"
+#include "app/program_kit.h"
 #include "app/reset_screen.h"
 #include "screens/editor.h"
 #include "screens/game_screen.h"
@@ -43,18 +44,18 @@ TScreenControllerPtr createScreenController(int code) {
     case kScreenCredits:
       return std::make_unique<TCreditsScreen>();
     case kScreenMap:
-      return std::make_unique<TMapScreen>();
+      return std::make_unique<TMapScreen>(programScreenKit());
     case kScreenGame:
-      return std::make_unique<TGame>();
+      return std::make_unique<TGame>(programScreenKit());
     case kScreenCustomMenu:
       return std::make_unique<TCustomScreen>();
     case kScreenEditor:
-      return std::make_unique<TEditor>();
+      return std::make_unique<TEditor>(programScreenKit());
     case kScreenOutOfTime:
     case kScreenRoomComplete:
     case kScreenLocationComplete:
     case kScreenGameComplete:
-      return TScoreScreen::create(code);
+      return TScoreScreen::create(programScreenKit(), code);
     default:
       // The quit screen (and any code nobody asks for) is silent and plain.
       return placeholder("", kMusicSilence);

@@ -5,7 +5,7 @@
 
 #include "app/frame_pacing.h"
 #include "app/globals.h"
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 #include "app/shell_services.h"
 #include "data/options.h"
 #include "platform/graphics.h"

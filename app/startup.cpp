@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
 #include "app/fatal_error.h"
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "app/screen.h"
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 #include "app/shell_services.h"
 #include "app/timer.h"
 #include "data/options.h"

@@ -5,7 +5,7 @@
 // pictures made in code with the same frame sizes.
 #include <memory>
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "engine/engine.h"
 #include "engine/room_play.h"
@@ -39,7 +39,7 @@ struct TPictures {
       set.arrowImg = made.arrowImg, set.sparkBigImg = made.sparkBigImg, set.sparkMedImg = made.sparkMedImg;
     }
     gfx = &set;
-    test_pictures::currentPictures() = roomPicturesFromGfx();
+    test_pictures::currentPictures() = roomPicturesFromGfx(gfx);
   }
   ~TPictures() {
     gfx = nullptr;

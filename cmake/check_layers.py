@@ -9,9 +9,8 @@ benchmarks are programs of their own and stand beside the program. Each
 test folder stands where the folder it tests stands, with the test support
 beside it.
 
-The screens still reach the program's global objects (the pictures and
-sounds, the frame timer, the screen interface); those headers are listed in
-SCREENS_ON_PROGRAM until the screens are handed what they use.
+Nothing is exempt: the screens are handed what they use in a kit, and the
+program binds it to its own objects.
 """
 import pathlib
 import re
@@ -32,11 +31,6 @@ BELOW["tools"] = PROGRAMS
 BELOW["bench"] = PROGRAMS | {"tests", "tools"}
 BELOW["fuzz"] = {"platform", "data"}
 
-# The program's headers the screens still include.
-SCREENS_ON_PROGRAM = {
-    "app/globals.h", "app/gfx_set.h", "app/sfx_set.h", "app/timer.h",
-    "app/frame_pacing.h", "app/shell_services.h", "app/location_requester.h",
-}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
@@ -68,7 +62,7 @@ def main(root: pathlib.Path) -> int:
                 target = header.split("/", 1)[0]
                 if target not in BELOW and target != "tests":
                     continue  # a generated or system header
-                if target in allowed or (folder == "screens" and header in SCREENS_ON_PROGRAM):
+                if target in allowed:
                     continue
                 problems.append(f"{path.relative_to(root)}: includes \"{header}\" from a folder above {folder}/")
     for p in problems:

@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "effects/effects.h"
 #include "engine/catalogue.h"
 #include "platform/graphics.h"
@@ -42,10 +41,10 @@ std::string makeHelpText() {
 
 }  // namespace
 
-TEditor::TEditor() {
+TEditor::TEditor(const TScreenKit& kit) : TScreenKit(kit) {
   engine = std::make_shared<TEngine>();
-  engine->host = gameHost();
-  engine->pictures = roomPicturesFromGfx();
+  engine->host = gameHost(*this);
+  engine->pictures = roomPicturesFromGfx(gfx);
   tooltip = TToolTip::Create(mouse, text, 3);
   if (gfx && gfx->gui_dialogueSmlImg) diagX = 400 - gfx->gui_dialogueSmlImg->width / 2;
   if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;

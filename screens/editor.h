@@ -20,6 +20,7 @@
 #include <string>
 
 #include "screens/screen_controller.h"
+#include "screens/screen_kit.h"
 #include "data/location.h"
 #include "engine/engine.h"
 #include "screens/editor_history.h"
@@ -37,7 +38,7 @@
 extern const std::array<int, 19> editorItems;
 #include "widgets/tooltip.h"
 
-class TEditor : public TScreenController {
+class TEditor : public TScreenController, protected TScreenKit {
  public:
   static constexpr int butX1 = 668, butX2 = 756;  // the two button columns
   static constexpr int kMaxRoomObjects = 50;
@@ -91,7 +92,7 @@ class TEditor : public TScreenController {
   std::string pendingSaveName;  // the name a kReplaceFile question is about
   std::string locationFile;     // name of the file the location was loaded from or saved to
 
-  TEditor();
+  explicit TEditor(const TScreenKit& kit);
   ~TEditor() override;
 
   void update() override;

@@ -2,8 +2,7 @@
 // room, the unsaved-changes question, the object limit and notices. Each box
 // opens on its first frame and is updated on the later ones; an answer asks
 // for the box to close at the end of the frame (resetStatus).
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "data/file_names.h"
 #include "platform/graphics.h"
 #include "platform/input.h"

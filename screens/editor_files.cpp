@@ -2,16 +2,15 @@
 // A file that cannot be read whole is refused with a message naming it;
 // saving over another location's file asks first; a save is written whole or
 // not at all, and a failed one says so and keeps the changes marked unsaved.
-#include "app/globals.h"
-#include "app/location_requester.h"
 #include "data/file_names.h"
 #include "platform/file_system.h"
 #include "platform/input.h"
 #include "screens/editor.h"
+#include "screens/location_requester.h"
 
 void TEditor::diagLocLoad() {
   if (!locRequester) {
-    locRequester = createLocationRequester("LOAD LOCATION", "", -1, -1, 0);
+    locRequester = createLocationRequester(*this, "LOAD LOCATION", "", -1, -1, 0);
     return;
   }
   const int answer = locRequester->update();
@@ -45,7 +44,7 @@ void TEditor::finishedLoad(TLocation& loaded) {
 
 void TEditor::diagLocSave() {
   if (!locRequester) {
-    locRequester = createLocationRequester("SAVE LOCATION", engine->location.name, -1, -1, 0);
+    locRequester = createLocationRequester(*this, "SAVE LOCATION", engine->location.name, -1, -1, 0);
     return;
   }
   const int answer = locRequester->update();

@@ -1,7 +1,6 @@
 // Placing and picking up blocks and objects on the grid, and the editor's
 // keys: shifting the room, copying and pasting rooms, undo and redo.
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "screens/editor.h"

@@ -1,8 +1,7 @@
 // Test play in the editor: the room plays exactly as in the game, built from
 // its stored record, so nothing done here reaches the design; with the
 // in-game screen's undo and redo keys, hints and slide preview.
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "effects/effects.h"
 #include "engine/room_play.h"
 #include "platform/clock.h"

@@ -1,7 +1,6 @@
 // The editor's toolbar of blocks and objects with their tips, its buttons for
 // the location and its rooms, and the list of rooms.
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "platform/graphics.h"
 #include "screens/editor.h"
 #include "widgets/button.h"
@@ -70,7 +69,7 @@ void TEditor::drawGui() {
   if (buttons) {
     const bool noLocation = !editing || !locationOpen();
     const bool noRoom = noLocation || !roomOpen();
-    auto pressed = [](const char* label, int x, int y, bool disabled) {
+    auto pressed = [this](const char* label, int x, int y, bool disabled) {
       return buttons->draw(label, x, y, kSmallButtons, disabled) == kButtonActivated;
     };
     if (pressed("NEW", butX1, 183, !editing)) editorStatus = checkChanged(kNewLocation);

@@ -3,7 +3,6 @@
 // the object, and tooltips that name the undo keys and teach turning.
 #include <algorithm>
 
-#include "app/globals.h"
 #include "data/location.h"
 #include "data/profile.h"
 #include "engine/room_play.h"

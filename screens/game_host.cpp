@@ -1,8 +1,7 @@
-// The engine's link to the running game. Each service is reached through its
-// global object and is skipped while that object does not exist (tests,
-// tools, and parts of the game still being put together).
-#include "app/globals.h"
-#include "app/sfx_set.h"
+// The engine's link to the running game. Each service is reached through the
+// screens' kit and is skipped while the program has none in its slot (tests,
+// and parts of the game still being put together).
+#include "audio/sfx_set.h"
 #include "data/options.h"
 #include "data/profile.h"
 #include "effects/effects.h"
@@ -12,8 +11,10 @@
 
 namespace {
 
-class TGameHost : public TStillHost {
+class TGameHost : public TStillHost, private TScreenKit {
  public:
+  explicit TGameHost(const TScreenKit& kit) : TScreenKit(kit) {}
+
   float delta() override { return frameDelta(); }
 
   void playSound(int index) override {
@@ -83,7 +84,4 @@ class TGameHost : public TStillHost {
 
 }  // namespace
 
-TEngineHostPtr gameHost() {
-  static TEngineHostPtr host = std::make_shared<TGameHost>();
-  return host;
-}
+TEngineHostPtr gameHost(const TScreenKit& kit) { return std::make_shared<TGameHost>(kit); }

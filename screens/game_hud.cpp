@@ -1,6 +1,5 @@
 // The in-game screen's picture around the room and its four buttons.
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "data/profile.h"
 #include "effects/effects.h"
 #include "platform/graphics.h"
@@ -18,7 +17,7 @@ void drawIfLoaded(const TImagePtr& image, float x, float y, int frame = 0) {
   if (image && frame >= 0 && frame < image->FrameCount()) DrawImage(image, x, y, frame);
 }
 
-bool buttonClicked(const char* label, int y) {
+bool buttonClicked(TButton* buttons, const char* label, int y) {
   return buttons && buttons->draw(label, TGame::butX, y, kSmallButtons) == kButtonActivated;
 }
 
@@ -69,9 +68,9 @@ void TGame::updateButtons() {
   if (!profile) return;
   const bool campaign = profile->gameType == kGameCampaign;
   const bool custom = profile->gameType == kGameCustom;
-  if (buttonClicked("RESET", 17))
+  if (buttonClicked(buttons, "RESET", 17))
     askConfirmation(kScreenRoomRestart, "RESET ROOM\\n\\nAre you sure you want to reset this room?");
-  if (buttonClicked("SKIP", 42)) {
+  if (buttonClicked(buttons, "SKIP", 42)) {
     // Lives found in this room are not spare yet: only the game's count.
     if (profile->locStatus.lives != 0)
       askConfirmation(kPendingSkip,
@@ -82,10 +81,10 @@ void TGame::updateButtons() {
                       "SKIP ROOM\\nSorry, you do not have any spare lives to skip this room (lives collected in "
                       "this room do not count).");
   }
-  if (buttonClicked("ABANDON", 67))
+  if (buttonClicked(buttons, "ABANDON", 67))
     askConfirmation(kScreenMap, custom ? "ABANDON GAME\\n\\nAre you sure you want to abandon this game?"
                                        : "ABANDON GAME\\nAre you sure you want to abandon the campaign? You can "
                                          "start again from the map, but all points will be lost.");
   // The main loop stores the room in progress when the screen is left.
-  if (buttonClicked("MENU", 584)) gameState = campaign ? kScreenMainMenu : kScreenCustomMenu;
+  if (buttonClicked(buttons, "MENU", 584)) gameState = campaign ? kScreenMainMenu : kScreenCustomMenu;
 }

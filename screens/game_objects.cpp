@@ -2,7 +2,6 @@
 // in-game screen is left, and putting them back when it is entered again.
 #include <cmath>
 
-#include "app/globals.h"
 #include "data/profile.h"
 #include "screens/game_screen.h"
 

@@ -1,11 +1,7 @@
 // The in-game pause: the frame is frozen and faded out while the game waits
 // for P, for the window to come back, or for an answer to the confirmation
 // box, then faded back in and the confirmed action applied.
-#include "app/frame_pacing.h"
-#include "app/gfx_set.h"
-#include "app/globals.h"
-#include "app/shell_services.h"
-#include "app/timer.h"
+#include "screens/gfx_set.h"
 #include "data/options.h"
 #include "data/profile.h"
 #include "platform/graphics.h"
@@ -20,7 +16,7 @@ constexpr float kFadeStep = 0.02f;
 
 void TGame::pause(float alpha) {
   suspendApp = AppSuspended() ? 1 : 0;
-  shellPauseAllSound();
+  shell.pauseAllSound();
   // The hum of lit glyphs too; the engine starts it again while they glow.
   silenceGlyphs();
   pauseImg = CreateImage(800, 600, 1);
@@ -31,7 +27,7 @@ void TGame::pause(float alpha) {
   continueGame = 0;
   float a = 1.0f;
   do {
-    if (!runModalFrameHook()) PostEvent(kEventAppTerminate);
+    if (!shell.beforeModalFrame()) PostEvent(kEventAppTerminate);
     if (a >= alpha) a -= kFadeStep;
     drawPause(a);
     if (AppTerminate()) {
@@ -43,7 +39,7 @@ void TGame::pause(float alpha) {
     } else if (!dialogue && KeyHit('P') > 0) {
       continueGame = 1;
     }
-    presentFrame(options ? options->vsync : 1);
+    shell.presentModalFrame();
   } while (continueGame == 0 && gameState != kScreenQuit);
 
   // Closing the window ends the pause at once, even in the frame in which
@@ -51,15 +47,15 @@ void TGame::pause(float alpha) {
   if (continueGame && gameState != kScreenQuit) {
     for (float fade = alpha; fade < 1.0f; fade += kFadeStep) {
       drawPause(fade);
-      presentFrame(options ? options->vsync : 1);
+      shell.presentModalFrame();
     }
     applyPendingStatus();
     pendingStatus = kPendingNone;
-    shellResumeAllSound(musicTrack != kMusicSilence);
+    shell.resumeAllSound(musicTrack != kMusicSilence);
   }
   dialogue.reset();
   FlushKeys();
-  if (frameTimer) frameTimer->resetDelta();
+  shell.restartFrameClock();
   if (profile) profile->resetTimer();
 }
 

@@ -2,8 +2,7 @@
 // ending the room: solved, skipped or out of time.
 #include "screens/game_screen.h"
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "data/high_scores.h"
 #include "data/options.h"
 #include "data/player_notice.h"
@@ -27,20 +26,20 @@ std::string makeLevelName(const TEngine& engine) {
 
 }  // namespace
 
-const TMapLocation& TGame::currentLocation() {
+const TMapLocation& TGame::currentLocation() const {
   // A slot outside the map reads as the unused slot 0, never past the table.
   const int slot = profile->curLoc >= 0 && profile->curLoc < static_cast<int>(profile->locs.size()) ? profile->curLoc
                                                                                                       : 0;
   return profile->locs[static_cast<size_t>(slot)];
 }
 
-TGame::TGame() {
+TGame::TGame(const TScreenKit& kit) : TScreenKit(kit) {
   musicTrack = kMusicRandom;
   FlushKeys();
   if (gfx && gfx->gui_dialogueSmlImg) diagX = 400 - gfx->gui_dialogueSmlImg->width / 2;
   if (gfx && gfx->gui_dialogueLrgImg) diagY = 300 - gfx->gui_dialogueLrgImg->height / 2;
 
-  engine = createScreenEngine(profile ? currentLocation().name : std::string());
+  engine = createScreenEngine(*this, profile ? currentLocation().name : std::string());
   engine->setOffset(TEngine::kPlayX, TEngine::kPlayY);
   attachTutorial(*engine, tutorial);
   session.follow(*engine, [this](const TRoomMove&) { acknowledgeTip(tutorial); });
@@ -163,7 +162,7 @@ void TGame::runTips() {
     engine->pointerBlocked = 0;
     return;
   }
-  tutorial.update();
+  tutorial.update(*this);
   engine->pointerBlocked = tutorial.mouseCollide;
   if (tutorial.refreshHelpTips) queueHelpTips(*engine, tutorial);
 }

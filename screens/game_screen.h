@@ -16,6 +16,7 @@
 #include <string>
 
 #include "screens/screen_controller.h"
+#include "screens/screen_kit.h"
 #include "data/map_location.h"
 #include "engine/background_solver.h"
 #include "engine/engine.h"
@@ -28,7 +29,7 @@
 #include "widgets/dialogue.h"
 #include "widgets/tooltip.h"
 
-class TGame : public TScreenController {
+class TGame : public TScreenController, protected TScreenKit {
  public:
   static constexpr int butX = 755;  // x of the four buttons
 
@@ -56,7 +57,7 @@ class TGame : public TScreenController {
   static constexpr int kPendingNotice = 11;  // a box with "OK" that changes nothing
   static constexpr int kPendingSkip = 27;
 
-  TGame();
+  explicit TGame(const TScreenKit& kit);
   ~TGame() override;
 
   // Copies the engine's objects into the profile, so the room can be resumed.
@@ -82,7 +83,7 @@ class TGame : public TScreenController {
 
  private:
   // The profile's current map location (needs the profile).
-  static const TMapLocation& currentLocation();
+  const TMapLocation& currentLocation() const;
 
   int scoreOffered_ = 0;  // this game's end was entered in the high scores
 

@@ -2,7 +2,6 @@
 // the profile that carries the history over MENU and RESET.
 #include <cstdio>
 
-#include "app/globals.h"
 #include "data/profile.h"
 #include "engine/room_play.h"
 #include "screens/play_aids.h"

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
-#include "app/sfx_set.h"
+#include "screens/gfx_set.h"
+#include "audio/sfx_set.h"
 #include "data/profile.h"
 #include "data/room_records.h"
 #include "engine/room_move.h"
@@ -21,39 +20,39 @@ namespace {
 constexpr int kIconSize = 90;  // the icon strip's cells, drawn around their centre
 constexpr int kTipFont = 3;
 
-void drawIcon(const TMapLocation& loc, int frameOffset, float nameAlpha) {
-  if (gfx && gfx->mapIconsImg)
-    DrawImage(gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y), loc.icon + frameOffset);
-  if (text) text->draw(loc.name, static_cast<float>(loc.x), static_cast<float>(loc.y + 30), true, false, nameAlpha);
+void drawIcon(const TScreenKit& kit, const TMapLocation& loc, int frameOffset, float nameAlpha) {
+  if (kit.gfx && kit.gfx->mapIconsImg)
+    DrawImage(kit.gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y), loc.icon + frameOffset);
+  if (kit.text) kit.text->draw(loc.name, static_cast<float>(loc.x), static_cast<float>(loc.y + 30), true, false, nameAlpha);
 }
 
 // Under the name of a location whose every room was solved at par.
-void drawAtParMark(const TMapLocation& loc) {
-  if (!text) return;
-  const int previous = text->curFont;
-  if (!text->setFont(kTipFont)) return;
-  text->draw("at par", static_cast<float>(loc.x), static_cast<float>(loc.y + 50), true, true);
-  if (previous) text->setFont(previous);
+void drawAtParMark(const TScreenKit& kit, const TMapLocation& loc) {
+  if (!kit.text) return;
+  const int previous = kit.text->curFont;
+  if (!kit.text->setFont(kTipFont)) return;
+  kit.text->draw("at par", static_cast<float>(loc.x), static_cast<float>(loc.y + 50), true, true);
+  if (previous) kit.text->setFont(previous);
 }
 
-bool pointerOnIcon(const TMapLocation& loc) {
-  return mouse && gfx && mouse->imageCollide(gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y),
+bool pointerOnIcon(const TScreenKit& kit, const TMapLocation& loc) {
+  return kit.mouse && kit.gfx && kit.mouse->imageCollide(kit.gfx->mapIconsImg, static_cast<float>(loc.x), static_cast<float>(loc.y),
                                               loc.icon);
 }
 
-void clickSound() {
-  if (sfx && sfx->clicks) sfx->clicks->play(0);
+void clickSound(const TScreenKit& kit) {
+  if (kit.sfx && kit.sfx->clicks) kit.sfx->clicks->play(0);
 }
 
-void sideText(const char* const lines[5]) {
-  if (!text) return;
+void sideText(const TScreenKit& kit, const char* const lines[5]) {
+  if (!kit.text) return;
   const int ys[5] = {240, 290, 320, 350, 380};
-  for (int i = 0; i < 5; ++i) text->draw(lines[i], 460, static_cast<float>(ys[i]));
+  for (int i = 0; i < 5; ++i) kit.text->draw(lines[i], 460, static_cast<float>(ys[i]));
 }
 
 }  // namespace
 
-TMapScreen::TMapScreen() {
+TMapScreen::TMapScreen(const TScreenKit& kit) : TScreenKit(kit) {
   musicTrack = 1;
   lockedTip = TToolTip::Create(mouse, text, kTipFont);
   findLocationsAtPar();
@@ -97,7 +96,7 @@ void TMapScreen::explainLocked(const std::vector<int>& lockedSlots) {
                          : k == 0                             ? TToolTip::pos_first
                                                               : TToolTip::pos_inbetween;
     if (lockedTip) lockedTip->update(hint, loc.x - kIconSize / 2, loc.y - kIconSize / 2, kIconSize, kIconSize, position);
-    if (mouse && mouse->clicked[1] && pointerOnIcon(loc)) {
+    if (mouse && mouse->clicked[1] && pointerOnIcon(*this, loc)) {
       // Clicking again while the hint still shows adds no second one.
       const auto& floats = TTextFloat::all();
       const bool showing = std::any_of(floats.begin(), floats.end(),
@@ -130,7 +129,7 @@ void TMapScreen::replayMode() {
   static const char* const lines[5] = {"CUSTOM GAME", "From here you can replay locations you",
                                        "have completed in the campaign game.",
                                        "Playing these locations will not affect", "your current campaign game."};
-  sideText(lines);
+  sideText(*this, lines);
   std::vector<int> locked;
   for (int i = 1; i <= 8; ++i) {
     const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
@@ -139,10 +138,10 @@ void TMapScreen::replayMode() {
     int f = 3;
     if (completed) {
       f = 0;
-      if (pointerOnIcon(loc)) {
+      if (pointerOnIcon(*this, loc)) {
         f = 1;
         if (mouse->clicked[1]) {
-          clickSound();
+          clickSound(*this);
           profile->reset();
           profile->newLocation(kCustomSlot);
           profile->locs[kCustomSlot].name = loc.name;
@@ -150,7 +149,7 @@ void TMapScreen::replayMode() {
         }
       }
     }
-    drawIcon(loc, f, f == 3 ? 0.65f : 1.0f);
+    drawIcon(*this, loc, f, f == 3 ? 0.65f : 1.0f);
     if (f == 3) locked.push_back(i);
   }
   explainLocked(locked);
@@ -160,16 +159,16 @@ void TMapScreen::campaignMode() {
   static const char* const lines[5] = {"CAMPAIGN GAME", "Please select your destination.",
                                        "Locations will be unlocked as you", "progress through the map, and your",
                                        "game will be automatically saved."};
-  sideText(lines);
+  sideText(*this, lines);
   std::vector<int> locked;
   for (int i = 1; i <= 8; ++i) {
     const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
     if (loc.status == kLocationHidden) continue;
     int f = loc.status;
-    if (tempStatus == 0 && loc.status == kLocationAvailable && pointerOnIcon(loc)) {
+    if (tempStatus == 0 && loc.status == kLocationAvailable && pointerOnIcon(*this, loc)) {
       f = 1;
       if (mouse->clicked[1]) {
-        clickSound();
+        clickSound(*this);
         const int from = profile->lastLoc;
         profile->newLocation(i);
         selectedLoc = i;
@@ -182,8 +181,8 @@ void TMapScreen::campaignMode() {
       }
     }
     if (i == selectedLoc) f = 1;
-    drawIcon(loc, f, loc.status == kLocationLocked ? 0.65f : 1.0f);
-    if (allAtPar_[static_cast<size_t>(i)]) drawAtParMark(loc);
+    drawIcon(*this, loc, f, loc.status == kLocationLocked ? 0.65f : 1.0f);
+    if (allAtPar_[static_cast<size_t>(i)]) drawAtParMark(*this, loc);
     if (loc.status == kLocationLocked) locked.push_back(i);
   }
   SetAlpha(1);

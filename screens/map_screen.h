@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "screens/screen_controller.h"
+#include "screens/screen_kit.h"
 #include "widgets/tooltip.h"
 
 struct TMapDot {
@@ -16,7 +17,7 @@ struct TMapDot {
   int visible = 0;
 };
 
-class TMapScreen : public TScreenController {
+class TMapScreen : public TScreenController, protected TScreenKit {
  public:
   static constexpr int dotSize = 30;
 
@@ -25,7 +26,7 @@ class TMapScreen : public TScreenController {
   std::list<TMapDot> dotList;
   int dotTimer = 0;
 
-  TMapScreen();
+  explicit TMapScreen(const TScreenKit& kit);
   ~TMapScreen() override;
   void update() override;
   // What a locked place needs: "Finish <the place that opens it> to open

@@ -1,11 +1,10 @@
 // Engines made for the screens.
 #include "screens/room_engine.h"
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "screens/game_host.h"
 
-TRoomPictures roomPicturesFromGfx() {
+TRoomPictures roomPicturesFromGfx(const TGfx* gfx) {
   TRoomPictures p;
   if (!gfx) return p;
   p.blockImg = gfx->blockImg;
@@ -18,10 +17,10 @@ TRoomPictures roomPicturesFromGfx() {
   return p;
 }
 
-TEnginePtr createScreenEngine(const std::string& locationName) {
+TEnginePtr createScreenEngine(const TScreenKit& kit, const std::string& locationName) {
   TEnginePtr engine = TEngine::create(locationName);
-  engine->host = gameHost();
-  engine->pictures = roomPicturesFromGfx();
+  engine->host = gameHost(kit);
+  engine->pictures = roomPicturesFromGfx(kit.gfx);
   return engine;
 }
 

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "screens/screen_kit.h"
 #include "screens/tutorial.h"
 
 // The room pictures of the loaded game (empty while there is none).
-TRoomPictures roomPicturesFromGfx();
+TRoomPictures roomPicturesFromGfx(const TGfx* gfx);
 
 // TEngine::create with the running game's host and pictures.
-TEnginePtr createScreenEngine(const std::string& locationName);
+TEnginePtr createScreenEngine(const TScreenKit& kit, const std::string& locationName);
 
 // Asks the engine for the unseen tips of its room and queues them in the
 // tutorial in place of what was waiting.

@@ -1,8 +1,7 @@
 #include "screens/score_screen.h"
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
-#include "app/sfx_set.h"
+#include "screens/gfx_set.h"
+#include "audio/sfx_set.h"
 #include "data/options.h"
 #include "data/pack.h"
 #include "data/profile.h"
@@ -14,9 +13,11 @@
 #include "widgets/button.h"
 #include "widgets/text.h"
 
-std::unique_ptr<TScoreScreen> TScoreScreen::create(int type) { return std::make_unique<TScoreScreen>(type); }
+std::unique_ptr<TScoreScreen> TScoreScreen::create(const TScreenKit& kit, int type) {
+  return std::make_unique<TScoreScreen>(kit, type);
+}
 
-TScoreScreen::TScoreScreen(int type) : scoreType(type) {
+TScoreScreen::TScoreScreen(const TScreenKit& kit, int type) : TScreenKit(kit), scoreType(type) {
   musicTrack = kMusicSilence;
   for (int i = 1; i <= 3; ++i)
     fireworkSnd[static_cast<size_t>(i)] =
@@ -49,15 +50,15 @@ void TScoreScreen::playTuneOnce(int tune) {
 }
 
 namespace {
-void title(const char* heading) {
-  if (!text) return;
-  text->setFont(7);
-  text->draw(heading, 400, TScoreScreen::yTitle, true, true);
-  text->setFont(1);
+void title(const TScreenKit& kit, const char* heading) {
+  if (!kit.text) return;
+  kit.text->setFont(7);
+  kit.text->draw(heading, 400, TScoreScreen::yTitle, true, true);
+  kit.text->setFont(1);
 }
 
-void centred(const std::string& line, int y, bool outlined = false) {
-  if (text) text->draw(line, 400, static_cast<float>(y), true, outlined);
+void centred(const TScreenKit& kit, const std::string& line, int y, bool outlined = false) {
+  if (kit.text) kit.text->draw(line, 400, static_cast<float>(y), true, outlined);
 }
 }  // namespace
 
@@ -73,14 +74,14 @@ bool TScoreScreen::button(const char* name, int x) {
 
 void TScoreScreen::outOfTime() {
   playTuneOnce(3);
-  title("OUT OF TIME");
-  centred("All items & money found in this room have been lost.", y1);
+  title(*this, "OUT OF TIME");
+  centred(*this, "All items & money found in this room have been lost.", y1);
   if (!profile || profile->locStatus.lives >= 0) {
     if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
     if (button("TRY AGAIN", 600)) gameState = kScreenGame;
     return;
   }
-  centred("You have run out of lives.", y3);
+  centred(*this, "You have run out of lives.", y3);
   if (text) {
     text->setFont(7);
     text->draw("GAME OVER", 400, y5, true, false);
@@ -91,7 +92,7 @@ void TScoreScreen::outOfTime() {
 
 void TScoreScreen::endRoom() {
   playTuneOnce(0);
-  title("ROOM COMPLETE");
+  title(*this, "ROOM COMPLETE");
   if (profile) {
     label("Money This Room", y1, std::to_string(profile->roomStatus.money));
     label("Total Score", y2, std::to_string(profile->locStatus.money));
@@ -104,13 +105,13 @@ void TScoreScreen::endRoom() {
       std::string best = std::to_string(profile->lastRoomBest);
       if (profile->lastRoomPar >= 0) best += " (par " + std::to_string(profile->lastRoomPar) + ")";
       label("Best", y4, best);
-      if (profile->lastRoomNewBest) centred("New best!", y4 + 45, true);
+      if (profile->lastRoomNewBest) centred(*this, "New best!", y4 + 45, true);
     }
   }
   if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
   if (button("CONTINUE", 600)) gameState = kScreenGame;
   if (profile && profile->lastRoom > 0 && button("WATCH", 400))
-    replay = TSolutionReplay::create(profile->lastRoomLocation, profile->lastRoom, gameHost(), roomPicturesFromGfx());
+    replay = TSolutionReplay::create(profile->lastRoomLocation, profile->lastRoom, gameHost(*this), roomPicturesFromGfx(gfx));
 }
 
 void TScoreScreen::watchReplay() {
@@ -125,7 +126,7 @@ void TScoreScreen::watchReplay() {
 
 void TScoreScreen::endLocation() {
   playTuneOnce(1);
-  title("LOCATION COMPLETE");
+  title(*this, "LOCATION COMPLETE");
   if (profile) {
     label("Money This Room", y1, std::to_string(profile->roomStatus.money));
     label("Time Bonus", y2, std::to_string(profile->locStatus.getTimeBonus()));
@@ -134,7 +135,7 @@ void TScoreScreen::endLocation() {
       label("Total Maps", y4, std::to_string(profile->locStatus.maps) + "/4");
       if (profile->locStatus.maps >= 4) {
         profile->showMapMessage = 0;
-        centred("All maps found - secret location revealed!", y5);
+        centred(*this, "All maps found - secret location revealed!", y5);
       }
     }
   }
@@ -144,9 +145,9 @@ void TScoreScreen::endLocation() {
 
 void TScoreScreen::endGame() {
   playTuneOnce(2);
-  title("CONGRATULATIONS");
+  title(*this, "CONGRATULATIONS");
   const bool campaign = !profile || profile->gameType == kGameCampaign;
-  centred(campaign ? "You have completed every location" : "Location completed", y0, true);
+  centred(*this, campaign ? "You have completed every location" : "Location completed", y0, true);
   if (profile) {
     label("Money This Room", y1, std::to_string(profile->roomStatus.money), true);
     label("Time Bonus", y2, std::to_string(profile->locStatus.getTimeBonus()), true);

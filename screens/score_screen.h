@@ -6,11 +6,12 @@
 
 #include "screens/solution_replay.h"
 #include "screens/screen_controller.h"
+#include "screens/screen_kit.h"
 #include "platform/audio.h"
 
 class TFireworks;
 
-class TScoreScreen : public TScreenController {
+class TScoreScreen : public TScreenController, protected TScreenKit {
  public:
   static constexpr int x1 = 215, x2 = 570;
   static constexpr int yTitle = 70, y0 = 100, y1 = 160, y2 = 190, y3 = 220, y4 = 250, y5 = 390, yButton = 525;
@@ -23,8 +24,8 @@ class TScoreScreen : public TScreenController {
   int showMapText = 0;
   int nextStatus = 0;
 
-  static std::unique_ptr<TScoreScreen> create(int scoreType);
-  explicit TScoreScreen(int scoreType);
+  static std::unique_ptr<TScoreScreen> create(const TScreenKit& kit, int scoreType);
+  TScoreScreen(const TScreenKit& kit, int scoreType);
   ~TScoreScreen() override;
   void update() override;
   void outOfTime();

@@ -1,8 +1,7 @@
 // Help texts, the tip queue and the tip box with its arrow.
 #include "screens/tutorial.h"
 
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"
 #include "widgets/dialogue.h"
@@ -74,13 +73,14 @@ void TTutorial::addMessage(int helpID, int x, int y, int arrowX, int arrowY, int
   messageQ.push_back(m);
 }
 
-int TTutorial::update() {
+int TTutorial::update(const TScreenKit& kit) {
+  const TGfx* gfx = kit.gfx;
   if (messageQ.empty()) return 0;
   const TTutorialMessage& tip = messageQ.front();
   if (!dialogue) {
     dialogue = TDialogue::Create(tip.diagX, tip.diagY, 25, gfx ? gfx->gui_dialogueMedImg : nullptr, tip.message,
-                                 mouse, text, 2);
-    dialogue->setButtons(buttons, 2, 25, "OK", "");
+                                 kit.mouse, kit.text, 2);
+    dialogue->setButtons(kit.buttons, 2, 25, "OK", "");
     arrX = tip.arrX;
     arrY = tip.arrY;
     arrInc = inc;
@@ -88,7 +88,7 @@ int TTutorial::update() {
   }
   if (arrX != 0) {
     if (gfx && gfx->arrImg) DrawImage(gfx->arrImg, static_cast<float>(arrX) + arrOffset, arrY - arrOffset, 0);
-    arrOffset += arrInc * frameDelta();
+    arrOffset += arrInc * kit.frameDelta();
     if (arrOffset > maxOffset) {
       arrOffset = maxOffset;
       arrInc = -inc;

@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "screens/screen_kit.h"
+
 class TDialogue;
 
 constexpr int kHelpItems = 20;
@@ -55,7 +57,7 @@ class TTutorial {
   void addMessage(int helpID, int x, int y, int arrowX, int arrowY, int extra);
   // One frame: 0 while nothing is queued or on the frame a box opens, else
   // the box's result (1 once "OK" was clicked, which also dismisses the tip).
-  int update();
+  int update(const TScreenKit& kit);
   // The first tip was acknowledged: mark it seen, close its box and drop it.
   void firstTipOK();
 };

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 
 namespace {
 

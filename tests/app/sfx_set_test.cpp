@@ -1,4 +1,4 @@
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "screens/room_engine.h"
 #include "platform/image.h"
@@ -26,7 +26,7 @@ class LightOnArt : public ::testing::Test {
     ASSERT_TRUE(art_.objectImg) << "objects.png did not load";
     SetImageHandle(art_.objectImg, 25, 25);
     gfx = &art_;
-    test_pictures::currentPictures() = roomPicturesFromGfx();
+    test_pictures::currentPictures() = roomPicturesFromGfx(gfx);
   }
   void TearDown() override { gfx = saved_;
     test_pictures::currentPictures() = TRoomPictures(); }

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "screens/room_engine.h"
 #include "platform/graphics.h"
@@ -36,7 +36,7 @@ class RoomOnScreen : public ::testing::Test {
     art_.load();  // the interface art may be missing here; the room art is not
     ASSERT_TRUE(art_.blockImg && art_.objectImg && art_.objectShadowImg && art_.shadowImg);
     gfx = &art_;
-    test_pictures::currentPictures() = roomPicturesFromGfx();
+    test_pictures::currentPictures() = roomPicturesFromGfx(gfx);
   }
   void TearDown() override {
     gfx = savedGfx_;

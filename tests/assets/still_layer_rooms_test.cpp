@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "app/globals.h"
 #include "engine/room_play.h"
 #include "engine/still_host.h"
@@ -38,7 +38,7 @@ class StillLayerRooms : public ::testing::Test {
     art_.load();
     ASSERT_TRUE(art_.blockImg && art_.objectImg && art_.objectShadowImg && art_.shadowImg && art_.sparkBigImg);
     gfx = &art_;
-    pictures_ = roomPicturesFromGfx();
+    pictures_ = roomPicturesFromGfx(gfx);
   }
   void TearDown() override {
     KeepStillLayers(true);

@@ -13,7 +13,7 @@ class EditorTest : public GameScreenTest {
     usePointablePictures();
     pictures->gui_dialogueMasImg = solidStrip(600, 420, 1);
     gameState = kScreenEditor;
-    editor = std::make_unique<TEditor>();
+    editor = std::make_unique<TEditor>(kit);
   }
   void TearDown() override {
     editor.reset();

@@ -1,6 +1,6 @@
 #pragma once
 // Drives the in-game screen headless: a real 800 x 600 surface on SDL's
-// dummy driver, the game's globals made from plain stand-in pictures and the
+// dummy driver, the screens' kit filled with plain stand-in pictures and the
 // DejaVu font, a virtual clock advanced 25 ms per frame, input fed as the
 // window system would, and a fresh folder holding a two-room location.
 #include <gtest/gtest.h>
@@ -11,9 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/frame_pacing.h"
-#include "app/gfx_set.h"
-#include "app/globals.h"
+#include "screens/gfx_set.h"
 #include "data/high_scores.h"
 #include "data/location.h"
 #include "data/options.h"
@@ -25,12 +23,13 @@
 #include "platform/input.h"
 #include "platform/pixmap.h"
 #include "screens/game_screen.h"
+#include "tests/screens/screen_test_kit.h"
 #include "tests/support/solid_strip.h"
 #include "widgets/button.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
 
-class GameScreenTest : public ::testing::Test {
+class GameScreenTest : public ::testing::Test, public TScreenTestSlots {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(Graphics(800, 600, 0, 0)); }
 
@@ -84,15 +83,6 @@ class GameScreenTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    setModalFrameHook(nullptr);
-    mouse = nullptr;
-    text = nullptr;
-    buttons = nullptr;
-    gfx = nullptr;
-    profile = nullptr;
-    options = nullptr;
-    highScores = nullptr;
-    gameState = 0;
     SetSystemInput(true);
     UseRealClock();
     ChangeDir(previous_);

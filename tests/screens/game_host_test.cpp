@@ -1,28 +1,25 @@
-// The engine inside the game: effects reached through the global manager.
+// The engine inside the game: effects reached through the screens' kit.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
 #include "effects/effects.h"
 #include "screens/game_host.h"
 #include "tests/engine/test_host.h"
+#include "tests/screens/screen_test_kit.h"
 
 namespace {
 
-struct TGlobalEffects {
+struct TKitEffects : TScreenTestSlots {
   TEffects manager;
-  TGlobalEffects() { effects = &manager; }
-  ~TGlobalEffects() {
-    manager.destroyAll();
-    effects = nullptr;
-  }
+  TKitEffects() { effects = &manager; }
+  ~TKitEffects() { manager.destroyAll(); }
 };
 
 TEST(GameHost, ExplosionsCrumblesAndCollectedSparklesReachTheEffects) {
-  TGlobalEffects global;
+  TKitEffects global;
   TRoomBuilder b;
   b.object(6, 5, kObjWhiteDecayedWall).object(3, 3, kObjCoins).object(2, 3, kObjCrate);
   auto e = b.live(std::make_shared<TTestHost>());
-  e->host = gameHost();
+  e->host = gameHost(global.kit);
   ASSERT_EQ(TBrick::count(), 0);
   TObject& wall = *e->obj[1];
   wall.glow = 0.2f;
@@ -33,7 +30,7 @@ TEST(GameHost, ExplosionsCrumblesAndCollectedSparklesReachTheEffects) {
 
   // The coins' sparkle goes when the crate collects them.
   TObject& coins = *e->obj[2];
-  effects->createSparkle(static_cast<int>(coins.x) + coins.sx, static_cast<int>(coins.y) + coins.sy);
+  global.effects->createSparkle(static_cast<int>(coins.x) + coins.sx, static_cast<int>(coins.y) + coins.sy);
   ASSERT_EQ(TSparkle::all().size(), 1u);
   e->obj[3]->dx = 1;
   e->setObjTarget(3);

@@ -11,7 +11,7 @@ namespace {
 
 TEST_F(GameScreenTest, NewRoomStartsFreshAndNamesTheRoom) {
   player->roomStatus.money = 77;  // left over from an earlier room
-  TGame game;
+  TGame game(kit);
   EXPECT_EQ(game.levelName, "Room 1 of 2");
   EXPECT_EQ(player->roomStatus.money, 0);
   EXPECT_EQ(player->newRoom, 0);
@@ -25,13 +25,13 @@ TEST_F(GameScreenTest, NewRoomStartsFreshAndNamesTheRoom) {
   player->curRoom = 2;
   player->newRoom = 1;
   player->gameType = kGameCampaign;
-  TGame named;
+  TGame named(kit);
   EXPECT_EQ(named.levelName, "Room 2 of 2: Tomb");
   EXPECT_EQ(scores->location, "Campaign");
 }
 
 TEST_F(GameScreenTest, SunsetCostsALifeAndShowsOutOfTime) {
-  TGame game;
+  TGame game(kit);
   player->locStatus.timer = kLocationTimeLimit - 20;
   player->roomStatus.timer = 0;
   player->locs[0].time = 1000;
@@ -48,7 +48,7 @@ TEST_F(GameScreenTest, SunsetCostsALifeAndShowsOutOfTime) {
 }
 
 TEST_F(GameScreenTest, SunsetWithoutSpareLivesEndsTheGameWithOneHighScore) {
-  TGame game;
+  TGame game(kit);
   player->locStatus.lives = 0;
   player->locStatus.money = 4321;
   player->locStatus.timer = kLocationTimeLimit;
@@ -71,7 +71,7 @@ TEST_F(GameScreenTest, SunsetWithoutSpareLivesEndsTheGameWithOneHighScore) {
 TEST_F(GameScreenTest, LitGlyphFinishesTheRoomAndTheLastRoomTheLocation) {
   player->curRoom = 2;  // the room with a free path to its glyph
   player->roomStatus.money = 50;
-  TGame game;
+  TGame game(kit);
   player->roomStatus.money = 50;
   for (int i = 0; i < 600 && gameState == kScreenGame; ++i) frame(game);
   EXPECT_EQ(gameState, kScreenGameComplete);  // a custom game is one location
@@ -88,7 +88,7 @@ TEST_F(GameScreenTest, ASolvedRoomGoesIntoThePlayersRecordsAndANewBestIsMarked) 
     player->locs[kCustomSlot].name = "Test";
     player->curRoom = 2;  // the room with a free path to its glyph: solved in 0 moves
     gameState = kScreenGame;
-    TGame game;
+    TGame game(kit);
     for (int i = 0; i < 600 && gameState == kScreenGame; ++i) frame(game);
     ASSERT_EQ(gameState, kScreenGameComplete);
     EXPECT_EQ(player->lastRoomBest, 0);
@@ -101,7 +101,7 @@ TEST_F(GameScreenTest, ASolvedRoomGoesIntoThePlayersRecordsAndANewBestIsMarked) 
 }
 
 TEST_F(GameScreenTest, ZeroGlyphRoomIsNeverFinishedByLight) {
-  TGame game;
+  TGame game(kit);
   game.engine->glyphCount = 0;
   for (auto& column : game.engine->blk)
     for (auto& b : column)
@@ -111,7 +111,7 @@ TEST_F(GameScreenTest, ZeroGlyphRoomIsNeverFinishedByLight) {
 }
 
 TEST_F(GameScreenTest, SkipCostsALifeAndEverythingFoundButKeepsTheTime) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   player->roomStatus = {5000, 300, 1, 1};
   answerWith(1, game);
@@ -131,7 +131,7 @@ TEST_F(GameScreenTest, SkipCostsALifeAndEverythingFoundButKeepsTheTime) {
 
 TEST_F(GameScreenTest, SkipWithoutSpareLivesOnlyExplains) {
   player->locStatus.lives = 0;
-  TGame game;
+  TGame game(kit);
   player->roomStatus.lives = 3;  // lives found in this room do not count
   answerWith(1, game);
   clickButton(game, 42);
@@ -145,7 +145,7 @@ TEST_F(GameScreenTest, SkipWithoutSpareLivesOnlyExplains) {
 }
 
 TEST_F(GameScreenTest, ResetConfirmedRestartsTheRoomAndKeepsItsTime) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   player->roomStatus.timer = 7000;
   player->locStatus.timer = 1000;
@@ -157,7 +157,7 @@ TEST_F(GameScreenTest, ResetConfirmedRestartsTheRoomAndKeepsItsTime) {
 }
 
 TEST_F(GameScreenTest, AnsweringNoChangesNothing) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   player->locStatus.money = 900;
   answerWith(2, game);
@@ -169,7 +169,7 @@ TEST_F(GameScreenTest, AnsweringNoChangesNothing) {
 }
 
 TEST_F(GameScreenTest, AbandonConfirmedResetsTheGame) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   player->locStatus.money = 900;
   answerWith(1, game);
@@ -183,7 +183,7 @@ TEST_F(GameScreenTest, AbandonConfirmedResetsTheGame) {
   player->gameType = kGameCampaign;
   player->newLocation(1);
   gameState = kScreenGame;
-  TGame campaign;
+  TGame campaign(kit);
   frame(campaign);
   answerWith(1, campaign);
   clickButton(campaign, 67);
@@ -191,7 +191,7 @@ TEST_F(GameScreenTest, AbandonConfirmedResetsTheGame) {
 }
 
 TEST_F(GameScreenTest, MenuLeavesAtOnce) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   clickButton(game, 584);
   EXPECT_EQ(gameState, kScreenCustomMenu);
@@ -203,7 +203,7 @@ TEST_F(GameScreenTest, MenuLeavesAtOnce) {
 }
 
 TEST_F(GameScreenTest, PauseOnPEndsOnPAndStopsTheSun) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   const int before = player->roomStatus.timer;
   auto count = std::make_shared<int>(0);
@@ -226,7 +226,7 @@ TEST_F(GameScreenTest, PauseOnPEndsOnPAndStopsTheSun) {
 }
 
 TEST_F(GameScreenTest, FocusLossPausesUntilTheWindowIsBack) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   auto count = std::make_shared<int>(0);
   setModalFrameHook([count] {
@@ -241,7 +241,7 @@ TEST_F(GameScreenTest, FocusLossPausesUntilTheWindowIsBack) {
 }
 
 TEST_F(GameScreenTest, ClosingTheWindowDuringAConfirmationQuitsWithoutApplyingIt) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   setModalFrameHook([] {
     PostEvent(kEventAppTerminate);
@@ -254,11 +254,11 @@ TEST_F(GameScreenTest, ClosingTheWindowDuringAConfirmationQuitsWithoutApplyingIt
 }
 
 TEST_F(GameScreenTest, ClosingTheWindowAsYesIsClickedDoesNotApplyIt) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   // "YES" is clicked, and the window closed in the very frame it fires.
   auto count = std::make_shared<int>(0);
-  setModalFrameHook([count, &game] {
+  setModalFrameHook([this, count, &game] {
     AdvanceVirtualClock(25);
     const int n = ++*count;
     if (!game.dialogue) return true;
@@ -280,7 +280,7 @@ TEST_F(GameScreenTest, ClosingTheWindowAsYesIsClickedDoesNotApplyIt) {
 
 TEST_F(GameScreenTest, RoomInProgressIsStoredAndResumedThroughTheGameFile) {
   {
-    TGame game;
+    TGame game(kit);
     frame(game);
     TObject* mirror = game.engine->object(1);
     ASSERT_TRUE(mirror);
@@ -295,7 +295,7 @@ TEST_F(GameScreenTest, RoomInProgressIsStoredAndResumedThroughTheGameFile) {
   TProfile reloaded;
   reloaded.load(kGameCustom, "Tester");
   profile = &reloaded;
-  TGame resumed;
+  TGame resumed(kit);
   const TObject* mirror = resumed.engine->object(1);
   ASSERT_TRUE(mirror);
   EXPECT_EQ(mirror->frame, kObjMirror);
@@ -307,13 +307,13 @@ TEST_F(GameScreenTest, RoomInProgressIsStoredAndResumedThroughTheGameFile) {
 
 TEST_F(GameScreenTest, DamagedSavedObjectsBecomeEmptyPieces) {
   {
-    TGame game;
+    TGame game(kit);
     game.leave();
   }
   player->obj[1]->frame = 200;  // no such piece
   player->obj[2]->c = 99;       // outside the room
   player->obj[3] = nullptr;
-  TGame resumed;
+  TGame resumed(kit);
   EXPECT_EQ(resumed.engine->object(1)->frame, 0);
   EXPECT_EQ(resumed.engine->object(2)->frame, 0);
   frames(resumed, 5);  // plays on without them
@@ -322,12 +322,12 @@ TEST_F(GameScreenTest, DamagedSavedObjectsBecomeEmptyPieces) {
 
 TEST_F(GameScreenTest, RunawayMoveInASavedObjectIsStoppedAtItsCell) {
   {
-    TGame game;
+    TGame game(kit);
     game.leave();
   }
   player->obj[1]->dx = 7;
   player->obj[1]->x = std::numeric_limits<float>::quiet_NaN();
-  TGame resumed;
+  TGame resumed(kit);
   const TObject* mirror = resumed.engine->object(1);
   EXPECT_EQ(mirror->dx, 0);
   EXPECT_EQ(mirror->x, resumed.engine->centreX(mirror->c));
@@ -338,7 +338,7 @@ TEST_F(GameScreenTest, RunawayMoveInASavedObjectIsStoppedAtItsCell) {
 // now, with a word to the player, instead of putting the mirror in the wall.
 TEST_F(GameScreenTest, ARoomWhoseLocationChangedSinceTheSaveStartsAgain) {
   {
-    TGame game;
+    TGame game(kit);
     frame(game);
     TObject* mirror = game.engine->object(1);
     ASSERT_TRUE(mirror);
@@ -354,7 +354,7 @@ TEST_F(GameScreenTest, ARoomWhoseLocationChangedSinceTheSaveStartsAgain) {
 
   std::vector<std::string> told;
   setPlayerNoticeSink([&](const std::string& text) { told.push_back(text); });
-  TGame resumed;
+  TGame resumed(kit);
   setPlayerNoticeSink(nullptr);
   const TObject* mirror = resumed.engine->object(1);
   ASSERT_TRUE(mirror);
@@ -366,11 +366,11 @@ TEST_F(GameScreenTest, ARoomWhoseLocationChangedSinceTheSaveStartsAgain) {
 
   // Unchanged, the same save resumes where it was left.
   {
-    TGame game;
+    TGame game(kit);
     game.engine->object(1)->c = 5;
     game.leave();
   }
-  TGame again;
+  TGame again(kit);
   EXPECT_EQ(again.engine->object(1)->c, 5);
 }
 

@@ -40,14 +40,14 @@ void expectWholeOnTop(const TToolTip::TBox& box, const char* what) {
 }
 
 TEST_F(GameTooltipsTest, ButtonTipsAreDrawnWholeOverTheButtons) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   expectWholeOnTop(hoverTip(game, TGame::butX, 17), "RESET");
   expectWholeOnTop(hoverTip(game, TGame::butX, 92), "HINT");
 }
 
 TEST_F(GameTooltipsTest, TheMirrorsTipLeavesTheCellAboveItFree) {
-  TGame game;
+  TGame game(kit);
   frame(game);
   const int c = 3, r = 8;  // the mirror of the test room
   const int left = c * 50 + TEngine::kPlayX - 50, top = r * 50 + TEngine::kPlayY - 50;

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
 #include "data/profile.h"
+#include "tests/screens/screen_test_kit.h"
 
 namespace {
 
-class MapPathTest : public ::testing::Test {
+class MapPathTest : public ::testing::Test, public TScreenTestSlots {
  protected:
   void SetUp() override { profile = &player; }
-  void TearDown() override { profile = nullptr; }
   TProfile player;
 };
 
@@ -20,7 +19,7 @@ TEST_F(MapPathTest, DotsEveryThirtyPixelsFromTheLastLocationToTheChosenOne) {
   ASSERT_EQ(player.locs[1].y, 340);
   ASSERT_EQ(player.locs[2].x, 140);
   ASSERT_EQ(player.locs[2].y, 160);
-  TMapScreen map;
+  TMapScreen map(kit);
   map.buildPath(1, 2);
   ASSERT_EQ(map.dotList.size(), 6u);
   int expectedY = 340, expectedX = 160;
@@ -34,7 +33,7 @@ TEST_F(MapPathTest, DotsEveryThirtyPixelsFromTheLastLocationToTheChosenOne) {
 }
 
 TEST_F(MapPathTest, SamePlaceOrBadSlotsNeverDivideByZero) {
-  TMapScreen map;
+  TMapScreen map(kit);
   map.buildPath(3, 3);
   ASSERT_EQ(map.dotList.size(), 1u);
   EXPECT_EQ(map.dotList.front().visible, 1);  // nothing to walk: the game starts at once

@@ -18,7 +18,7 @@ void writeSolution(const std::string& text) {
 
 TEST_F(SolutionReplayTest, PlaysTheWrittenSolutionToTheLitGlyphWithAPauseBeforeEachMove) {
   writeSolution("room 1: click 6 5, move up");
-  auto replay = TSolutionReplay::create("Test", 1, gameHost(), roomPicturesFromGfx());
+  auto replay = TSolutionReplay::create("Test", 1, gameHost(kit), roomPicturesFromGfx(gfx));
   ASSERT_TRUE(replay);
   EXPECT_EQ(replay->moveCount(), 1);
   // A click on the sarcophagus picks nothing: the room is watched, not played.
@@ -43,10 +43,10 @@ TEST_F(SolutionReplayTest, PlaysTheWrittenSolutionToTheLitGlyphWithAPauseBeforeE
 }
 
 TEST_F(SolutionReplayTest, NothingToWatchWithoutAWrittenSolutionForTheRoom) {
-  EXPECT_FALSE(TSolutionReplay::create("Test", 1, gameHost(), roomPicturesFromGfx())) << "no solution file";
+  EXPECT_FALSE(TSolutionReplay::create("Test", 1, gameHost(kit), roomPicturesFromGfx(gfx))) << "no solution file";
   writeSolution("room 2: turn 3 8");
-  EXPECT_FALSE(TSolutionReplay::create("Test", 1, gameHost(), roomPicturesFromGfx())) << "none for room 1";
-  EXPECT_FALSE(TSolutionReplay::create("Nowhere", 2, gameHost(), roomPicturesFromGfx())) << "no such location";
+  EXPECT_FALSE(TSolutionReplay::create("Test", 1, gameHost(kit), roomPicturesFromGfx(gfx))) << "none for room 1";
+  EXPECT_FALSE(TSolutionReplay::create("Nowhere", 2, gameHost(kit), roomPicturesFromGfx(gfx))) << "no such location";
 }
 
 }  // namespace

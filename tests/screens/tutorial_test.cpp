@@ -28,7 +28,7 @@ class TipsTest : public GameScreenTest {
 };
 
 TEST_F(TipsTest, FreshPlayerSeesHowToPlayThenTheSunWithAnArrow) {
-  TGame game;
+  TGame game(kit);
   frames(game, 12);  // the box takes clicks once it has been shown ten frames
   TTutorial& tips = game.tutorial;
   ASSERT_TRUE(tips.dialogue);
@@ -52,7 +52,7 @@ TEST_F(TipsTest, FreshPlayerSeesHowToPlayThenTheSunWithAnArrow) {
 
 TEST_F(TipsTest, ArrowBobsWithinFivePixelsBothWays) {
   player->helpItems[0] = 1;
-  TGame game;
+  TGame game(kit);
   TTutorial& tips = game.tutorial;
   float low = 0, high = 0;
   bool turnedDown = false;
@@ -69,7 +69,7 @@ TEST_F(TipsTest, ArrowBobsWithinFivePixelsBothWays) {
 }
 
 TEST_F(TipsTest, PointerOverTheBoxKeepsTheRoomFromReacting) {
-  TGame game;
+  TGame game(kit);
   frames(game, 12);
   PostEvent(kEventMouseMove, 0, 60, 150);  // inside the box at (10, 100)
   frames(game, 2);
@@ -81,15 +81,15 @@ TEST_F(TipsTest, PointerOverTheBoxKeepsTheRoomFromReacting) {
 
 TEST_F(TipsTest, SeenTipsStaySeenInTheNextGameAndTipsCanBeTurnedOff) {
   {
-    TGame game;
+    TGame game(kit);
     frames(game, 12);
     clickOK(game);
   }
-  TGame again;
+  TGame again(kit);
   EXPECT_EQ(firstId(again), 1);
 
   settings->showTips = 0;
-  TGame quiet;
+  TGame quiet(kit);
   frames(quiet, 12);
   EXPECT_FALSE(quiet.tutorial.dialogue);
   EXPECT_EQ(player->helpItems[1], 0);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 #include "screens/room_engine.h"
 #include "app/globals.h"
 #include "data/location.h"
@@ -145,7 +145,7 @@ bool loadPictures(const std::string& gameDir, TGfx& pictures, bool everything, s
 }
 
 std::shared_ptr<TEngine> playRoom(const TLocation& location, int index) {
-  return startRoom(location, index, std::make_shared<TStillHost>(), roomPicturesFromGfx());
+  return startRoom(location, index, std::make_shared<TStillHost>(), roomPicturesFromGfx(gfx));
 }
 
 void runFrame(TEngine& engine) {

@@ -1,4 +1,4 @@
-#include "app/gfx_set.h"
+#include "screens/gfx_set.h"
 
 #include <map>
 #include <vector>

@@ -1,10 +1,13 @@
-#include "app/sfx_set.h"
+#include "audio/sfx_set.h"
 
-#include "app/globals.h"
 #include "data/pack.h"
 #include "data/safe_file.h"
 #include "data/wav_writer.h"
 #include "platform/file_system.h"
+
+const std::array<std::string, 4> musicNames = {"title_loop", "map_loop", "game1", "game2"};
+const std::array<std::string, 4> endTuneNames = {"end_room", "end_location", "end_game", "end_fail"};
+const std::array<std::string, 5> soundNames = {"fx_move_loop", "fx_coin", "fx_map", "fx_ankh", "fx_explosion"};
 
 namespace {
 

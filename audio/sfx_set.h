@@ -3,6 +3,7 @@
 // glyph sound, loaded once at start-up. Sounds live in the folder "sfx" as
 // Ogg Vorbis files until the first start converts each to a WAV file, so
 // later starts load plain PCM without decoding.
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,6 +11,12 @@
 
 #include "audio/music.h"
 #include "audio/sound_fx.h"
+
+// The music tracks, the end tunes and the effects, by their file names
+// (without folder or extension), in the order the game plays them by.
+extern const std::array<std::string, 4> musicNames;
+extern const std::array<std::string, 4> endTuneNames;
+extern const std::array<std::string, 5> soundNames;
 
 // The names of every sound the game plays (without folder or extension):
 // the only sounds the /unpack command converts one at a time.
