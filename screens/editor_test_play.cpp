@@ -26,6 +26,7 @@ void TEditor::startTestPlay() {
   testMode = 1;
   testSession_.history.clear();
   testSession_.hints.reset();
+  testSession_.hints.mapRoom(*engine);
   testSession_.follow(*engine);
 }
 

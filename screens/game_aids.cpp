@@ -50,6 +50,7 @@ void TGame::setUpAids() {
   // The room as it starts, to key the written solution (or find one).
   const TEnginePtr start = startRoom(engine->location, index, std::make_shared<TStillHost>(), engine->pictures);
   startKey_ = stateKey(*start);
+  hints.mapRoom(*start);
   const TMoveList written = writtenSolution(engine->location.name, index);
   if (!written.empty()) {
     par = static_cast<int>(written.size());

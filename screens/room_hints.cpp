@@ -60,6 +60,25 @@ void TRoomHints::knowSolution(const std::string& positionKey, const TMoveList& m
   deadEnd_ = false;
 }
 
+void TRoomHints::mapRoom(const TEngine& start) {
+  atlas_.reset();
+  atlasMaker_.start(start, atlasBudget());
+}
+
+bool TRoomHints::readAtlas(const TEngine& room) {
+  TMoveList way;
+  const TRoomAtlas::TWay found = atlas_ ? atlas_->wayFrom(room, way) : TRoomAtlas::TWay::unknown;
+  if (found == TRoomAtlas::TWay::unknown) return false;
+  const std::string key = stateKey(room);
+  if (found == TRoomAtlas::TWay::none) deadEnds_.insert(key);
+  planKey_ = key;
+  planAfterMove_ = false;
+  plan_ = way;
+  deadEnd_ = found == TRoomAtlas::TWay::none;
+  if (!deadEnd_) solved_[key] = way;
+  return true;
+}
+
 bool TRoomHints::planFits(const TEngine& room) {
   if (planAfterMove_) {
     if (!roomAtRest(room)) return false;
@@ -96,7 +115,7 @@ bool TRoomHints::ask(const TEngine& room) {
     askedWhileSearching_ = true;
     return false;
   }
-  if (planFits(room) || recall(stateKey(room))) {
+  if (planFits(room) || recall(stateKey(room)) || readAtlas(room)) {
     if (!deadEnd_) return reveal();
     message_ = kNoWayOut;
     return false;
@@ -111,6 +130,7 @@ bool TRoomHints::ask(const TEngine& room) {
 
 bool TRoomHints::update(const TEngine& room) {
   if (planAfterMove_) planFits(room);
+  if (atlasMaker_.busy()) atlas_ = atlasMaker_.poll();
   std::optional<TSolveResult> found = solver_.poll();
   if (!found) return false;
   const bool asked = askedWhileSearching_;
@@ -165,6 +185,8 @@ void TRoomHints::forget() {
 
 void TRoomHints::reset() {
   forget();
+  atlasMaker_.cancel();
+  atlas_.reset();
   solved_.clear();
   deadEnds_.clear();
 }

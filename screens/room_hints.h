@@ -3,14 +3,16 @@
 // stands. The first press of H marks the object to move with a pulse, the
 // second shows the arrow to take (or a turn sign on a mirror). The answer
 // comes from the room's written solution while the player follows it, and
-// from the solver on a worker thread once the player strays; a frame never
-// waits for it. From a position with no way out it says so in words.
+// from the room's atlas (made on a worker as the room opens) once the player
+// strays, or from the solver on a worker while there is no atlas; a frame
+// never waits for either. From a position with no way out it says so in words.
 #include <map>
 #include <set>
 #include <string>
 
 #include "engine/background_solver.h"
 #include "engine/engine.h"
+#include "engine/room_atlas.h"
 #include "engine/room_move.h"
 
 // A search budget for the background searches of a room in play: the
@@ -26,6 +28,10 @@ class TRoomHints {
   // A shortest solution from the position stateKey gives positionKey (the
   // room's start, with its written solution): hints from there need no search.
   void knowSolution(const std::string& positionKey, const TMoveList& moves);
+  // Starts mapping the room from its start (as it opens), so that later
+  // hints from anywhere in it are read at once.
+  void mapRoom(const TEngine& start);
+  bool mapped() const { return atlas_ != nullptr; }
   // The player asks (H or the HINT button); the room must be at rest.
   // True when this press reveals a new move: the caller counts the hint.
   bool ask(const TEngine& room);
@@ -66,6 +72,8 @@ class TRoomHints {
   bool askedWhileSearching_ = false;
   std::string searchKey_;
   TBackgroundSolver solver_;
+  TAtlasMaker atlasMaker_;
+  std::unique_ptr<TRoomAtlas> atlas_;
   // Positions whose shortest solution, or lack of one, is known.
   std::map<std::string, TMoveList> solved_;
   std::set<std::string> deadEnds_;
@@ -74,5 +82,7 @@ class TRoomHints {
   bool planFits(const TEngine& room);
   // Takes what is known of the position as the plan; false when nothing is.
   bool recall(const std::string& key);
+  // Takes the atlas's way from the room as the plan; false when it has none.
+  bool readAtlas(const TEngine& room);
   bool reveal();
 };

@@ -209,4 +209,40 @@ TEST_F(RoomAids, AHintFromADeadEndSaysSoInWordsAndRevealsNothing) {
   EXPECT_EQ(hints.message(), TRoomHints::kNoWayOut);
 }
 
+// Once the room is mapped from its start, a hint from anywhere in it comes
+// at once: a move that keeps to a shortest solution after straying, and the
+// dead end named, with no search either time.
+TEST_F(RoomAids, AMappedRoomAnswersEveryHintAtOnce) {
+  TEnginePtr e = room();
+  TRoomHints hints;
+  hints.mapRoom(*e);
+  for (int i = 0; i < 20000 && !hints.mapped(); ++i) {
+    hints.update(*e);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  ASSERT_TRUE(hints.mapped());
+
+  const TRoomMove stray{8, 4, -1, 0, false};
+  hints.moveStarted(stray);
+  ASSERT_TRUE(playMove(*e, stray));
+  EXPECT_TRUE(hints.ask(*e));
+  EXPECT_FALSE(hints.searching());
+  const size_t fromHere = solveRoom(*e).moves.size();
+  ASSERT_GE(fromHere, 1u);
+  const TRoomMove next = hints.nextMove();
+  ASSERT_TRUE(playMove(*e, next)) << describeMove(next);
+  EXPECT_EQ(solveRoom(*e).moves.size(), fromHere - 1);
+
+  hints.forget();
+  TEnginePtr lost = room();
+  ASSERT_TRUE(playMove(*lost, kMirrorIntoPit));
+  EXPECT_FALSE(hints.ask(*lost));
+  EXPECT_FALSE(hints.searching());
+  EXPECT_EQ(hints.message(), TRoomHints::kNoWayOut);
+
+  // A different room (the editor's design changed) is not answered from the map.
+  hints.reset();
+  EXPECT_FALSE(hints.mapped());
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <random>
 
+#include "engine/room_atlas.h"
 #include "engine/room_play.h"
 #include "engine/solver.h"
 #include "engine/still_host.h"
@@ -19,6 +20,13 @@ void timeHints(const TLocation& location, int index, const TRoomPictures& pictur
   budget.threads = 1;
   budget.maxPositions = 2'000'000;
   budget.maxSeconds = 8;
+  // The atlas as the game makes it when the room opens.
+  const auto mapping = std::chrono::steady_clock::now();
+  const std::unique_ptr<TRoomAtlas> atlas = TRoomAtlas::mapClone(cloneRoom(*start), atlasBudget());
+  const double mapSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - mapping).count();
+  if (!atlas) ++timing.roomsWithoutAtlas;
+  if (atlas && mapSeconds > timing.atlasMakingSeconds) timing.atlasMakingSeconds = mapSeconds;
+  if (atlas) timing.atlasPositions = std::max(timing.atlasPositions, atlas->positions());
   for (int walk = 0; walk < walks; ++walk) {
     start->restoreSnapshot(startPosition);
     TMoveList played;
@@ -30,6 +38,20 @@ void timeHints(const TLocation& location, int index, const TRoomPictures& pictur
       const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
       const double cpuSeconds = static_cast<double>(std::clock() - cpuAsked) / CLOCKS_PER_SEC;
       ++timing.searches;
+      // The same hint from the atlas; where it has no answer, the search's time stands.
+      TMoveList way;
+      const auto read = std::chrono::steady_clock::now();
+      const bool answered = atlas && atlas->wayFrom(*start, way) != TRoomAtlas::TWay::unknown;
+      const double fromAtlas =
+          answered ? std::chrono::duration<double>(std::chrono::steady_clock::now() - read).count() : seconds;
+      if (!answered) ++timing.atlasMisses;
+      if (answered && !way.empty() && r.verdict == TSolveVerdict::solved && way.size() != r.moves.size())
+        timing.atlasWorstWhere = "DISAGREES with the search in " + location.name + " room " + std::to_string(index);
+      if (fromAtlas > timing.atlasWorstSeconds && timing.atlasWorstWhere.rfind("DISAGREES", 0) != 0) {
+        timing.atlasWorstSeconds = fromAtlas;
+        timing.atlasWorstWhere = location.name + " room " + std::to_string(index) + " after \"" +
+                                 describeMoves(played) + "\"";
+      }
       if (r.verdict == TSolveVerdict::unknown) ++timing.undecided;
       if (seconds > timing.worstSeconds) {
         timing.worstSeconds = seconds;

@@ -1,7 +1,9 @@
 #pragma once
 // How long a hint takes: from positions a player could reach in a room
-// (random walks of legal moves from the start), the solver runs on one
-// core as the in-game hint runs it, and the slowest search is kept.
+// (random walks of legal moves from the start), the hint is asked both ways
+// the game can answer it on its one core: by a search from the position,
+// and from the room's atlas, made once from the start. The slowest of each
+// is kept, and the making of the slowest atlas.
 #include <cstdint>
 #include <string>
 
@@ -14,6 +16,13 @@ struct THintTiming {
   double worstCpuSeconds = 0;  // processor time of the slowest search (the clock's is longer on a busy machine)
   std::string worstWhere;  // the room and the moves that led to the slowest position
   long undecided = 0;      // searches that ran out of budget
+
+  double atlasWorstSeconds = 0;     // a hint read from the atlas (the search's when it has none)
+  std::string atlasWorstWhere;
+  long atlasMisses = 0;             // positions the atlas could not answer for
+  long roomsWithoutAtlas = 0;       // rooms too big to map
+  double atlasMakingSeconds = 0;    // the slowest room to map, from its start
+  long atlasPositions = 0;          // and the most positions an atlas held
 };
 
 // walks random walks of up to maxMoves moves each, a search from every

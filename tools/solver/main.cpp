@@ -166,6 +166,10 @@ int main(int argc, char** argv) {
     std::printf("timed %ld hint searches, %ld undecided; the slowest took %.1f ms (%.1f ms of processor time): %s\n",
                 timing.searches, timing.undecided, timing.worstSeconds * 1000, timing.worstCpuSeconds * 1000,
                 timing.worstWhere.c_str());
+    std::printf("with the room's atlas: the slowest hint took %.3f ms (%s); %ld positions it could not answer for, "
+                "%ld rooms too big to map; the slowest atlas took %.2f s to make, the largest holds %ld positions\n",
+                timing.atlasWorstSeconds * 1000, timing.atlasWorstWhere.c_str(), timing.atlasMisses,
+                timing.roomsWithoutAtlas, timing.atlasMakingSeconds, timing.atlasPositions);
     return 0;
   }
 
