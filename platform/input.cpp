@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/game_pad.h"
 #include "platform/graphics.h"
 #include "platform/graphics_backend.h"
 #include "platform/key_map.h"
@@ -176,7 +177,10 @@ void EmitText(const char* utf8) {
   }
 }
 
+void EmitKey(int code, int key) { Emit(code, key); }
+
 void Translate(const SDL_Event& ev) {
+  if (TranslatePadEvent(ev, EmitKey)) return;
   switch (ev.type) {
     case SDL_QUIT:
       Emit(kEventAppTerminate);
@@ -262,6 +266,7 @@ void Translate(const SDL_Event& ev) {
 
 void PollSystem() {
   if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  StartGamePads();
   SDL_Event ev;
   while (SDL_PollEvent(&ev)) {
     if (in.systemInput) {

@@ -8,6 +8,7 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "screens/editor.h"
+#include "widgets/mouse.h"
 #include "widgets/button.h"
 #include "widgets/text.h"
 
@@ -27,6 +28,7 @@ void TEditor::startTestPlay() {
   testSession_.history.clear();
   testSession_.hints.reset();
   testSession_.hints.mapRoom(*engine);
+  testSession_.cursor.reset();
   testSession_.follow(*engine);
 }
 
@@ -77,4 +79,5 @@ void TEditor::testPlayAids() {
   TStatus nobody;
   testSession_.undoKeys(*engine, nobody);
   if (KeyHit('H') > 0) testSession_.askHint(*engine);
+  if (mouse) testSession_.cursorKeys(*engine, mouse->x, mouse->y);
 }

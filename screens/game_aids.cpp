@@ -51,6 +51,7 @@ void TGame::setUpAids() {
   const TEnginePtr start = startRoom(engine->location, index, std::make_shared<TStillHost>(), engine->pictures);
   startKey_ = stateKey(*start);
   hints.mapRoom(*start);
+  session.cursor.reset();
   const TMoveList written = writtenSolution(engine->location.name, index);
   if (!written.empty()) {
     par = static_cast<int>(written.size());

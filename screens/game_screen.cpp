@@ -1,6 +1,7 @@
 // Building the room for the in-game screen, running one frame of it, and
 // ending the room: solved, skipped or out of time.
 #include "screens/game_screen.h"
+#include "widgets/mouse.h"
 
 #include "screens/gfx_set.h"
 #include "data/high_scores.h"
@@ -94,6 +95,7 @@ void TGame::update() {
     runTips();
     undoRedoKeys();
     updateAids();
+    if (textInputActive == 0 && mouse) session.cursorKeys(*engine, mouse->x, mouse->y);
   }
   collectItems();
   // Tips go over everything the frame drew, buttons and tips of the tutorial too.

@@ -16,7 +16,9 @@ TUndoKey undoKeyPressed();
 // and push by playing the push on a copy of the room.
 class TSlidePreview {
  public:
-  void draw(const TEngine& room);
+  // The ghost of the push the pointer hovers, or of aimed when given (the
+  // keyboard's push).
+  void draw(const TEngine& room, const TRoomMove* aimed = nullptr);
 
  private:
   std::string key_;

@@ -22,6 +22,8 @@ bool TRoomSession::undoKeys(TEngine& room, TStatus& status) {
 bool TRoomSession::askHint(TEngine& room) { return roomAtRest(room) && hints.ask(room); }
 
 void TRoomSession::drawAids(const TEngine& room, uint32_t ms) {
-  preview_.draw(room);
+  TRoomMove aimed;
+  preview_.draw(room, cursor.aimedPush(room, aimed) ? &aimed : nullptr);
   hints.draw(room, ms);
+  cursor.draw(room, ms);
 }

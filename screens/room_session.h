@@ -11,12 +11,14 @@
 #include "engine/engine.h"
 #include "screens/game_history.h"
 #include "screens/play_aids.h"
+#include "screens/room_cursor.h"
 #include "screens/room_hints.h"
 
 class TRoomSession {
  public:
   TGameHistory history;
   TRoomHints hints;
+  TRoomCursor cursor;
 
   // From now on the session hears of every move the player starts in the
   // room (and tells alsoOnMove, when given, afterwards).
@@ -33,7 +35,12 @@ class TRoomSession {
   // Once a frame: takes a hint search's answer; true when it revealed a
   // move asked for.
   bool update(const TEngine& room) { return hints.update(room); }
-  // The ghost of a hovered push and the hint's marks, over the drawn room.
+  // The keyboard's cursor, once a frame while the room takes input; the
+  // pointer's position tells it when the mouse moved. True when it started
+  // a move.
+  bool cursorKeys(TEngine& room, int pointerX, int pointerY) { return cursor.keys(room, pointerX, pointerY); }
+  // The ghost of a hovered or aimed push, the hint's marks and the cursor,
+  // over the drawn room.
   void drawAids(const TEngine& room, uint32_t ms);
 
  private:
