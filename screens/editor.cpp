@@ -77,6 +77,8 @@ void TEditor::leave() {
 
 void TEditor::update() {
   justClicked = 0;
+  // The editor's keys (and test play's cursor) have the arrows and Enter.
+  if (mouse) mouse->keyFocus.leaveKeys();
   SetColor(255, 255, 255);
   SetAlpha(1);
   if (gfx) {

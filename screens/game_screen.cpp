@@ -96,6 +96,8 @@ void TGame::update() {
     undoRedoKeys();
     updateAids();
     if (textInputActive == 0 && mouse) session.cursorKeys(*engine, mouse->x, mouse->y);
+    // The arrows and Enter are the room's here, never the buttons' focus.
+    if (mouse) mouse->keyFocus.leaveKeys();
   }
   collectItems();
   // Tips go over everything the frame drew, buttons and tips of the tutorial too.

@@ -107,6 +107,14 @@ void TMapScreen::explainLocked(const std::vector<int>& lockedSlots) {
   if (text && previous) text->setFont(previous);
 }
 
+bool TMapScreen::chosen(const TMapLocation& loc, int& frame) {
+  if (!mouse) return false;
+  const TKeyFocus::TOffer focus = mouse->keyFocus.offer(loc.x - kIconSize / 2, loc.y - kIconSize / 2, kIconSize, kIconSize);
+  const bool hovered = pointerOnIcon(*this, loc) != 0;
+  if (hovered || focus.focused) frame = 1;
+  return (hovered && mouse->clicked[1]) || focus.activated;
+}
+
 void TMapScreen::update() {
   if (gfx && gfx->mapBg) DrawImage(gfx->mapBg, 0, 0, 0);
   if (text) {
@@ -138,15 +146,12 @@ void TMapScreen::replayMode() {
     int f = 3;
     if (completed) {
       f = 0;
-      if (pointerOnIcon(*this, loc)) {
-        f = 1;
-        if (mouse->clicked[1]) {
-          clickSound(*this);
-          profile->reset();
-          profile->newLocation(kCustomSlot);
-          profile->locs[kCustomSlot].name = loc.name;
-          gameState = kScreenGame;
-        }
+      if (chosen(loc, f)) {
+        clickSound(*this);
+        profile->reset();
+        profile->newLocation(kCustomSlot);
+        profile->locs[kCustomSlot].name = loc.name;
+        gameState = kScreenGame;
       }
     }
     drawIcon(*this, loc, f, f == 3 ? 0.65f : 1.0f);
@@ -165,19 +170,16 @@ void TMapScreen::campaignMode() {
     const TMapLocation& loc = profile->locs[static_cast<size_t>(i)];
     if (loc.status == kLocationHidden) continue;
     int f = loc.status;
-    if (tempStatus == 0 && loc.status == kLocationAvailable && pointerOnIcon(*this, loc)) {
-      f = 1;
-      if (mouse->clicked[1]) {
-        clickSound(*this);
-        const int from = profile->lastLoc;
-        profile->newLocation(i);
-        selectedLoc = i;
-        if (from != 0) {
-          tempStatus = kScreenGame;
-          buildPath(from, i);
-        } else {
-          gameState = kScreenGame;
-        }
+    if (tempStatus == 0 && loc.status == kLocationAvailable && chosen(loc, f)) {
+      clickSound(*this);
+      const int from = profile->lastLoc;
+      profile->newLocation(i);
+      selectedLoc = i;
+      if (from != 0) {
+        tempStatus = kScreenGame;
+        buildPath(from, i);
+      } else {
+        gameState = kScreenGame;
       }
     }
     if (i == selectedLoc) f = 1;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/map_location.h"
 #include "screens/screen_controller.h"
 #include "screens/screen_kit.h"
 #include "widgets/tooltip.h"
@@ -42,6 +43,9 @@ class TMapScreen : public TScreenController, protected TScreenKit {
   // A locked place tells why it does not react: a tooltip while hovered,
   // a floating text when clicked.
   void explainLocked(const std::vector<int>& lockedSlots);
+  // A place the player can go to: hovered by the pointer or holding the
+  // keyboard's focus it lights up (frame 1), and a click or Enter chooses it.
+  bool chosen(const TMapLocation& loc, int& frame);
 
   std::unique_ptr<TToolTip> lockedTip;
   // Campaign slots whose every room the player has solved at par.

@@ -77,8 +77,9 @@ bool TRoomCursor::keys(TEngine& room, int pointerX, int pointerY) {
       room.clickedC = c_, room.clickedR = r_, room.clickedO = room.pickObjectAt(c_, r_);
       return false;
     }
-    c_ = std::clamp(c_ + dx, 1, TEngine::kColumns - 2);
-    r_ = std::clamp(r_ + dy, 1, TEngine::kRows - 2);
+    // Every key counts, even several pressed within one frame.
+    c_ = std::clamp(c_ + right - left, 1, TEngine::kColumns - 2);
+    r_ = std::clamp(r_ + down - up, 1, TEngine::kRows - 2);
     return false;
   }
   // Holding an object: arrows aim and push, Enter pushes the aimed way or drops it.

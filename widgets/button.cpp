@@ -120,6 +120,16 @@ int TButton::draw(const std::string& label, int x, int y, int k, bool disabled, 
     }
   }
 
+  if (!disabled && !hold && b->img) {
+    const int left = x - static_cast<int>(b->img->handle_x), top = y - static_cast<int>(b->img->handle_y);
+    const TKeyFocus::TOffer focus = mouseObj->keyFocus.offer(left, top, b->img->width, b->img->height);
+    if (focus.activated) {
+      state = kButtonActivated;
+      click.play();
+    } else if (focus.focused && state == kButtonIdle) {
+      state = kButtonHover;
+    }
+  }
   DrawImage(b->img, static_cast<float>(x), static_cast<float>(y), state == kButtonActivated ? 2 : state);
   if (!label.empty() && textObj) drawLabel(*b, label, x, y, labelAlpha);
   return state;
@@ -159,6 +169,17 @@ int TTickBox::draw(int x, int y, bool ticked, int k, bool disabled) {
     if (mouseObj->released[1]) {
       tick = -tick;
       result = tick;
+    }
+  }
+  if (!disabled) {
+    const int left = x - static_cast<int>(strip->handle_x), top = y - static_cast<int>(strip->handle_y);
+    const TKeyFocus::TOffer focus = mouseObj->keyFocus.offer(left, top, strip->width, strip->height);
+    if (focus.activated && result == 0) {
+      click.play();
+      tick = -tick;
+      result = tick;
+    } else if (focus.focused && frame == 0) {
+      frame = 1;
     }
   }
   DrawImage(strip, fx, fy, frame);

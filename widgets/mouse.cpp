@@ -44,6 +44,8 @@ void TMouse::update() {
   int z = MouseZ();
   scroll = lastZ - z;
   lastZ = z;
+  keyFocus.endFrame(x != focusX_ || y != focusY_);
+  focusX_ = x, focusY_ = y;
 }
 
 void TMouse::forgetPresses() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/image.h"
+#include "widgets/key_focus.h"
 
 class TMouse {
  public:
@@ -27,6 +28,9 @@ class TMouse {
   // Presses taken by keepPresses, reported by the next update.
   int keptHits[3] = {};
   int keptDown[3] = {};
+  // The keyboard's focus over the frame's widgets, moved on in update.
+  TKeyFocus keyFocus;
+  int focusX_ = 0, focusY_ = 0;  // where the pointer was when the focus last looked
 
   // Loads the pointer strip and hides the system pointer. Without the strip
   // the system pointer stays visible so the game remains playable.

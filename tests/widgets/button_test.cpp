@@ -5,18 +5,7 @@
 
 namespace {
 
-class ButtonTest : public WidgetTest {
- protected:
-  void SetUp() override {
-    WidgetTest::SetUp();
-    buttons = TButton::Create(mouse.get(), text.get(), nullptr);
-    ASSERT_TRUE(buttons->add(1, solidStrip(171, 42, 4), 8, -2, -1, true));
-    boxes = TTickBox::Create(mouse.get(), nullptr);
-    ASSERT_TRUE(boxes->add(1, solidStrip(40, 40, 5)));
-  }
-  std::unique_ptr<TButton> buttons;
-  std::unique_ptr<TTickBox> boxes;
-};
+using ButtonTest = ButtonSetTest;
 
 TEST_F(ButtonTest, PressFiresOnceAfterMoreThan100ms) {
   moveTo(400, 300);

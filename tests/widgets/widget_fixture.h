@@ -12,6 +12,7 @@
 #include "platform/input.h"
 #include "platform/pixmap.h"
 #include "tests/support/solid_strip.h"
+#include "widgets/button.h"
 #include "widgets/mouse.h"
 #include "widgets/text.h"
 
@@ -61,4 +62,19 @@ class WidgetTest : public ::testing::Test {
 
   std::unique_ptr<TMouse> mouse;
   std::unique_ptr<TText> text;
+};
+
+// A button set with one kind (171 x 42, centred) and a tick box set with one
+// (40 x 40), silent.
+class ButtonSetTest : public WidgetTest {
+ protected:
+  void SetUp() override {
+    WidgetTest::SetUp();
+    buttons = TButton::Create(mouse.get(), text.get(), nullptr);
+    ASSERT_TRUE(buttons->add(1, solidStrip(171, 42, 4), 8, -2, -1, true));
+    boxes = TTickBox::Create(mouse.get(), nullptr);
+    ASSERT_TRUE(boxes->add(1, solidStrip(40, 40, 5)));
+  }
+  std::unique_ptr<TButton> buttons;
+  std::unique_ptr<TTickBox> boxes;
 };
