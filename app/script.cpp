@@ -11,6 +11,7 @@
 #include "app/main_loop.h"
 #include "app/monkey_input.h"
 #include "platform/file_system.h"
+#include "platform/game_pad.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/stream.h"
@@ -27,7 +28,7 @@ struct TCommandShape {
 const std::map<std::string, TCommandShape>& commandShapes() {
   static const std::map<std::string, TCommandShape> shapes = {
       {"move", {2, 2}},  {"press", {0, 1}},   {"release", {0, 1}},    {"click", {0, 1}}, {"doubleclick", {0, 1}}, {"fade", {1, 2}},
-      {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}},
+      {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}}, {"pad", {1, 1}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"waitdrawn", {2, 1000}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
       {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}}, {"pace", {1, 1}},
   };
@@ -164,6 +165,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
       return bad("expected a mouse command");
     if ((c.op == "key" || c.op == "keydown" || c.op == "keyup") && scriptKeyCode(c.args[0]) == 0)
       return bad("unknown key");
+    if (c.op == "pad" && !IsPadButtonName(c.args[0])) return bad("unknown pad button");
     if (c.op == "wait" && !(toInt(c.args[0], value) && value >= 0)) return bad("not a frame count");
     if (c.op == "pace" && !(toInt(c.args[0], value) && value >= 1 && value <= 1000))
       return bad("not a frame length of 1..1000 ms");
@@ -306,6 +308,8 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     if (c.op != "keyup") PostEvent(kEventKeyDown, key);
     if (c.op == "key" && a[0].size() == 1) PostEvent(kEventKeyChar, static_cast<unsigned char>(a[0][0]));
     if (c.op != "keydown") PostEvent(kEventKeyUp, key);
+  } else if (c.op == "pad") {
+    PostPadButton(a[0]);
   } else if (c.op == "type") {
     // One character a frame, as a player types: text boxes take one
     // character per frame.

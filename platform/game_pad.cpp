@@ -113,6 +113,42 @@ bool TranslatePadEvent(const SDL_Event& ev, void (*emit)(int code, int key)) {
   }
 }
 
+namespace {
+// A pad button by the name scripts give it, -1 for none.
+int PadButtonNamed(const std::string& name) {
+  static const std::map<std::string, int> kButtons = {
+      {"a", SDL_CONTROLLER_BUTTON_A},
+      {"b", SDL_CONTROLLER_BUTTON_B},
+      {"x", SDL_CONTROLLER_BUTTON_X},
+      {"y", SDL_CONTROLLER_BUTTON_Y},
+      {"start", SDL_CONTROLLER_BUTTON_START},
+      {"back", SDL_CONTROLLER_BUTTON_BACK},
+      {"lb", SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
+      {"rb", SDL_CONTROLLER_BUTTON_RIGHTSHOULDER},
+      {"up", SDL_CONTROLLER_BUTTON_DPAD_UP},
+      {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+      {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+      {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT}};
+  const auto found = kButtons.find(name);
+  return found == kButtons.end() ? -1 : found->second;
+}
+}  // namespace
+
+bool IsPadButtonName(const std::string& name) { return PadButtonNamed(name) >= 0; }
+
+bool PostPadButton(const std::string& name) {
+  const int button = PadButtonNamed(name);
+  if (button < 0) return false;
+  auto post = [](int code, int key) { PostEvent(code, key); };
+  for (const Uint32 type : {SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP}) {
+    SDL_Event ev{};
+    ev.type = type;
+    ev.cbutton.button = static_cast<Uint8>(button);
+    TranslatePadEvent(ev, post);
+  }
+  return true;
+}
+
 int GamePadsPresent() { return static_cast<int>(pads.size()); }
 
 std::string GamePadName() {

@@ -23,5 +23,11 @@ bool TranslatePadEvent(const SDL_Event& ev, void (*emit)(int code, int key));
 // How many pads are plugged in, and the first one's name.
 int GamePadsPresent();
 std::string GamePadName();
+// A press and release of a pad's button by its name ("a", "b", "x", "y",
+// "start", "back", "lb", "rb", "up", "down", "left", "right"), fed through
+// the same translation as a real pad's (scripted runs); false for an
+// unknown name.
+bool PostPadButton(const std::string& name);
+bool IsPadButtonName(const std::string& name);
 // Closes every pad (tests, the end of the program).
 void CloseGamePads();
