@@ -6,12 +6,12 @@
 #include "app/globals.h"
 #include "data/location.h"
 #include "data/profile.h"
+#include "effects/effects.h"
 #include "engine/room_play.h"
 #include "engine/still_host.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
-#include "platform/log.h"
 #include "screens/game_screen.h"
 #include "screens/room_engine.h"
 #include "widgets/button.h"
@@ -24,6 +24,8 @@ constexpr int kSmallButtons = 2;
 constexpr int kHintButtonY = 92;
 constexpr int kMovesX = 704, kMovesY = 114;  // the moves line: below the buttons, above the sun
 constexpr int kMessageY = 556;      // hint messages, over the room's bottom wall
+constexpr uint32_t kReceiptMs = 4000;  // how long a bought hint's price stays
+constexpr float kMoneyX = 736, kMoneyY = 300;  // just above the treasure count
 // The RESET button's face, for its tooltip.
 constexpr int kResetX = 711, kResetY = 6, kButtonW = 88, kButtonH = 22;
 
@@ -60,14 +62,33 @@ void TGame::setUpAids() {
   }
 }
 
+namespace {
+std::string hintReceipt(int cost) {
+  return cost > 0 ? "Hint bought: " + std::to_string(cost) + " coins" : "Hint given free: the purse is empty";
+}
+}  // namespace
+
 void TGame::chargeHint() {
   ++history.hints;
-  LogLine("Hint " + std::to_string(history.hints) + ": " + describeMove(hints.nextMove()));
-  if (!profile) return;
-  TStatus& room = profile->roomStatus;
-  const int64_t purse = std::max<int64_t>(0, int64_t{room.money} + profile->locStatus.money);
-  const int cost = static_cast<int>(std::min<int64_t>(kHintCost, purse));
-  room.money = clampToInt(int64_t{room.money} - cost);
+  int cost = 0;
+  if (profile) {
+    TStatus& room = profile->roomStatus;
+    const int64_t purse = std::max<int64_t>(0, int64_t{room.money} + profile->locStatus.money);
+    cost = static_cast<int>(std::min<int64_t>(kHintCost, purse));
+    room.money = clampToInt(int64_t{room.money} - cost);
+  }
+  history.hintCoins += cost;
+  // The treasure count drops: say why, where the player looks, for a while,
+  // and let the coins float off the count itself.
+  receipt_ = hintReceipt(cost);
+  receiptUntil_ = MilliSecs() + kReceiptMs;
+  if (cost > 0) TTextFloat::create("-" + std::to_string(cost), kMoneyX, kMoneyY);
+}
+
+const std::string& TGame::hintNotice() const {
+  static const std::string none;
+  if (!hints.message().empty()) return hints.message();
+  return static_cast<int64_t>(receiptUntil_) - static_cast<int64_t>(MilliSecs()) > 0 ? receipt_ : none;
 }
 
 void TGame::takeHint() {
@@ -96,7 +117,7 @@ void TGame::drawMovesAndHintButton() {
   std::string moves = "Moves " + std::to_string(history.moves);
   if (par >= 0) moves += " / Par " + std::to_string(par);
   text->draw(moves, kMovesX, kMovesY, true, true);
-  if (!hints.message().empty()) text->draw(hints.message(), 306, kMessageY, true, true);
+  if (!hintNotice().empty()) text->draw(hintNotice(), 306, kMessageY, true, true);
 
   if (!tips_) return;
   // One tooltip at a time: the mirror under the pointer, RESET or HINT.

@@ -48,8 +48,7 @@ class TGame : public TScreenController {
   TRoomHints& hints = session.hints;        // the next move, on asking
   int par = -1;             // moves of a shortest solution; -1 while unknown
 
-  // A hint costs this much of the room's money (never below a purse of 0).
-  static constexpr int kHintCost = 50;
+  static constexpr int kHintCost = TGameHistory::kHintCost;
 
   // Values of pendingStatus besides the screen codes it leads to.
   static constexpr int kPendingNone = 0;
@@ -70,6 +69,10 @@ class TGame : public TScreenController {
   // the window comes back, or the open confirmation is answered.
   void pause(float alpha);
   void drawPause(float alpha);
+
+  // The line under the room about hints: a search under way, no way out, or
+  // for a few seconds after one was bought, what it cost. Empty when none.
+  const std::string& hintNotice() const;
 
   // The tips of the buttons and of the mirrors.
   const TToolTip* tips() const { return tips_.get(); }
@@ -112,4 +115,6 @@ class TGame : public TScreenController {
   std::string startKey_;         // the room's position at its start
   TBackgroundSolver parSearch_;  // a room without a written solution finds its par
   std::unique_ptr<TToolTip> tips_;
+  std::string receipt_;        // what the last hint cost, in words
+  uint32_t receiptUntil_ = 0;  // ... shown until this clock reading
 };
