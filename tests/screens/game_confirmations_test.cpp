@@ -15,28 +15,14 @@ class GameConfirmationsTest : public GameScreenTest {
   // Clicks the button at y and answers the box it opens with its last
   // button; returns the box's wrapped lines (entry 0 unused).
   std::vector<std::string> boxLines(TGame& game, int y) {
-    auto lines = std::make_shared<std::vector<std::string>>();
-    auto area = std::make_shared<int>(0);
-    auto count = std::make_shared<int>(0);
-    setModalFrameHook([&game, lines, area, count] {
-      AdvanceVirtualClock(25);
-      const int n = ++*count;
-      if (n > 2000) PostEvent(kEventAppTerminate);
-      if (!game.dialogue) return true;
-      *lines = game.dialogue->txt;
-      *area = game.dialogue->textAreaHeight();
-      const int button = game.dialogue->buttonText[2].empty() ? 1 : 2;
-      const int bx = game.dialogue->x + game.dialogue->bxOffset[button];
-      const int by = game.dialogue->y + game.dialogue->byOffset;
-      if (n == 20) PostEvent(kEventMouseMove, 0, bx, by);
-      if (n == 22) PostEvent(kEventMouseDown, 1, bx, by);
-      if (n == 24) PostEvent(kEventMouseUp, 1, bx, by);
-      return true;
+    std::vector<std::string> lines;
+    answerWith(0, game, [&](const TDialogue& box) {
+      lines = box.txt;
+      areaHeight = box.textAreaHeight();
     });
     clickButton(game, y);
     setModalFrameHook(nullptr);
-    areaHeight = *area;
-    return *lines;
+    return lines;
   }
 
   void expectTitledAndFitting(const std::vector<std::string>& lines, const std::string& title) {
