@@ -10,6 +10,7 @@
 #include "engine/catalogue.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/text_log.h"
 #include "screens/game_host.h"
 #include "screens/room_engine.h"
 #include "widgets/button.h"
@@ -94,7 +95,7 @@ void TEditor::update() {
 
 void TEditor::editFrame() {
   if (gfx) drawIfLoaded(gfx->editorSide, 608, 0);
-  if (locationOpen() && text && text->setFont(6)) text->draw(engine->location.name, 623, 100);
+  drawLocationName();
   drawGui();
   checkInputKeys();
   solvability.poll();
@@ -199,8 +200,20 @@ void TEditor::rebuildAfterHistory() {
   solvability.clear();
 }
 
+void TEditor::drawLocationName() {
+  if (!locationOpen() || !text) return;
+  // The name's box on the side panel: a long name takes a smaller size, then
+  // is cut, rather than running out of the panel.
+  text->fitFont(engine->location.name, kNameBoxWidth, {6, 1, 4});
+  SetTextBox(kNameX - 4, kNameY - 4, kNameBoxWidth + 8, kNameBoxHeight);
+  text->draw(text->clipToWidth(engine->location.name, kNameBoxWidth), kNameX, kNameY);
+  ResetTextBox();
+}
+
 void TEditor::drawSolvability() {
   const std::string status = solvability.statusText();
-  if (status.empty() || !text || !text->setFont(4)) return;
-  text->draw(status, 623, 140);
+  if (status.empty() || !text || !text->setFont(3)) return;
+  // Over the room's bottom wall, where the game shows its hint messages,
+  // clear of the side panel's headings.
+  text->draw(status, kStatusX, kStatusY, true, true);
 }
