@@ -156,9 +156,18 @@ bool TEditor::holdLeave(int requested) {
   if (changed == 0) return false;
   // Test play ends first, so the question shows over the design.
   if (testMode) endTestPlay();
+  const bool backOut = requested == kScreenMainMenu && editorStatus != kEditing;
   closeDialogues();
   resetStatus = 0;
   nextEditorStatus = 0;
+  if (backOut) {
+    // Escape over an open box (the unsaved-changes question among them, and
+    // the save box its YES opened) backs out of it to editing.
+    nextStatus = 0;
+    editorStatus = kEditing;
+    FlushKeys();
+    return true;
+  }
   nextStatus = requested;
   editorStatus = kSaveChanges;
   return true;
