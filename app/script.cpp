@@ -231,7 +231,9 @@ void TScriptRunner::mouseInput(const std::string& op, const std::vector<std::str
   }
   const int clicks = op == "doubleclick" ? 2 : 1;
   for (int i = 0; i < clicks; ++i) {
-    PostEvent(kEventMouseDown, button, pointerX_, pointerY_);
+    // The second press of a double click comes counted as such, as the
+    // window system counts it.
+    PostEvent(kEventMouseDown, button, pointerX_, pointerY_, i + 1);
     if (op != "press") PostEvent(kEventMouseUp, button, pointerX_, pointerY_);
   }
 }
