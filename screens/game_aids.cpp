@@ -26,6 +26,8 @@ constexpr int kMovesX = 704, kMovesY = 114;  // the moves line: below the button
 constexpr int kMessageY = 556;      // hint messages, over the room's bottom wall
 constexpr uint32_t kReceiptMs = 4000;  // how long a bought hint's price stays
 constexpr float kMoneyX = 736, kMoneyY = 300;  // just above the treasure count
+// The name panel of the top panel, for the room's about line.
+constexpr int kNameX = 415, kNameY = 2, kNameW = 290, kNameH = 73;
 // The RESET button's face, for its tooltip.
 constexpr int kResetX = 711, kResetY = 6, kButtonW = 88, kButtonH = 22;
 
@@ -50,6 +52,8 @@ void TGame::setUpAids() {
   tips_ = TToolTip::Create(mouse, text, kTipFont);
   par = -1;
   const int index = engine->location.curRoom;
+  if (index >= 1 && index <= engine->location.roomCount && engine->location.room[index])
+    about_.start(engine->location.room[index]->description, MilliSecs());
   // The room as it starts, to key the written solution (or find one).
   const TEnginePtr start = startRoom(engine->location, index, std::make_shared<TStillHost>(), engine->pictures);
   startKey_ = stateKey(*start);
@@ -106,6 +110,7 @@ void TGame::updateAids() {
 
 void TGame::drawAids() {
   session.drawAids(*engine, MilliSecs());
+  if (text) about_.draw(*text, MilliSecs());
 }
 
 void TGame::drawMovesAndHintButton() {
@@ -120,7 +125,8 @@ void TGame::drawMovesAndHintButton() {
   if (!hintNotice().empty()) text->draw(hintNotice(), 306, kMessageY, true, true);
 
   if (!tips_) return;
-  // One tooltip at a time: the mirror under the pointer, RESET or HINT.
+  // One tooltip at a time: the mirror under the pointer, RESET, the name
+  // panel or HINT.
   const bool turnable = !history.mirrorTurned && engine->pointerBlocked == 0 && engine->mouseC > 0 &&
                         engine->canTurnAt(engine->mouseC, engine->mouseR);
   const int cx = static_cast<int>(engine->centreX(engine->mouseC)) - 25;
@@ -130,5 +136,7 @@ void TGame::drawMovesAndHintButton() {
   tips_->update(kTurnTip, cx, cy, turnable ? 50 : 0, turnable ? 50 : 0, TToolTip::pos_first,
                 TToolTip::TPlace::aboveRight);
   tips_->update(kUndoTip, kResetX, kResetY, kButtonW, kButtonH, TToolTip::pos_inbetween);
+  // The name panel tells what the room is about, below it.
+  tips_->update(about_.line(), kNameX, kNameY, kNameW, kNameH, TToolTip::pos_inbetween, TToolTip::TPlace::below);
   tips_->update(kHintTip, kResetX, kHintButtonY - 11, kButtonW, kButtonH, TToolTip::pos_last);
 }

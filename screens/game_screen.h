@@ -22,6 +22,7 @@
 #include "platform/image.h"
 #include "screens/game_history.h"
 #include "screens/play_aids.h"
+#include "screens/room_about.h"
 #include "screens/room_hints.h"
 #include "screens/room_session.h"
 #include "screens/tutorial.h"
@@ -74,6 +75,9 @@ class TGame : public TScreenController {
   // for a few seconds after one was bought, what it cost. Empty when none.
   const std::string& hintNotice() const;
 
+  // The room's about line, shown on entering and over the name panel.
+  const TRoomAbout& about() const { return about_; }
+
   // The tips of the buttons and of the mirrors.
   const TToolTip* tips() const { return tips_.get(); }
 
@@ -115,6 +119,7 @@ class TGame : public TScreenController {
   std::string startKey_;         // the room's position at its start
   TBackgroundSolver parSearch_;  // a room without a written solution finds its par
   std::unique_ptr<TToolTip> tips_;
+  TRoomAbout about_;
   std::string receipt_;        // what the last hint cost, in words
   uint32_t receiptUntil_ = 0;  // ... shown until this clock reading
 };
