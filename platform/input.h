@@ -37,6 +37,7 @@ enum : int {
   kKeyDown = 40,
   kKeyDelete = 46,
   kKeyF1 = 112,
+  kKeyF11 = 122,
   kKeyF12 = 123,
   kKeyLShift = 160,
   kKeyRShift = 161,
