@@ -2,6 +2,7 @@
 
 #include "app/gfx_set.h"
 #include "app/globals.h"
+#include "app/location_panel.h"
 #include "app/location_requester.h"
 #include "app/menu_layout.h"
 #include "data/location.h"
@@ -19,12 +20,15 @@ TCustomScreen::TCustomScreen() {
     disableContinue = 1;
     locationText = "None";
   }
+  panel = std::make_unique<TLocationPanel>(disableContinue ? std::string() : locationText);
 }
 
 TCustomScreen::~TCustomScreen() = default;
 
 void TCustomScreen::update() {
+  if (panel) panel->prepare();
   menu::drawBackground(gfx ? gfx->mainBg : nullptr, true);
+  if (panel && !locRequester) panel->draw();
   menu::drawTitle("CUSTOM GAME", 58);
   if (menu::columnButton("CONTINUE GAME", 0, disableContinue != 0)) gameState = kScreenGame;
   if (menu::columnButton("LOAD LOCATION", 1)) locRequester = createLocationRequester("SELECT LOCATION", "", diagX, diagY, 1);
