@@ -179,6 +179,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
                 : what == "showfps"                       ? two && (c.args[1] == "on" || c.args[1] == "off")
                 : what == "file"                          ? two
                 : what == "drawn" || what == "notdrawn"   ? c.args.size() >= 2
+                : what == "event"                         ? c.args.size() >= 2
                 : what == "textfits"                      ? c.args.size() == 1
                                                           : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
@@ -364,6 +365,12 @@ bool TScriptRunner::checkTexts(const TScriptCommand& c) {
 
 bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
   const std::string& what = c.args[0];
+  if (what == "event") {
+    const std::string wanted = wordsFrom(c, 1);
+    for (const std::string& e : NotedEvents())
+      if (e.find(wanted) != std::string::npos) return true;
+    return fail(c, "no event holding \"" + wanted + "\" was noted");
+  }
   if (what == "drawn" || what == "notdrawn" || what == "textfits") return checkTexts(c);
   const std::string& want = c.args[1];
   int n = 0;

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/text_log.h"
 #include "screens/game_screen.h"
 #include "screens/room_engine.h"
 #include "widgets/button.h"
@@ -74,6 +75,8 @@ std::string hintReceipt(int cost) {
 
 void TGame::chargeHint() {
   ++history.hints;
+  // Scripted runs check which move was shown; the player sees it drawn.
+  NoteEvent("Hint " + std::to_string(history.hints) + ": " + describeMove(hints.nextMove()));
   int cost = 0;
   if (profile) {
     TStatus& room = profile->roomStatus;
