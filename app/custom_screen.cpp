@@ -2,6 +2,7 @@
 
 #include "screens/gfx_set.h"
 #include "app/globals.h"
+#include "app/location_panel.h"
 #include "app/program_kit.h"
 #include "screens/location_requester.h"
 #include "app/menu_layout.h"
@@ -20,12 +21,15 @@ TCustomScreen::TCustomScreen() {
     disableContinue = 1;
     locationText = "None";
   }
+  panel = std::make_unique<TLocationPanel>(disableContinue ? std::string() : locationText);
 }
 
 TCustomScreen::~TCustomScreen() = default;
 
 void TCustomScreen::update() {
+  if (panel) panel->prepare();
   menu::drawBackground(gfx ? gfx->mainBg : nullptr, true);
+  if (panel && !locRequester) panel->draw();
   menu::drawTitle("CUSTOM GAME", 58);
   if (menu::columnButton("CONTINUE GAME", 0, disableContinue != 0)) gameState = kScreenGame;
   if (menu::columnButton("LOAD LOCATION", 1)) locRequester = createLocationRequester(programScreenKit(), "SELECT LOCATION", "", diagX, diagY, 1);

@@ -6,6 +6,7 @@
 
 #include "screens/screen_controller.h"
 
+class TLocationPanel;
 class TRequestFile;
 
 class TCustomScreen : public TScreenController {
@@ -14,6 +15,7 @@ class TCustomScreen : public TScreenController {
   static constexpr int diagX = 70, diagY = 240, diagM = 25;
 
   std::unique_ptr<TRequestFile> locRequester;
+  std::unique_ptr<TLocationPanel> panel;  // the location in play, left of the buttons
   std::string locationText;
   int disableContinue = 0;
 

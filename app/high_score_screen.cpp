@@ -5,9 +5,37 @@
 #include "app/menu_layout.h"
 #include "app/timer.h"
 #include "data/high_scores.h"
+#include "data/profile.h"
 #include "platform/graphics.h"
 #include "widgets/button.h"
 #include "widgets/text.h"
+
+namespace {
+
+struct TRowColour {
+  int r, g, b;
+  float alpha;
+};
+constexpr TRowColour kOwnRowColour{230, 175, 40, 0.45f};
+constexpr TRowColour kNewRowColour{255, 255, 255, 0.35f};
+constexpr int kLegendY = 462;
+
+void markRow(float y, int height, const TRowColour& colour) {
+  const float alpha = GetAlpha();
+  int r, g, b;
+  GetColor(r, g, b);
+  SetAlpha(colour.alpha);
+  SetColor(colour.r, colour.g, colour.b);
+  DrawRect(115, y - 2, 550, static_cast<float>(height));
+  SetColor(r, g, b);
+  SetAlpha(alpha);
+}
+
+}  // namespace
+
+bool isOwnRow(const THighScore& entry, const std::string& player) {
+  return !player.empty() && entry.player == player;
+}
 
 void THighScores::update() {
   const bool singleTable = tables.size() <= 1;
@@ -28,19 +56,23 @@ void THighScores::update() {
   text->draw("Score", 630, 120, true, true);
   text->setFont(1);
   table = &tables[static_cast<size_t>(curTable)];  // paging above may have moved it
+  const std::string player = profile ? profile->name : std::string();
+  bool anyOwn = false;
   for (int place = 1; place <= kHighScorePlaces; ++place) {
     const float y = static_cast<float>(155 + 30 * (place - 1));
-    if (place == newScorePos) {
-      const float alpha = GetAlpha();
-      SetAlpha(0.35f);
-      DrawRect(115, y - 2, 550, static_cast<float>(text->getHeight(0)));
-      SetAlpha(alpha);
-    }
     const THighScore& entry = table->scores[static_cast<size_t>(place)];
+    // The player's own rows stand on a gold band; the score just entered
+    // on a light one over it.
+    if (isOwnRow(entry, player)) {
+      anyOwn = true;
+      markRow(y, text->getHeight(0), kOwnRowColour);
+    }
+    if (place == newScorePos) markRow(y, text->getHeight(0), kNewRowColour);
     text->draw(entry.player, 120, y, false, true);
     text->draw(TTimer::getTime2(entry.time), 400, y, true, true);
     text->draw(std::to_string(entry.money), 630, y, true, true);
   }
+  if (anyOwn && text->setFont(6)) text->draw("Your scores are on gold", 400, kLegendY, true, true);
 }
 
 // The music of the screen before keeps playing.

@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "app/globals.h"
+#include "app/keys_card.h"
 #include "app/screen.h"
 #include "app/shell_services.h"
 #include "app/timer.h"
@@ -43,8 +44,10 @@ bool TMainLoop::frame() {
   // presented. A window system that reports the full screen itself as
   // maximised must not make the display reopen again and again.
   const bool maximised = WindowMaximized();
-  if (maximised && options && screen && options->screenD == 0) {
-    options->screenD = options->bestDepth;
+  // F11 switches between full screen and a window, as the options' tick does.
+  const bool switchKey = KeyHit(kKeyF11) > 0 && options && screen;
+  if (switchKey || (maximised && options && screen && options->screenD == 0)) {
+    options->screenD = options->screenD == 0 ? options->bestDepth : 0;
     screen->setRes();
   } else {
     followFocus();
@@ -100,6 +103,11 @@ void TMainLoop::globalKeys() {
   const bool hotkeysOn = textInputActive == 0 && running_ != kScreenMainMenu;
   const bool fHit = KeyHit('F') > 0;
   const bool f1Hit = KeyHit(kKeyF1) > 0;
+  // F1 alone shows the keys card over any screen, also while a name is typed.
+  if (f1Hit && !KeyDown(kKeyLShift)) {
+    showKeysCard();
+    return;
+  }
   if (!hotkeysOn) return;
   if (fHit) showFPS = -showFPS;
   if (f1Hit && KeyDown(kKeyLShift)) {

@@ -11,6 +11,8 @@
 
 namespace {
 constexpr int kBottomMargin = 2;
+constexpr int kFootGap = 24;  // between the release and the keys hint
+const char* const kKeysHint = "F1: keys";
 }  // namespace
 
 TMainMenu::TMainMenu() { musicTrack = 0; }
@@ -36,6 +38,7 @@ void TMainMenu::update() {
   // The bottom line sits so that its descenders ("g", "p") stay on screen.
   const int y = kViewHeight - kBottomMargin - text->getHeight(0);
   text->draw(versionText, 5, static_cast<float>(y));
+  text->draw(kKeysHint, static_cast<float>(5 + TextWidth(versionText) + kFootGap), static_cast<float>(y));
   if (text->menuOption("Credits", 745, y, false, false, false, false) == -1) gameState = kScreenCredits;
 
   if (!profile) return;

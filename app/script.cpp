@@ -181,6 +181,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
                 : what == "showfps"                       ? two && (c.args[1] == "on" || c.args[1] == "off")
                 : what == "file"                          ? two
                 : what == "drawn" || what == "notdrawn"   ? c.args.size() >= 2
+                : what == "event"                         ? c.args.size() >= 2
                 : what == "textfits"                      ? c.args.size() == 1
                                                           : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
@@ -233,7 +234,9 @@ void TScriptRunner::mouseInput(const std::string& op, const std::vector<std::str
   }
   const int clicks = op == "doubleclick" ? 2 : 1;
   for (int i = 0; i < clicks; ++i) {
-    PostEvent(kEventMouseDown, button, pointerX_, pointerY_);
+    // The second press of a double click comes counted as such, as the
+    // window system counts it.
+    PostEvent(kEventMouseDown, button, pointerX_, pointerY_, i + 1);
     if (op != "press") PostEvent(kEventMouseUp, button, pointerX_, pointerY_);
   }
 }
@@ -366,6 +369,12 @@ bool TScriptRunner::checkTexts(const TScriptCommand& c) {
 
 bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
   const std::string& what = c.args[0];
+  if (what == "event") {
+    const std::string wanted = wordsFrom(c, 1);
+    for (const std::string& e : NotedEvents())
+      if (e.find(wanted) != std::string::npos) return true;
+    return fail(c, "no event holding \"" + wanted + "\" was noted");
+  }
   if (what == "drawn" || what == "notdrawn" || what == "textfits") return checkTexts(c);
   const std::string& want = c.args[1];
   int n = 0;

@@ -31,6 +31,8 @@
 //   assert lacks PATH TEXT   the file does not hold TEXT
 //   assert drawn TEXT        the last drawn frame shows a line holding TEXT
 //   assert notdrawn TEXT     ... and no line holding TEXT
+//   assert event TEXT        an event noted so far holds TEXT (the move a
+//                            hint showed: "Hint 1: click 8 7, move up")
 //   assert textfits          every text of the last drawn frame lies inside
 //                            its box (button face, dialogue, tooltip) or
 //                            inside the picture

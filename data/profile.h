@@ -55,6 +55,8 @@ class TProfile {
   // The room finished last, for the room-complete screen (not saved):
   // the moves it took and its par, -1 when unknown.
   int lastRoomMoves = -1, lastRoomPar = -1;
+  // The hints bought in it and what they cost.
+  int lastRoomHints = 0, lastRoomHintCoins = 0;
   // The player's best in the room just solved (-1 when none), and whether
   // this solve set it.
   int lastRoomBest = -1, lastRoomNewBest = 0;

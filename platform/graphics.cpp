@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/draw_queue.h"
 #include "platform/graphics_backend.h"
+#include "platform/input.h"
 #include "platform/letterbox.h"
 
 namespace {
@@ -177,6 +179,9 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
   EndGraphics();
   if (width <= 0 || height <= 0 || !StartVideo()) return false;
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+  // The game's double-click time, so that the second click of a double click
+  // is known as such however slowly it follows (see TMouse).
+  SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, std::to_string(kDoubleClickMs).c_str());
   // A window drawn in software shows its picture straight through the
   // window system, without loading OpenGL behind the scenes. Full screen
   // scales the picture to the desktop, which is the graphics card's work.

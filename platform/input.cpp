@@ -24,6 +24,7 @@ struct TInputState {
   unsigned charPut = 0, charTake = 0;
   std::array<bool, 4> mouseDown{};
   std::array<int, 4> mouseHits{};
+  std::array<int, 4> firstClicks{};  // presses with a click count of 1
   // A press released before anyone asked whether the button is down stays
   // down for one more query, so a click shorter than a frame is still seen
   // as a press and then a release.
@@ -49,6 +50,7 @@ void ClearKeys() {
 void ClearMouse() {
   in.mouseDown.fill(false);
   in.mouseHits.fill(0);
+  in.firstClicks.fill(0);
   in.downSeen.fill(false);
   in.upPending.fill(false);
   in.mouseZ = 0;
@@ -93,6 +95,7 @@ void Fold(const TEvent& e) {
         in.upPending[e.data] = false;
         in.downSeen[e.data] = false;
         ++in.mouseHits[e.data];
+        if (e.clicks <= 1) ++in.firstClicks[e.data];
       }
       break;
     case kEventMouseUp:
@@ -131,7 +134,7 @@ void Queue(const TEvent& e) {
   in.events[in.eventPut++ % kQueueSize] = e;
 }
 
-void Emit(int code, int data = 0, int x = 0, int y = 0) { PostEvent(code, data, x, y); }
+void Emit(int code, int data = 0, int x = 0, int y = 0, int clicks = 1) { PostEvent(code, data, x, y, clicks); }
 
 int ButtonOf(Uint8 sdlButton) {
   switch (sdlButton) {
@@ -233,7 +236,7 @@ void Translate(const SDL_Event& ev) {
       if (!button) break;
       int x, y;
       backend::WindowToView(ev.button.x, ev.button.y, x, y);
-      Emit(ev.type == SDL_MOUSEBUTTONDOWN ? kEventMouseDown : kEventMouseUp, button, x, y);
+      Emit(ev.type == SDL_MOUSEBUTTONDOWN ? kEventMouseDown : kEventMouseUp, button, x, y, ev.button.clicks);
       break;
     }
     case SDL_MOUSEMOTION: {
@@ -278,8 +281,8 @@ void PollSystem() {
   }
 }
 
-void PostEvent(int code, int data, int x, int y) {
-  const TEvent e{code, data, x, y};
+void PostEvent(int code, int data, int x, int y, int clicks) {
+  const TEvent e{code, data, x, y, clicks};
   Fold(e);
   Queue(e);
 }
@@ -329,6 +332,14 @@ int MouseHit(int button) {
   const int hits = in.mouseHits[button];
   in.mouseHits[button] = 0;
   return hits;
+}
+
+int MouseFirstClicks(int button) {
+  PollSystem();
+  if (!ValidButton(button)) return 0;
+  const int first = in.firstClicks[button];
+  in.firstClicks[button] = 0;
+  return first;
 }
 
 bool MouseDown(int button) {

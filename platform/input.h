@@ -37,6 +37,7 @@ enum : int {
   kKeyDown = 40,
   kKeyDelete = 46,
   kKeyF1 = 112,
+  kKeyF11 = 122,
   kKeyF12 = 123,
   kKeyLShift = 160,
   kKeyRShift = 161,
@@ -50,12 +51,19 @@ struct TEvent {
   int code = 0;
   int data = 0;  // key code, character, button or wheel notches
   int x = 0, y = 0;
+  // A mouse press: 1 for a single click, 2 for the second of a double click,
+  // and so on, as the window system counts them.
+  int clicks = 1;
 };
+
+// Presses of one button closer together than this (and near each other)
+// count as one multi-click.
+constexpr int kDoubleClickMs = 700;
 
 // Lets the window system deliver pending events (each query does this too).
 void PollSystem();
 // Feeds one event as if the window system had produced it: folded and queued.
-void PostEvent(int code, int data = 0, int x = 0, int y = 0);
+void PostEvent(int code, int data = 0, int x = 0, int y = 0, int clicks = 1);
 // While off, PollSystem ignores the real window system (scripted runs).
 void SetSystemInput(bool on);
 
@@ -68,6 +76,9 @@ void FlushKeys();
 // it so typed keys never act as hotkeys. Held flags and typed text stay.
 void DropTypingKeyHits();
 int MouseHit(int button);
+// Of the presses MouseHit counts, those that began a click series (a click
+// count of 1) since the last query; the others continue a double click.
+int MouseFirstClicks(int button);
 // A press and its release that both came before this query still answer
 // down once, and up from the next query on: the per-frame mouse snapshot
 // then sees every click as a press followed by a release.

@@ -38,6 +38,16 @@ void RecordDrawnTexts(bool on) {
 
 bool RecordingDrawnTexts() { return recording; }
 
+namespace {
+std::vector<std::string> events;
+}  // namespace
+
+void NoteEvent(const std::string& line) {
+  if (recording) events.push_back(line);
+}
+
+const std::vector<std::string>& NotedEvents() { return events; }
+
 const std::vector<TDrawnText>& DrawnTexts() { return drawn; }
 
 void ClearDrawnTexts() { drawn.clear(); }

@@ -36,3 +36,9 @@ void NoteDrawnText(const std::string& text, float penX, float penY);
 
 // The texts of a list that leave their box, one "text: why" line each.
 std::vector<std::string> TextsOutsideTheirBox(const std::vector<TDrawnText>& texts);
+
+// What a scripted run may check that the player reads as a picture rather
+// than as text (the move a hint shows): noted only while texts are
+// recorded, never printed.
+void NoteEvent(const std::string& line);
+const std::vector<std::string>& NotedEvents();

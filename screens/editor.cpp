@@ -9,6 +9,7 @@
 #include "engine/catalogue.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/text_log.h"
 #include "screens/game_host.h"
 #include "screens/room_engine.h"
 #include "widgets/button.h"
@@ -95,7 +96,7 @@ void TEditor::update() {
 
 void TEditor::editFrame() {
   if (gfx) drawIfLoaded(gfx->editorSide, 608, 0);
-  if (locationOpen() && text && text->setFont(6)) text->draw(engine->location.name, 623, 100);
+  drawLocationName();
   drawGui();
   checkInputKeys();
   solvability.poll();
@@ -156,9 +157,18 @@ bool TEditor::holdLeave(int requested) {
   if (changed == 0) return false;
   // Test play ends first, so the question shows over the design.
   if (testMode) endTestPlay();
+  const bool backOut = requested == kScreenMainMenu && editorStatus != kEditing;
   closeDialogues();
   resetStatus = 0;
   nextEditorStatus = 0;
+  if (backOut) {
+    // Escape over an open box (the unsaved-changes question among them, and
+    // the save box its YES opened) backs out of it to editing.
+    nextStatus = 0;
+    editorStatus = kEditing;
+    FlushKeys();
+    return true;
+  }
   nextStatus = requested;
   editorStatus = kSaveChanges;
   return true;
@@ -200,8 +210,20 @@ void TEditor::rebuildAfterHistory() {
   solvability.clear();
 }
 
+void TEditor::drawLocationName() {
+  if (!locationOpen() || !text) return;
+  // The name's box on the side panel: a long name takes a smaller size, then
+  // is cut, rather than running out of the panel.
+  text->fitFont(engine->location.name, kNameBoxWidth, {6, 1, 4});
+  SetTextBox(kNameX - 4, kNameY - 4, kNameBoxWidth + 8, kNameBoxHeight);
+  text->draw(text->clipToWidth(engine->location.name, kNameBoxWidth), kNameX, kNameY);
+  ResetTextBox();
+}
+
 void TEditor::drawSolvability() {
   const std::string status = solvability.statusText();
-  if (status.empty() || !text || !text->setFont(4)) return;
-  text->draw(status, 623, 140);
+  if (status.empty() || !text || !text->setFont(3)) return;
+  // Over the room's bottom wall, where the game shows its hint messages,
+  // clear of the side panel's headings.
+  text->draw(status, kStatusX, kStatusY, true, true);
 }

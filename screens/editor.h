@@ -151,4 +151,9 @@ class TEditor : public TScreenController, protected TScreenKit {
   bool saveAs(const std::string& name);
   void rebuildAfterHistory();
   void drawSolvability();
+  void drawLocationName();
+  // The location's name box on the side panel, and the F5 line over the
+  // room's bottom wall.
+  static constexpr int kNameX = 623, kNameY = 100, kNameBoxWidth = 168, kNameBoxHeight = 32;
+  static constexpr int kStatusX = 306, kStatusY = 557;
 };

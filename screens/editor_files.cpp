@@ -49,6 +49,10 @@ void TEditor::diagLocSave() {
   }
   const int answer = locRequester->update();
   if (answer == 2) {
+    // CANCEL goes back to editing, also when the save was the unsaved-changes
+    // question's YES: what was asked for after it is dropped, not asked again.
+    nextStatus = 0;
+    nextEditorStatus = 0;
     resetStatus = 1;
     return;
   }

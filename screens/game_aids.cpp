@@ -5,12 +5,13 @@
 
 #include "data/location.h"
 #include "data/profile.h"
+#include "effects/effects.h"
 #include "engine/room_play.h"
 #include "engine/still_host.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
-#include "platform/log.h"
+#include "platform/text_log.h"
 #include "screens/game_screen.h"
 #include "screens/room_engine.h"
 #include "widgets/button.h"
@@ -23,6 +24,10 @@ constexpr int kSmallButtons = 2;
 constexpr int kHintButtonY = 92;
 constexpr int kMovesX = 704, kMovesY = 114;  // the moves line: below the buttons, above the sun
 constexpr int kMessageY = 556;      // hint messages, over the room's bottom wall
+constexpr uint32_t kReceiptMs = 4000;  // how long a bought hint's price stays
+constexpr float kMoneyX = 736, kMoneyY = 300;  // just above the treasure count
+// The name panel of the top panel, for the room's about line.
+constexpr int kNameX = 415, kNameY = 2, kNameW = 290, kNameH = 73;
 // The RESET button's face, for its tooltip.
 constexpr int kResetX = 711, kResetY = 6, kButtonW = 88, kButtonH = 22;
 
@@ -47,6 +52,8 @@ void TGame::setUpAids() {
   tips_ = TToolTip::Create(mouse, text, kTipFont);
   par = -1;
   const int index = engine->location.curRoom;
+  if (index >= 1 && index <= engine->location.roomCount && engine->location.room[index])
+    about_.start(engine->location.room[index]->description, MilliSecs());
   // The room as it starts, to key the written solution (or find one).
   const TEnginePtr start = startRoom(engine->location, index, std::make_shared<TStillHost>(), engine->pictures);
   startKey_ = stateKey(*start);
@@ -61,14 +68,35 @@ void TGame::setUpAids() {
   }
 }
 
+namespace {
+std::string hintReceipt(int cost) {
+  return cost > 0 ? "Hint bought: " + std::to_string(cost) + " coins" : "Hint given free: the purse is empty";
+}
+}  // namespace
+
 void TGame::chargeHint() {
   ++history.hints;
-  LogLine("Hint " + std::to_string(history.hints) + ": " + describeMove(hints.nextMove()));
-  if (!profile) return;
-  TStatus& room = profile->roomStatus;
-  const int64_t purse = std::max<int64_t>(0, int64_t{room.money} + profile->locStatus.money);
-  const int cost = static_cast<int>(std::min<int64_t>(kHintCost, purse));
-  room.money = clampToInt(int64_t{room.money} - cost);
+  // Scripted runs check which move was shown; the player sees it drawn.
+  NoteEvent("Hint " + std::to_string(history.hints) + ": " + describeMove(hints.nextMove()));
+  int cost = 0;
+  if (profile) {
+    TStatus& room = profile->roomStatus;
+    const int64_t purse = std::max<int64_t>(0, int64_t{room.money} + profile->locStatus.money);
+    cost = static_cast<int>(std::min<int64_t>(kHintCost, purse));
+    room.money = clampToInt(int64_t{room.money} - cost);
+  }
+  history.hintCoins += cost;
+  // The treasure count drops: say why, where the player looks, for a while,
+  // and let the coins float off the count itself.
+  receipt_ = hintReceipt(cost);
+  receiptUntil_ = MilliSecs() + kReceiptMs;
+  if (cost > 0) TTextFloat::create("-" + std::to_string(cost), kMoneyX, kMoneyY);
+}
+
+const std::string& TGame::hintNotice() const {
+  static const std::string none;
+  if (!hints.message().empty()) return hints.message();
+  return static_cast<int64_t>(receiptUntil_) - static_cast<int64_t>(MilliSecs()) > 0 ? receipt_ : none;
 }
 
 void TGame::takeHint() {
@@ -86,6 +114,7 @@ void TGame::updateAids() {
 
 void TGame::drawAids() {
   session.drawAids(*engine, MilliSecs());
+  if (text) about_.draw(*text, MilliSecs());
 }
 
 void TGame::drawMovesAndHintButton() {
@@ -97,10 +126,11 @@ void TGame::drawMovesAndHintButton() {
   std::string moves = "Moves " + std::to_string(history.moves);
   if (par >= 0) moves += " / Par " + std::to_string(par);
   text->draw(moves, kMovesX, kMovesY, true, true);
-  if (!hints.message().empty()) text->draw(hints.message(), 306, kMessageY, true, true);
+  if (!hintNotice().empty()) text->draw(hintNotice(), 306, kMessageY, true, true);
 
   if (!tips_) return;
-  // One tooltip at a time: the mirror under the pointer, RESET or HINT.
+  // One tooltip at a time: the mirror under the pointer, RESET, the name
+  // panel or HINT.
   const bool turnable = !history.mirrorTurned && engine->pointerBlocked == 0 && engine->mouseC > 0 &&
                         engine->canTurnAt(engine->mouseC, engine->mouseR);
   const int cx = static_cast<int>(engine->centreX(engine->mouseC)) - 25;
@@ -110,5 +140,7 @@ void TGame::drawMovesAndHintButton() {
   tips_->update(kTurnTip, cx, cy, turnable ? 50 : 0, turnable ? 50 : 0, TToolTip::pos_first,
                 TToolTip::TPlace::aboveRight);
   tips_->update(kUndoTip, kResetX, kResetY, kButtonW, kButtonH, TToolTip::pos_inbetween);
+  // The name panel tells what the room is about, below it.
+  tips_->update(about_.line(), kNameX, kNameY, kNameW, kNameH, TToolTip::pos_inbetween, TToolTip::TPlace::below);
   tips_->update(kHintTip, kResetX, kHintButtonY - 11, kButtonW, kButtonH, TToolTip::pos_last);
 }

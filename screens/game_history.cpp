@@ -8,7 +8,9 @@
 
 namespace {
 
-const char* const kHistoryMagic = "TESMORIA UNDO 2";
+const char* const kHistoryMagic = "TESMORIA UNDO 3";
+// Histories written before the hints' price was kept: still read.
+const char* const kHistoryMagicV2 = "TESMORIA UNDO 2";
 // Histories written before moves and hints were counted: still read.
 const char* const kHistoryMagicV1 = "TESMORIA UNDO 1";
 // A damaged count must not make us reserve the world; no room is played for
@@ -100,6 +102,7 @@ void TGameHistory::clear() {
   keepOnRestart = false;
   moves = 0;
   hints = 0;
+  hintCoins = 0;
 }
 
 void TGameHistory::writeTo(TStream& s) const {
@@ -109,6 +112,7 @@ void TGameHistory::writeTo(TStream& s) const {
   s.WriteByte(keepOnRestart ? 1 : 0);
   s.WriteInt(moves);
   s.WriteInt(hints);
+  s.WriteInt(hintCoins);
   s.WriteByte(mirrorTurned ? 1 : 0);
   writeStack(s, undoStack);
   writeStack(s, redoStack);
@@ -142,7 +146,8 @@ bool TGameHistory::readFrom(TStream& s, std::string& error) {
   clear();
   error.clear();
   const std::string magic = s.ReadLine();
-  const bool counted = magic == kHistoryMagic;
+  const bool priced = magic == kHistoryMagic;
+  const bool counted = priced || magic == kHistoryMagicV2;
   if (!counted && magic != kHistoryMagicV1) return false;
   room.location = s.ReadLine();
   room.room = s.ReadInt();
@@ -150,6 +155,7 @@ bool TGameHistory::readFrom(TStream& s, std::string& error) {
   if (counted) {
     moves = std::clamp(s.ReadInt(), 0, kMaxSnapshots);
     hints = std::clamp(s.ReadInt(), 0, kMaxSnapshots);
+    if (priced) hintCoins = std::clamp(s.ReadInt(), 0, hints * kHintCost);
     mirrorTurned = s.ReadByte() != 0;
   }
   if (!readStack(s, undoStack, counted, error) || !readStack(s, redoStack, counted, error)) {

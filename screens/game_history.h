@@ -34,6 +34,9 @@ struct THistoryStep {
 
 class TGameHistory {
  public:
+  // A hint costs this much of the room's money (never below a purse of 0).
+  static constexpr int kHintCost = 50;
+
   THistoryRoom room;
   std::vector<THistoryStep> undoStack;  // oldest first
   std::vector<THistoryStep> redoStack;  // next redo last
@@ -41,6 +44,7 @@ class TGameHistory {
   bool keepOnRestart = false;
   int moves = 0;  // moves from the room's start to where it stands
   int hints = 0;  // hints taken in this room (never undone)
+  int hintCoins = 0;  // what those hints cost (a hint costs less from a thin purse)
   // The player has turned a mirror once: the turning tooltip is not needed
   // any more. It belongs to the player, not the room: clear() keeps it.
   bool mirrorTurned = false;

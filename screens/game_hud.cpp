@@ -74,16 +74,16 @@ void TGame::updateButtons() {
     // Lives found in this room are not spare yet: only the game's count.
     if (profile->locStatus.lives != 0)
       askConfirmation(kPendingSkip,
-                      "SKIP ROOM\\nThis will cost you 1 life and you will lose everything collected in this room. "
+                      "SKIP ROOM\\n\\nThis will cost you 1 life and you will lose everything collected in this room. "
                       "Are you sure you want to skip this room?");
     else
       askConfirmation(kPendingNotice,
-                      "SKIP ROOM\\nSorry, you do not have any spare lives to skip this room (lives collected in "
+                      "SKIP ROOM\\n\\nSorry, you do not have any spare lives to skip this room (lives collected in "
                       "this room do not count).");
   }
   if (buttonClicked(buttons, "ABANDON", 67))
     askConfirmation(kScreenMap, custom ? "ABANDON GAME\\n\\nAre you sure you want to abandon this game?"
-                                       : "ABANDON GAME\\nAre you sure you want to abandon the campaign? You can "
+                                       : "ABANDON GAME\\n\\nAre you sure you want to abandon the campaign? You can "
                                          "start again from the map, but all points will be lost.");
   // The main loop stores the room in progress when the screen is left.
   if (buttonClicked(buttons, "MENU", 584)) gameState = campaign ? kScreenMainMenu : kScreenCustomMenu;

@@ -124,6 +124,8 @@ void TGame::endRoomIfDone(int sunFrame) {
   profile->newRoom = 1;
   profile->lastRoomMoves = solved ? history.moves : -1;
   profile->lastRoomPar = par;
+  profile->lastRoomHints = history.hints;
+  profile->lastRoomHintCoins = history.hintCoins;
   profile->lastRoomLocation = engine->location.name;
   profile->lastRoom = solved ? profile->curRoom : 0;
   keepRecord(solved);

@@ -23,6 +23,7 @@
 #include "platform/image.h"
 #include "screens/game_history.h"
 #include "screens/play_aids.h"
+#include "screens/room_about.h"
 #include "screens/room_hints.h"
 #include "screens/room_session.h"
 #include "screens/tutorial.h"
@@ -49,8 +50,7 @@ class TGame : public TScreenController, protected TScreenKit {
   TRoomHints& hints = session.hints;        // the next move, on asking
   int par = -1;             // moves of a shortest solution; -1 while unknown
 
-  // A hint costs this much of the room's money (never below a purse of 0).
-  static constexpr int kHintCost = 50;
+  static constexpr int kHintCost = TGameHistory::kHintCost;
 
   // Values of pendingStatus besides the screen codes it leads to.
   static constexpr int kPendingNone = 0;
@@ -71,6 +71,13 @@ class TGame : public TScreenController, protected TScreenKit {
   // the window comes back, or the open confirmation is answered.
   void pause(float alpha);
   void drawPause(float alpha);
+
+  // The line under the room about hints: a search under way, no way out, or
+  // for a few seconds after one was bought, what it cost. Empty when none.
+  const std::string& hintNotice() const;
+
+  // The room's about line, shown on entering and over the name panel.
+  const TRoomAbout& about() const { return about_; }
 
   // The tips of the buttons and of the mirrors.
   const TToolTip* tips() const { return tips_.get(); }
@@ -113,4 +120,7 @@ class TGame : public TScreenController, protected TScreenKit {
   std::string startKey_;         // the room's position at its start
   TBackgroundSolver parSearch_;  // a room without a written solution finds its par
   std::unique_ptr<TToolTip> tips_;
+  TRoomAbout about_;
+  std::string receipt_;        // what the last hint cost, in words
+  uint32_t receiptUntil_ = 0;  // ... shown until this clock reading
 };

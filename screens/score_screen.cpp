@@ -68,6 +68,21 @@ void TScoreScreen::label(const char* name, int y, const std::string& value, bool
   text->draw(value, x2, static_cast<float>(y), true, outlined);
 }
 
+std::string TScoreScreen::withPar(int moves) const {
+  std::string line = std::to_string(moves);
+  if (profile && profile->lastRoomPar >= 0) line += " (par " + std::to_string(profile->lastRoomPar) + ")";
+  return line;
+}
+
+void TScoreScreen::movesLine(int y, bool outlined) {
+  if (profile && profile->lastRoomMoves >= 0) label("Moves", y, withPar(profile->lastRoomMoves), outlined);
+}
+
+std::string TScoreScreen::hintsBought() const {
+  if (!profile || profile->lastRoomHints <= 0) return "None";
+  return std::to_string(profile->lastRoomHints) + " (cost " + std::to_string(profile->lastRoomHintCoins) + ")";
+}
+
 bool TScoreScreen::button(const char* name, int x) {
   return buttons && buttons->draw(name, x, yButton, 1) == kButtonActivated;
 }
@@ -96,17 +111,10 @@ void TScoreScreen::endRoom() {
   if (profile) {
     label("Money This Room", y1, std::to_string(profile->roomStatus.money));
     label("Total Score", y2, std::to_string(profile->locStatus.money));
-    if (profile->lastRoomMoves >= 0) {
-      std::string moves = std::to_string(profile->lastRoomMoves);
-      if (profile->lastRoomPar >= 0) moves += " (par " + std::to_string(profile->lastRoomPar) + ")";
-      label("Moves", y3, moves);
-    }
-    if (profile->lastRoomBest >= 0) {
-      std::string best = std::to_string(profile->lastRoomBest);
-      if (profile->lastRoomPar >= 0) best += " (par " + std::to_string(profile->lastRoomPar) + ")";
-      label("Best", y4, best);
-      if (profile->lastRoomNewBest) centred(*this, "New best!", y4 + 45, true);
-    }
+    movesLine(y3);
+    if (profile->lastRoomBest >= 0) label("Best", y4, withPar(profile->lastRoomBest));
+    if (profile->lastRoomMoves >= 0) label("Hints Bought", yHints, hintsBought());
+    if (profile->lastRoomBest >= 0 && profile->lastRoomNewBest) centred(*this, "New best!", yNewBest, true);
   }
   if (button("MAIN MENU", 200)) gameState = kScreenMainMenu;
   if (button("CONTINUE", 600)) gameState = kScreenGame;
@@ -131,6 +139,8 @@ void TScoreScreen::endLocation() {
     label("Money This Room", y1, std::to_string(profile->roomStatus.money));
     label("Time Bonus", y2, std::to_string(profile->locStatus.getTimeBonus()));
     label("Total Score", y3, std::to_string(profile->locStatus.money));
+    // The last room's moves stay in sight, under the maps when they show.
+    movesLine(showMapText ? yHints : y4);
     if (showMapText) {
       label("Total Maps", y4, std::to_string(profile->locStatus.maps) + "/4");
       if (profile->locStatus.maps >= 4) {
@@ -153,6 +163,7 @@ void TScoreScreen::endGame() {
     label("Time Bonus", y2, std::to_string(profile->locStatus.getTimeBonus()), true);
     label("Ankh Bonus", y3, std::to_string(50 * profile->locStatus.lives), true);
     label("Completion Bonus", y4, "500", true);
+    movesLine(yHints + 20, true);
     label("Total Score", y5, std::to_string(profile->locStatus.money), true);
   }
   if (button("CONTINUE", 400)) {

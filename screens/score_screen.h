@@ -15,6 +15,9 @@ class TScoreScreen : public TScreenController, protected TScreenKit {
  public:
   static constexpr int x1 = 215, x2 = 570;
   static constexpr int yTitle = 70, y0 = 100, y1 = 160, y2 = 190, y3 = 220, y4 = 250, y5 = 390, yButton = 525;
+  // Below the fixed lines: the hints bought (or the moves, where the maps
+  // take y4), and "New best!".
+  static constexpr int yHints = 280, yNewBest = 325;
 
   int scoreType = 0;
   int musicPlayed = 0;
@@ -41,4 +44,10 @@ class TScoreScreen : public TScreenController, protected TScreenKit {
   void label(const char* text, int y, const std::string& value, bool outlined = false);
   // A large button at y 525; true on the frame it is activated.
   bool button(const char* label, int x);
+  // The last room's moves against its par: "12 (par 9)"; no line when the
+  // room was not solved (skipped).
+  std::string withPar(int moves) const;
+  void movesLine(int y, bool outlined = false);
+  // "2 (cost 100)", or "None".
+  std::string hintsBought() const;
 };

@@ -27,12 +27,17 @@ void TMouse::update() {
     if (mouseImg) DrawImage(mouseImg, static_cast<float>(x), static_cast<float>(y), mousePointer);
     for (int b = 1; b <= 2; ++b) {
       const int hits = MouseHit(b) + keptHits[b];
+      const int firstClicks = MouseFirstClicks(b) + keptFirstClicks[b];
       // A press kept over a cross-fade shows down at least once.
       const int isDown = (MouseDown(b) || keptDown[b]) ? 1 : 0;
-      keptHits[b] = keptDown[b] = 0;
+      keptHits[b] = keptFirstClicks[b] = keptDown[b] = 0;
       // A forgotten press ends when its button goes up; a new press ends it too.
       if (ignoreUntilUp[b] && (hits > 0 || !isDown)) ignoreUntilUp[b] = 0;
-      if (ignoreUntilUp[b]) {
+      if (firstClicks > 0) seriesHere[b] = 1;
+      // The rest of a double click begun on an earlier screen: ignored, its
+      // release too.
+      if (hits > 0 && !seriesHere[b]) ignoreUntilUp[b] = isDown;
+      if (ignoreUntilUp[b] || (hits > 0 && !seriesHere[b])) {
         clicked[b] = released[b] = down[b] = 0;
         continue;
       }
@@ -52,16 +57,19 @@ void TMouse::forgetPresses() {
   ++pressGeneration;
   for (int b = 1; b <= 2; ++b) {
     MouseHit(b);  // presses not yet collected belong to the old screen too
+    MouseFirstClicks(b);
     const bool held = MouseDown(b);
     ignoreUntilUp[b] = (held || down[b]) ? 1 : 0;
+    seriesHere[b] = 0;
     clicked[b] = released[b] = down[b] = 0;
-    keptHits[b] = keptDown[b] = 0;
+    keptHits[b] = keptFirstClicks[b] = keptDown[b] = 0;
   }
 }
 
 void TMouse::keepPresses() {
   for (int b = 1; b <= 2; ++b) {
     keptHits[b] += MouseHit(b);
+    keptFirstClicks[b] += MouseFirstClicks(b);
     keptDown[b] = MouseDown(b) ? 1 : keptDown[b];
   }
 }
@@ -69,6 +77,7 @@ void TMouse::keepPresses() {
 void TMouse::dropNewPresses() {
   for (int b = 1; b <= 2; ++b) {
     MouseHit(b);
+    MouseFirstClicks(b);
     // A button pressed during the fade and still held is ignored until let go.
     if (MouseDown(b) && !keptDown[b] && !down[b]) ignoreUntilUp[b] = 1;
   }

@@ -25,8 +25,13 @@ class TMouse {
   // reported. Widgets keeping a press of their own compare this number.
   int pressGeneration = 0;
   int ignoreUntilUp[3] = {};
+  // A click series (single, double, ...) began on the current screen. The
+  // second click of a double click whose first opened this screen never
+  // acts here, however slowly it followed.
+  int seriesHere[3] = {1, 1, 1};
   // Presses taken by keepPresses, reported by the next update.
   int keptHits[3] = {};
+  int keptFirstClicks[3] = {};
   int keptDown[3] = {};
   // The keyboard's focus over the frame's widgets, moved on in update.
   TKeyFocus keyFocus;
@@ -41,7 +46,8 @@ class TMouse {
   void update();
   // Drops every press made so far, the ones not yet collected included: the
   // main loop calls it when the screen changes, so a click meant for the old
-  // screen (or made during the cross-fade) never acts on the new one.
+  // screen (or made during the cross-fade) never acts on the new one, and
+  // neither do the later clicks of a double click begun there.
   void forgetPresses();
   // Around a cross-fade: keepPresses takes the presses made so far (after
   // the switch, before the fade) for the next update; dropNewPresses then

@@ -54,6 +54,20 @@ int TText::fitFont(const std::string& line, int maxWidth, std::initializer_list<
   return curFont;
 }
 
+std::string TText::clipToWidth(const std::string& line, int maxWidth) const {
+  if (TextWidth(line) <= maxWidth) return line;
+  static const std::string kMore = "...";
+  // The longest start that fits beside the dots: found by halving.
+  size_t fits = 0, tooLong = line.size();
+  while (tooLong - fits > 1) {
+    const size_t mid = (fits + tooLong) / 2;
+    (TextWidth(line.substr(0, mid) + kMore) <= maxWidth ? fits : tooLong) = mid;
+  }
+  std::string kept = line.substr(0, fits);
+  while (!kept.empty() && kept.back() == ' ') kept.pop_back();
+  return kept + kMore;
+}
+
 void TText::setCursor(int x, int y, int w, int h) { cursX = x, cursY = y, cursW = w, cursH = h; }
 
 int TText::getHeight(int index) const {

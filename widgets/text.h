@@ -46,6 +46,10 @@ class TText {
   // pixels wide, or the last of them when it fits none; returns that slot.
   // Long labels and names drop to a smaller size instead of leaving their box.
   int fitFont(const std::string& text, int maxWidth, std::initializer_list<int> slots);
+  // The line as it fits maxWidth pixels in the current font: whole when it
+  // fits, else cut and ended with "..." (just "..." when not even a letter
+  // fits beside it).
+  std::string clipToWidth(const std::string& line, int maxWidth) const;
   // Height of a slot; 0 = the current slot. 0 for an empty slot.
   int getHeight(int index = 0) const;
   // One line of text, optionally centred on x and outlined. colourIndex 0

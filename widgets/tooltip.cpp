@@ -32,7 +32,7 @@ int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int pos
       box.w = TextWidth(tip) + 2 * padding + 2 * outlineWidth;
       box.h = TextHeight() + 2 * padding + 2 * outlineWidth - 1;
       box.x = place == TPlace::aboveRight ? x + w : x;
-      box.y = y - box.h - 1;
+      box.y = place == TPlace::below ? y + h + 1 : y - box.h - 1;
       // Keep the box on screen, at least padding away from the edges.
       if (box.x + box.w + padding > GraphicsWidth())
         box.x = GraphicsWidth() - box.w - padding;

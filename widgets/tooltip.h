@@ -33,9 +33,10 @@ class TToolTip {
   int outlineWidth = 1;
   int text_r = 0, text_g = 0, text_b = 0;
 
-  // Where the box goes: above the rectangle from its left edge, or above
-  // and to the right of it (clear of what sits right above the rectangle).
-  enum class TPlace { above, aboveRight };
+  // Where the box goes: above the rectangle from its left edge, above and
+  // to the right of it (clear of what sits right above the rectangle), or
+  // below it (for a rectangle at the top of the screen).
+  enum class TPlace { above, aboveRight, below };
   // The box of the tip noted this frame, on screen; w is 0 when none.
   struct TBox {
     int x = 0, y = 0, w = 0, h = 0;

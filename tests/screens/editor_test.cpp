@@ -386,3 +386,57 @@ TEST_F(EditorTest, F5AnswersForTheRoomAsPaintedAsTestPlayDoes) {
 }
 
 }  // namespace
+
+namespace {
+
+// The unsaved-changes question can be backed out of: Escape over it, or
+// CANCEL in the save box its YES opened, returns to editing with the changes
+// kept and nothing asked again.
+TEST_F(EditorTest, TheUnsavedChangesQuestionBacksOutToEditing) {
+  newLocation("Back");
+  editor->engine->setBlockFromMaster(2, 2, kBlockWall1);
+  editor->beginEdit();
+  // Escape is the main loop's: it asks for the main menu.
+  const auto escape = [this] {
+    gameState = kScreenMainMenu;
+    frame();
+  };
+  escape();
+  ASSERT_EQ(editor->editorStatus, TEditor::kSaveChanges);
+  frames(12);
+  escape();
+  EXPECT_EQ(gameState, kScreenEditor);
+  EXPECT_EQ(editor->editorStatus, TEditor::kEditing) << "Escape backs out of the question";
+  EXPECT_FALSE(editor->dialogue);
+  EXPECT_EQ(editor->changed, 1);
+
+  // MENU, YES, then CANCEL in the save box: editing again, not the question.
+  clickAt(TEditor::butX2, 559);
+  ASSERT_EQ(editor->editorStatus, TEditor::kSaveChanges);
+  answer(1);
+  frames(2);
+  ASSERT_EQ(editor->editorStatus, TEditor::kSaveLocation);
+  answer(2);
+  frames(2);
+  EXPECT_EQ(gameState, kScreenEditor);
+  EXPECT_EQ(editor->editorStatus, TEditor::kEditing);
+  EXPECT_EQ(editor->changed, 1);
+
+  // The same after NEW: CANCEL in the save box opens no new-location box.
+  clickAt(TEditor::butX1, 183);
+  answer(1);
+  frames(2);
+  ASSERT_EQ(editor->editorStatus, TEditor::kSaveLocation);
+  answer(2);
+  frames(2);
+  EXPECT_EQ(editor->editorStatus, TEditor::kEditing);
+  EXPECT_EQ(editor->engine->location.name, "Back");
+
+  // Its two buttons still lead on: NO leaves without saving.
+  clickAt(TEditor::butX2, 559);
+  answer(2);
+  frame();
+  EXPECT_EQ(gameState, kScreenCustomMenu);
+}
+
+}  // namespace

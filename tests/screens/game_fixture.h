@@ -143,15 +143,18 @@ class GameScreenTest : public ::testing::Test, public TScreenTestSlots {
   }
 
   // Answers the confirmation box the pause shows: button 1 (YES / OK) or 2
-  // (NO), once the box takes clicks. Gives up after many frames by closing
-  // the window, so a test never hangs.
-  void answerWith(int button, TGame& game) {
+  // (NO), or 0 for its last button, once the box takes clicks; seen, when
+  // given, looks at the box each frame. Gives up after many frames by
+  // closing the window, so a test never hangs.
+  void answerWith(int choice, TGame& game, std::function<void(const TDialogue&)> seen = {}) {
     auto count = std::make_shared<int>(0);
-    setModalFrameHook([button, count, &game] {
+    setModalFrameHook([choice, count, &game, seen] {
       AdvanceVirtualClock(25);
       const int n = ++*count;
       if (n > 2000) PostEvent(kEventAppTerminate);
       if (!game.dialogue) return true;
+      if (seen) seen(*game.dialogue);
+      const int button = choice != 0 ? choice : game.dialogue->buttonText[2].empty() ? 1 : 2;
       const int x = game.dialogue->x + game.dialogue->bxOffset[button];
       const int y = game.dialogue->y + game.dialogue->byOffset;
       if (n == 20) PostEvent(kEventMouseMove, 0, x, y);

@@ -46,6 +46,23 @@ TEST_F(GameTooltipsTest, ButtonTipsAreDrawnWholeOverTheButtons) {
   expectWholeOnTop(hoverTip(game, TGame::butX, 92), "HINT");
 }
 
+TEST_F(GameTooltipsTest, TheNamePanelsTipIsDrawnWholeBelowThePanel) {
+  TLocation loc;
+  ASSERT_EQ(loc.load("Test"), 1);
+  loc.room[1]->description = "Two glyphs want the same beam: split it with the gem, then turn both mirrors.";
+  ASSERT_TRUE(loc.write(TLocation::filePath("Test")));
+  TGame game(kit);
+  frame(game);
+  // Anywhere on the panel, its left end and its right end.
+  for (int x : {420, 560, 700}) {
+    const TToolTip::TBox box = hoverTip(game, x, 40);
+    expectWholeOnTop(box, "the about line");
+    EXPECT_GE(box.y, 75) << "the tip covers the names it explains";
+    // Away and back, so the next place waits for its delay again.
+    hoverTip(game, 300, 300);
+  }
+}
+
 TEST_F(GameTooltipsTest, TheMirrorsTipLeavesTheCellAboveItFree) {
   TGame game(kit);
   frame(game);

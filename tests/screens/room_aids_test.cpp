@@ -86,6 +86,7 @@ TEST_F(RoomAids, HistoryFileKeepsMovesHintsAndTheTurnedMirrorAndRefusesDamage) {
   written.recordMove(*e);
   ASSERT_TRUE(playMove(*e, {4, 5, 0, -1, false}));
   written.hints = 2;
+  written.hintCoins = 80;
   written.mirrorTurned = true;
   ASSERT_TRUE(written.write(path));
 
@@ -95,6 +96,7 @@ TEST_F(RoomAids, HistoryFileKeepsMovesHintsAndTheTurnedMirrorAndRefusesDamage) {
   EXPECT_EQ(read.room, written.room);
   EXPECT_EQ(read.moves, 1);
   EXPECT_EQ(read.hints, 2);
+  EXPECT_EQ(read.hintCoins, 80);
   EXPECT_TRUE(read.mirrorTurned);
   ASSERT_EQ(read.undoStack.size(), 1u);
   EXPECT_EQ(read.undoStack[0].moves, 0);
@@ -106,6 +108,12 @@ TEST_F(RoomAids, HistoryFileKeepsMovesHintsAndTheTurnedMirrorAndRefusesDamage) {
   EXPECT_FALSE(error.empty());
   EXPECT_TRUE(damaged.undoStack.empty());
   EXPECT_EQ(damaged.moves, 0);
+
+  // A price beyond what the hints could cost is cut to that.
+  written.hintCoins = 5000;
+  written.write(path);
+  ASSERT_TRUE(read.read(path, error)) << error;
+  EXPECT_EQ(read.hintCoins, 2 * TGameHistory::kHintCost);
   std::filesystem::remove_all(dir);
 }
 
