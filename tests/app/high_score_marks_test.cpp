@@ -3,14 +3,14 @@
 // without a name owns no row.
 #include "app/high_score_screen.h"
 #include "platform/text_log.h"
-#include "tests/screens/game_fixture.h"
+#include "tests/app/program_fixture.h"
 
 namespace {
 
-class HighScoreMarksTest : public GameScreenTest {
+class HighScoreMarksTest : public ProgramScreenTest {
  protected:
   void SetUp() override {
-    GameScreenTest::SetUp();
+    ProgramScreenTest::SetUp();
     THighScoreTable& table = scores->tables.at(0);
     for (int place = 1; place <= kHighScorePlaces; ++place) table.scores[place].player = "Someone";
     table.scores[2].player = "Tester";
@@ -23,7 +23,7 @@ class HighScoreMarksTest : public GameScreenTest {
   }
   void TearDown() override {
     RecordDrawnTexts(false);
-    GameScreenTest::TearDown();
+    ProgramScreenTest::TearDown();
   }
   // The pixel just left of a row's name: the band behind the row shows there.
   static std::array<int, 3> rowMark(int place) {

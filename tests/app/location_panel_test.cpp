@@ -7,14 +7,14 @@
 #include <fstream>
 
 #include "data/room_records.h"
-#include "tests/screens/game_fixture.h"
+#include "tests/app/program_fixture.h"
 
 namespace {
 
-class LocationPanelTest : public GameScreenTest {
+class LocationPanelTest : public ProgramScreenTest {
  protected:
   void SetUp() override {
-    GameScreenTest::SetUp();
+    ProgramScreenTest::SetUp();
     usePointablePictures();
   }
 };
