@@ -135,6 +135,53 @@ class Campaign : public ::testing::Test {
     return distance + static_cast<int>(different.size());
   }
 
+
+  // The room with one of its stored objects taken out.
+  static TLocation withoutObject(const TLocation& location, int room, int object) {
+    TLocation copy = location;
+    auto changed = std::make_shared<TRoom>(*location.room[room]);
+    for (int j = object; j < changed->roomObjects; ++j) changed->obj[j] = changed->obj[j + 1];
+    changed->obj[changed->roomObjects] = {};
+    --changed->roomObjects;
+    copy.room[room] = changed;
+    return copy;
+  }
+  // Pieces the player pushes (mirrors, gems, sarcophagi, crates), by their
+  // slot in the stored room, and whether the written solution leaves each
+  // elsewhere, turned or gone.
+  static std::map<int, bool> piecesMoved(const TCampaignLocation& L, int room) {
+    std::map<int, bool> moved;
+    const TRoom& stored = *L.location.room[room];
+    const TEnginePtr start = startRoom(L.location, room, std::make_shared<TStillHost>(), roomShapes());
+    settleRoom(*start);
+    const TEnginePtr end = afterSolution(L, room);
+    if (!end) return moved;
+    for (int k = 1; k <= start->roomObjects; ++k) {
+      const TObject* before = start->object(k);
+      if (!before || before->frame == 0 || before->movable == 0) continue;
+      int slot = 0;
+      for (int j = 1; j <= stored.roomObjects && slot == 0; ++j)
+        if (stored.obj[j] == std::array<int, 3>{before->c, before->r, before->frame} && !moved.count(j)) slot = j;
+      if (slot == 0) {
+        ADD_FAILURE() << "the piece at (" << before->c << ", " << before->r << ") is not in the stored room";
+        continue;
+      }
+      const TObject* after = end->object(k);
+      moved[slot] = !after || after->frame != before->frame || after->alpha < 1 || after->c != before->c ||
+                    after->r != before->r || after->angle != before->angle;
+    }
+    return moved;
+  }
+  // The about line warns that a piece is there to mislead.
+  static bool warnsOfATrap(const TRoom& room) {
+    std::string about = room.description;
+    std::transform(about.begin(), about.end(), about.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    return about.find("trap") != std::string::npos || about.find("decoy") != std::string::npos;
+  }
+  static int parOf(const TCampaignLocation& L, int room) {
+    return L.solutions.count(room) ? static_cast<int>(L.solutions.at(room).size()) : 0;
+  }
+
   static TReplayResult replayRoom(const TLocation& location, int index, const TMoveList& moves) {
     return ::replayRoom(location, index, moves, roomShapes());
   }
@@ -318,6 +365,84 @@ TEST_F(Campaign, TheLostTempleAsksForTheLongestSolutions) {
   }
   for (int slot = 1; slot < kLostTemple; ++slot)
     EXPECT_GT(averagePar[kLostTemple], averagePar[slot]) << nameOf(slot);
+}
+
+// Depth where the campaign ends. A location's last room is the one a player
+// remembers: after the school of Abydos each ends with a room of at least
+// eight moves.
+constexpr int kDeepEnd = 8;
+
+TEST_F(Campaign, EveryLocationAfterAbydosEndsWithADeepRoom) {
+  for (const TCampaignLocation& L : locations_) {
+    if (L.slot == 1) continue;
+    EXPECT_GE(parOf(L, L.location.roomCount), kDeepEnd) << L.location.name << " ends with "
+                                                        << L.location.room[L.location.roomCount]->name;
+  }
+}
+
+// The Lost Temple's rooms are the longest of the game, and each has one way
+// only: one shortest sequence of moves (so their order matters), towards two
+// goals at once (two glyphs, two beams, or two mirrors the solution must
+// both set), so that no single cell gives the answer away.
+constexpr int kTempleShortestPar = 12, kTempleLongestPar = 20;
+
+TEST_F(Campaign, TheLostTempleRoomsAreLongWithOneWayToTwoGoals) {
+  const auto temple = std::find_if(locations_.begin(), locations_.end(), [](const auto& L) { return L.slot == kLostTemple; });
+  ASSERT_NE(temple, locations_.end());
+  const TCampaignLocation& L = *temple;
+  EXPECT_EQ(L.location.roomCount, 6);
+  TSolveBudget limits;
+  limits.maxPositions = 1'500'000;
+  limits.maxSeconds = 1e9;  // bounded by positions only, as above
+  for (int i = 1; i <= L.location.roomCount; ++i) {
+    SCOPED_TRACE(L.location.room[i]->name);
+    EXPECT_GE(parOf(L, i), kTempleShortestPar);
+    EXPECT_LE(parOf(L, i), kTempleLongestPar);
+    const TRoomAnalysis a = analyseRoom(*startRoom(L.location, i, std::make_shared<TStillHost>(), roomShapes()), limits);
+    ASSERT_TRUE(a.complete) << "the whole room must be searched to count its ways; " << a.positions << " positions";
+    EXPECT_EQ(a.shortest, parOf(L, i));
+    EXPECT_EQ(a.solutionsAtShortest, 1.0) << "more than one shortest way";
+    const std::vector<std::string> used = roomFacts(L.location, i, L.solutions.at(i)).mechanics;
+    const bool twoBeams = std::count(used.begin(), used.end(), "glyphs") + std::count(used.begin(), used.end(), "emitters") > 0;
+    int mirrorsSet = 0;
+    for (const auto& [k, moved] : piecesMoved(L, i))
+      mirrorsSet += moved && L.location.room[i]->obj[k][2] == kObjMirror ? 1 : 0;
+    EXPECT_TRUE(twoBeams || mirrorsSet >= 2) << "one goal only: one glyph, one beam and at most one mirror set";
+  }
+}
+
+// In the second half of a location every piece the player can push takes
+// part in the shortest solution: it is moved, or the solution fails without
+// it (it is a stop or a screen). A piece that is there to mislead is named a
+// trap or decoy in the room's about line.
+TEST_F(Campaign, EveryPieceOfALaterRoomTakesPartOrIsAWarnedTrap) {
+  for (const TCampaignLocation& L : locations_)
+    for (int i = L.location.roomCount / 2 + 1; i <= L.location.roomCount; ++i) {
+      const TRoom& room = *L.location.room[i];
+      if (warnsOfATrap(room)) continue;
+      SCOPED_TRACE(L.location.name + " room " + std::to_string(i) + " (" + room.name + ")");
+      const std::map<int, bool> moved = piecesMoved(L, i);
+      ASSERT_FALSE(moved.empty()) << "the written solution could not be played";
+      for (const auto& [k, wasMoved] : moved) {
+        if (wasMoved) continue;
+        const TReplayResult without = replayRoom(withoutObject(L.location, i, k), i, L.solutions.at(i));
+        EXPECT_FALSE(without.solved) << "the piece at (" << room.obj[k][0] << ", " << room.obj[k][1]
+                                     << ") plays no part in the solution";
+      }
+    }
+}
+
+// The sun sets after 30 minutes of play. A first-time player who knows the
+// pieces reads a room in 20 s and finds and makes each move of its par in
+// 10 s (the estimate of assets/locations/README.md); every location fits.
+constexpr int kSunSeconds = 30 * 60, kReadSeconds = 20, kMoveSeconds = 10;
+
+TEST_F(Campaign, EveryLocationFitsTheSunForAFirstTimePlayer) {
+  for (const TCampaignLocation& L : locations_) {
+    int seconds = 0;
+    for (int i = 1; i <= L.location.roomCount; ++i) seconds += kReadSeconds + kMoveSeconds * parOf(L, i);
+    EXPECT_LE(seconds, kSunSeconds) << L.location.name;
+  }
 }
 
 }  // namespace

@@ -33,13 +33,15 @@ const char* const kUsage =
     "      per room; --solutions writes each location's shortest solutions to\n"
     "      LOC.solution beside its source.\n"
     "  tesmoria-roomgen propose [--game DIR] [--positions N] [--count N] [--tries N] [--seed N]\n"
-    "                           [--template] [--climb] [--min L] [--ways W] LOC.rooms ROOM OUT.rooms\n"
+    "                           [--template] [--climb [--by-par]] [--min L] [--ways W] [--threads N]\n"
+    "                           LOC.rooms ROOM OUT.rooms\n"
     "      varies room ROOM of LOC (or, with --template, lays its pieces out on a\n"
     "      fresh template layout), searches each candidate and writes the --count\n"
     "      best (by grade) that need at least --min moves and have at most --ways\n"
     "      shortest solutions to OUT.rooms, each with its figures in a comment.\n"
     "      --climb varies the best room found so far instead of the original, so\n"
-    "      the candidates grow harder step by step.\n"
+    "      the candidates grow harder step by step; with --by-par a longer shortest\n"
+    "      solution counts before a higher grade. --threads N: search on N cores.\n"
     "  tesmoria-roomgen script [--game DIR] [--pace MS] [--partial] OUT.txt LOC.rooms...\n"
     "      writes the end-to-end run of the campaign: the locations in the order\n"
     "      given, each played with the solutions in LOC.solution beside it, to\n"
@@ -80,6 +82,7 @@ struct TGenOptions {
   long ways = 4;
   bool fromTemplate = false;
   bool climb = false;
+  bool byPar = false;  // climbing: a longer par beats a higher grade
   int pace = 100;
   bool partial = false;
   std::vector<std::string> words;
@@ -91,6 +94,8 @@ bool parseOptions(int argc, char** argv, TGenOptions& o, std::string& error) {
     auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
     if (a == "--game") o.gameDir = value();
     else if (a == "--positions") o.budget.maxPositions = std::atol(value().c_str());
+    else if (a == "--threads") o.budget.threads = std::atoi(value().c_str());
+    else if (a == "--by-par") o.byPar = true;
     else if (a == "--tsv") o.tsv = value();
     else if (a == "--solutions") o.solutions = true;
     else if (a == "--count") o.count = std::atoi(value().c_str());
@@ -177,7 +182,10 @@ int propose(const TGenOptions& o) {
     TCandidate c = judgeRoom(room, o.budget);
     if (!keepCandidate(c, rules, original.facts)) continue;
     if (o.climb) {
-      if (c.grade < current.grade) continue;
+      const bool worse = o.byPar && c.analysis.shortest != current.analysis.shortest
+                             ? c.analysis.shortest < current.analysis.shortest
+                             : c.grade < current.grade;
+      if (worse) continue;
       current = c;
     }
     bool same = false;

@@ -17,6 +17,7 @@ TRoomMeasure measureRoom(const TLocation& location, int index, const TMeasureBud
   TSolveBudget search;
   search.maxPositions = budget.maxPositions;
   search.maxSeconds = budget.maxSeconds;
+  search.threads = budget.threads;
   const TRoomAnalysis a = analyseRoom(*start, search);
   m.solved = a.verdict == TSolveVerdict::solved;
   m.complete = a.complete;

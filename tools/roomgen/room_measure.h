@@ -13,6 +13,7 @@
 struct TMeasureBudget {
   long maxPositions = 60000;
   double maxSeconds = 30;
+  int threads = 0;  // 0: every core
 };
 
 struct TRoomMeasure {
