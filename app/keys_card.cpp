@@ -6,6 +6,7 @@
 #include "app/timer.h"
 #include "data/options.h"
 #include "data/profile.h"
+#include "platform/game_pad.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/text_log.h"
@@ -25,15 +26,25 @@ constexpr float kDimmed = 0.35f;
 
 }  // namespace
 
-const std::vector<TKeysCardLine>& keysCardLines() {
-  // Two columns: the first four groups' lines fill the left one up to
-  // "In the editor", which starts the right one.
-  static const std::vector<TKeysCardLine> lines = {
+const std::vector<TKeysCardLine>& keysCardLines(bool padPresent) {
+  // Two columns: the first groups' lines fill the left one up to "In the
+  // editor", which starts the right one.
+  static const std::vector<TKeysCardLine> mouse = {
       {"", "Mouse"},
       {"Left-click", "a piece, then an arrow"},
       {"Right-click", "turn a mirror"},
       {"Hover", "what a button does"},
+  };
+  static const std::vector<TKeysCardLine> pad = {
+      {"", "Game pad"},
+      {"D-pad, A, B", "arrows, Enter, Escape"},
+      {"X, Y", "hint, turn a mirror"},
+      {"LB, RB, Start", "undo, redo, pause"},
+  };
+  static const std::vector<TKeysCardLine> rest = {
       {"", "In a room"},
+      {"Arrows, Space", "cursor; pick up, push"},
+      {"R or Tab", "turn a mirror"},
       {"H", "hint (up to 50 coins)"},
       {"Ctrl+Z", "undo (or Backspace)"},
       {"Ctrl+Y", "redo"},
@@ -44,11 +55,18 @@ const std::vector<TKeysCardLine>& keysCardLines() {
       {"F5", "can it be solved?"},
       {"", "Anywhere"},
       {"Escape", "back to the menu"},
+      {"Tab, Enter", "choose a button"},
       {"F11", "full screen or window"},
       {"F12", "save a screenshot"},
       {"F1", "this card"},
   };
-  return lines;
+  static const auto joined = [](const std::vector<TKeysCardLine>& first) {
+    std::vector<TKeysCardLine> all = first;
+    all.insert(all.end(), rest.begin(), rest.end());
+    return all;
+  };
+  static const std::vector<TKeysCardLine> withMouse = joined(mouse), withPad = joined(pad);
+  return padPresent ? withPad : withMouse;
 }
 
 namespace {
@@ -67,7 +85,7 @@ void drawCard(const TImagePtr& frozen) {
   text->draw("KEYS AND MOUSE", kCardX + kMargin, kCardY + kMargin - 6);
   const int top = kCardY + kMargin + lineHeight + 14;
   int column = kCardX + kMargin, y = top;
-  for (const TKeysCardLine& line : keysCardLines()) {
+  for (const TKeysCardLine& line : keysCardLines(GamePadsPresent() > 0)) {
     if (line.keys.empty()) {
       if (line.what == kSecondColumn) column += kColumnW, y = top;
       if (y != top) y += lineHeight / 2;

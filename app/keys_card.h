@@ -11,8 +11,9 @@ struct TKeysCardLine {
   std::string what;
 };
 
-// The card's lines, group by group.
-const std::vector<TKeysCardLine>& keysCardLines();
+// The card's lines, group by group; with a game pad plugged in, the pad's
+// buttons take the place of the mouse's group.
+const std::vector<TKeysCardLine>& keysCardLines(bool padPresent = false);
 
 // Shows the card until it is put away (or the window is closed, which sets
 // gameState to the quit code).

@@ -166,9 +166,13 @@ int TListBox::update(bool disabled) {
     if (n < firstItem) continue;
     if (++row > lines) break;
     if (selectionBar && n == curItem) drawSelectionBar(y + lineH * (row - 1));
-    int clicked = textObj->menuOption(collapseDoubleSpaces(item), x, y + lineH * (row - 1), false, false, disabled,
-                                      n == curItem, w - arrW);
-    if (clicked == -1) {
+    const int top = y + lineH * (row - 1);
+    // The keyboard's focus walks the items shown; Enter chooses as a click does.
+    const TKeyFocus::TOffer focus =
+        disabled ? TKeyFocus::TOffer{} : mouseObj->keyFocus.offer(x, top, w - arrW - 2, lineH);
+    int clicked = textObj->menuOption(collapseDoubleSpaces(item), x, top, false, false, disabled,
+                                      n == curItem || focus.focused, w - arrW);
+    if (clicked == -1 || focus.activated) {
       result = n;
       curItem = n;
     }
