@@ -24,7 +24,7 @@ void cursorFrame(float x, float y, float half, float corner) {
 }  // namespace
 
 void TRoomCursor::reset() {
-  shown_ = placed_ = false;
+  shown_ = placed_ = onButtons_ = false;
   aimDx_ = aimDy_ = 0;
 }
 
@@ -60,6 +60,11 @@ bool TRoomCursor::keys(TEngine& room, int pointerX, int pointerY) {
     if (pointerX_ >= 0) shown_ = false;  // the mouse moved: the pointer plays
     pointerX_ = pointerX, pointerY_ = pointerY;
   }
+  if (onButtons_) {
+    // Only Left is the room's: every other key is the buttons' focus.
+    if (KeyHit(kKeyLeft) > 0) onButtons_ = false, shown_ = true;
+    return false;
+  }
   const int left = KeyHit(kKeyLeft), right = KeyHit(kKeyRight), up = KeyHit(kKeyUp), down = KeyHit(kKeyDown);
   const int pick = KeyHit(kKeyEnter) + KeyHit(kKeySpace), turn = KeyHit('R') + KeyHit(kKeyTab);
   if (left + right + up + down + pick + turn == 0) return false;
@@ -75,6 +80,11 @@ bool TRoomCursor::keys(TEngine& room, int pointerX, int pointerY) {
     if (turn > 0 && atRest && room.canTurnAt(c_, r_)) return startMove(room, TRoomMove{c_, r_, 0, 0, true});
     if (pick > 0 && atRest && room.pickObjectAt(c_, r_) != 0) {
       room.clickedC = c_, room.clickedR = r_, room.clickedO = room.pickObjectAt(c_, r_);
+      return false;
+    }
+    if (c_ == TEngine::kColumns - 2 && right > left) {
+      onButtons_ = true;  // off the room's right edge, to the buttons
+      shown_ = false;
       return false;
     }
     // Every key counts, even several pressed within one frame.

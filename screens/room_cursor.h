@@ -7,6 +7,10 @@
 // arrow. R or Tab turns the mirror under the cursor. The cursor starts on
 // the first object the player can move.
 //
+// Moving right off the room's last column hands the keys to the buttons
+// beside the room (the screen's key focus walks them); Left there brings
+// the cursor back.
+//
 // The mouse keeps working beside it: moving the pointer hides the cursor,
 // and the next key shows it again where it was (that key does nothing else).
 #include <cstdint>
@@ -20,6 +24,8 @@ class TRoomCursor {
   // True when a move was started.
   bool keys(TEngine& room, int pointerX, int pointerY);
   bool shown() const { return shown_; }
+  // The keys are the buttons' now, until Left brings the cursor back.
+  bool onButtons() const { return onButtons_; }
   int column() const { return c_; }
   int row() const { return r_; }
   // The push aimed at, while an object is held and an arrow was pressed.
@@ -34,7 +40,7 @@ class TRoomCursor {
   void placeOnFirstPiece(const TEngine& room);
   bool push(TEngine& room, int dx, int dy);
 
-  bool shown_ = false, placed_ = false;
+  bool shown_ = false, placed_ = false, onButtons_ = false;
   int c_ = 1, r_ = 1;
   int aimDx_ = 0, aimDy_ = 0;
   int pointerX_ = -1, pointerY_ = -1;

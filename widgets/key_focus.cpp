@@ -46,6 +46,11 @@ TKeyFocus::TOffer TKeyFocus::offer(int left, int top, int width, int height) {
   return o;
 }
 
+void TKeyFocus::showAt(int place) {
+  focus_ = place;
+  shown_ = true;
+}
+
 void TKeyFocus::reset() {
   focus_ = -1;
   shown_ = activate_ = false;

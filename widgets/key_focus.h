@@ -30,6 +30,9 @@ class TKeyFocus {
   int offeredLastFrame() const { return lastCount_; }
   // Back to nothing focused (a new screen).
   void reset();
+  // Shows the focus on the widget at place in the reading order (a screen
+  // handing its keys to its buttons).
+  void showAt(int place);
 
  private:
   struct TPlace {

@@ -92,4 +92,26 @@ TEST_F(KeyboardPlay, MovingTheMouseHidesTheCursorAndTheNextKeyOnlyShowsIt) {
   EXPECT_EQ(game.engine->clickedO, 0) << "that key did nothing else";
 }
 
+TEST_F(KeyboardPlay, OffTheRoomsRightEdgeTheKeysWalkTheButtonsAndLeftComesBack) {
+  TGame game(kit);
+  frames(game, 3);
+  const TRoomCursor& cursor = game.session.cursor;
+  key(game, kKeyRight);  // shows the cursor at (6, 5)
+  for (int i = 0; i < 6; ++i) key(game, kKeyRight);
+  EXPECT_EQ(cursor.column(), 12);
+  EXPECT_FALSE(cursor.onButtons());
+  key(game, kKeyRight);
+  ASSERT_TRUE(cursor.onButtons());
+  EXPECT_FALSE(cursor.shown());
+  EXPECT_TRUE(mouseObj->keyFocus.shown());
+  EXPECT_EQ(mouseObj->keyFocus.focusIndex(), 0) << "the top button, RESET";
+  key(game, kKeyDown);
+  EXPECT_EQ(mouseObj->keyFocus.focusIndex(), 1);
+  EXPECT_EQ(cursor.row(), 5) << "the room's cursor stays where it was";
+  key(game, kKeyLeft);
+  EXPECT_FALSE(cursor.onButtons());
+  EXPECT_TRUE(cursor.shown());
+  EXPECT_FALSE(mouseObj->keyFocus.shown());
+}
+
 }  // namespace
