@@ -35,6 +35,8 @@ class TMapScreen : public TScreenController, protected TScreenKit {
   std::string lockedHint(int slot) const;
   // The path of dots from location slot `from` to slot `to`.
   void buildPath(int from, int to);
+  // The locked places' hints (tests look at the box drawn last).
+  const TToolTip* lockedTips() const { return lockedTip.get(); }
 
  private:
   void replayMode();
