@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -99,6 +102,43 @@ TEST(SampleLocationFiles, AreInThePlayersFolderAsTheEditorWritesThem) {
     ASSERT_TRUE(built) << name << ".loc is not in the game's locations folder";
     EXPECT_EQ(built->ReadAll(), expected.Bytes()) << name;
   }
+}
+
+// The expert packs' figures in grades.tsv (written by tesmoria-roomgen grade)
+// are those of the rooms that ship: one row per room in play order, under the
+// room's name, with the written solution's length as its par, and the grade
+// never falling from one room to the next.
+TEST(ExpertPacks, AreGradedInPlayOrderAndRiseInGrade) {
+  std::map<std::string, std::vector<std::vector<std::string>>> rows;  // by location
+  std::ifstream tsv(kSources / "grades.tsv");
+  ASSERT_TRUE(tsv) << "grades.tsv is missing";
+  for (std::string line; std::getline(tsv, line);) {
+    std::vector<std::string> fields;
+    std::stringstream split(line);
+    for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
+    if (fields.size() >= 5) rows[fields[0]].push_back(fields);
+  }
+  int packs = 0;
+  for (const std::string& name : shippedNames()) {
+    if (name.rfind("Expert", 0) != 0) continue;
+    ++packs;
+    SCOPED_TRACE(name);
+    TLocation location;
+    TSolutions written;
+    std::string error;
+    ASSERT_TRUE(readLocationSource((kSources / (name + ".rooms")).string(), location, error)) << error;
+    ASSERT_TRUE(readSolutions((kSources / (name + ".solution")).string(), written, error)) << error;
+    const auto& graded = rows[location.name];
+    ASSERT_EQ(static_cast<int>(graded.size()), location.roomCount) << "grade the pack again";
+    for (int i = 1; i <= location.roomCount; ++i) {
+      const std::vector<std::string>& row = graded[i - 1];
+      EXPECT_EQ(row[1], std::to_string(i));
+      EXPECT_EQ(row[2], location.room[i]->name);
+      EXPECT_EQ(row[3], std::to_string(written.at(i).size())) << "room " << i;
+      if (i > 1) EXPECT_GE(std::stod(row[4]), std::stod(graded[i - 2][4])) << "room " << i << " is easier than the one before";
+    }
+  }
+  EXPECT_GE(packs, 1);
 }
 
 }  // namespace
