@@ -251,7 +251,11 @@ TEST_F(SolverAgreement, CampaignRoomsHaveAtlasesThatAgreeWithTheSearch) {
     ++mapped;
   }
   EXPECT_GE(mapped, 70);
-  for (const TNamedRoom& r : roomsIn("assets/custom_locations")) compareAtlas(r.name, *r.room, false, ++seed);
+  // The expert packs' long rooms are searched whole by the shipped custom
+  // locations' test; mapping and walking each here too would add a minute to
+  // the sanitizer build's run.
+  for (const TNamedRoom& r : roomsIn("assets/custom_locations"))
+    if (r.name.rfind("Expert", 0) != 0) compareAtlas(r.name, *r.room, false, ++seed);
 }
 
 // A walled room: an emitter on the left wall, a white glyph on the right

@@ -54,7 +54,7 @@ class TCanvas {
 
 }  // namespace
 
-bool writeDifficultyPlot(const std::vector<TPlotRoom>& rooms, const std::string& path) {
+bool writeDifficultyPlot(const std::vector<TPlotRoom>& rooms, const std::string& path, const std::string& title) {
   TPixmap picture(kWidth, kHeight);
   TCanvas canvas(picture);
   const TColour white{255, 255, 255}, ink{30, 30, 30}, grid{215, 215, 215};
@@ -73,7 +73,7 @@ bool writeDifficultyPlot(const std::vector<TPlotRoom>& rooms, const std::string&
     std::snprintf(label, sizeof label, "%3.0f", g);
     canvas.text(kLeft - 32, yOf(g) - 6, label, ink);
   }
-  canvas.text(kLeft, 12, "Difficulty grade of every campaign room, in map order", ink);
+  canvas.text(kLeft, 12, title.empty() ? "Difficulty grade of every campaign room, in map order" : title, ink);
 
   // One band per location, labelled under the axis.
   int colour = -1;
@@ -97,6 +97,9 @@ bool writeDifficultyPlot(const std::vector<TPlotRoom>& rooms, const std::string&
     if (!first) canvas.line(xOf(static_cast<int>(i) - 1), yOf(rooms[i - 1].grade), x, y, c, 2);
     canvas.rect(x - 3, y - 3, 7, 7, c);
   }
-  canvas.text(kLeft, kHeight - 22, "rooms left to right in map order; each location's rooms in play order", ink);
+  canvas.text(kLeft, kHeight - 22,
+              title.empty() ? "rooms left to right in map order; each location's rooms in play order"
+                            : "rooms left to right in play order",
+              ink);
   return SavePixmapPNG(picture, path);
 }

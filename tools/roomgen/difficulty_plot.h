@@ -10,5 +10,5 @@ struct TPlotRoom {
   double grade = 0;
 };
 
-// False when the picture cannot be written.
-bool writeDifficultyPlot(const std::vector<TPlotRoom>& rooms, const std::string& path);
+// False when the picture cannot be written. An empty title names the campaign.
+bool writeDifficultyPlot(const std::vector<TPlotRoom>& rooms, const std::string& path, const std::string& title = "");

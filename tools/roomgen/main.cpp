@@ -46,8 +46,9 @@ const char* const kUsage =
     "      writes the end-to-end run of the campaign: the locations in the order\n"
     "      given, each played with the solutions in LOC.solution beside it, to\n"
     "      GAME COMPLETE and the high-score table (--partial: back to the map).\n"
-    "  tesmoria-roomgen plot GRADES.tsv OUT.png\n"
-    "      draws the grades in the order of the file.\n"
+    "  tesmoria-roomgen plot [--title TEXT] GRADES.tsv OUT.png\n"
+    "      draws the grades in the order of the file (--title: a heading other\n"
+    "      than the campaign's, for a custom pack).\n"
     "  tesmoria-roomgen table GRADES.tsv\n"
     "      prints the rooms as a Markdown table.\n"
     "DIR holds gfx/objects.png (default: the folder of this program).\n";
@@ -85,6 +86,7 @@ struct TGenOptions {
   bool byPar = false;  // climbing: a longer par beats a higher grade
   int pace = 100;
   bool partial = false;
+  std::string title;  // plot: the picture's heading, when not the campaign's
   std::vector<std::string> words;
 };
 
@@ -107,6 +109,7 @@ bool parseOptions(int argc, char** argv, TGenOptions& o, std::string& error) {
     else if (a == "--climb") o.climb = true;
     else if (a == "--pace") o.pace = std::atoi(value().c_str());
     else if (a == "--partial") o.partial = true;
+    else if (a == "--title") o.title = value();
     else if (a.rfind("--", 0) == 0) {
       error = "unknown option " + a;
       return false;
@@ -291,7 +294,7 @@ int main(int argc, char** argv) {
     if (o.words.size() != 2) return fail("plot needs GRADES.tsv OUT.png");
     std::vector<TPlotRoom> plotted;
     for (const auto& r : rows) plotted.push_back(TPlotRoom{r[0], std::atoi(r[1].c_str()), std::atof(r[4].c_str())});
-    return writeDifficultyPlot(plotted, o.words[1]) ? 0 : fail("cannot write " + o.words[1]);
+    return writeDifficultyPlot(plotted, o.words[1], o.title) ? 0 : fail("cannot write " + o.words[1]);
   }
   if (command != "grade" && command != "propose" && command != "script") return fail("unknown command " + command + "\n" + kUsage);
   if (!loadObjectShapes(o.gameDir, roomShapes(), error)) return fail(error);
