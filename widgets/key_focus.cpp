@@ -34,7 +34,7 @@ void markFocus(int left, int top, int width, int height) {
 
 TKeyFocus::TOffer TKeyFocus::offer(int left, int top, int width, int height) {
   const int index = count_++;
-  layout_ = layout_ * 31 + left * 7919 + top;
+  layout_ = layout_ * 31 + static_cast<uint64_t>(left) * 7919 + static_cast<uint64_t>(top);
   places_.push_back({top, left});
   TOffer o;
   const int reading = index < static_cast<int>(readingPlace_.size()) ? readingPlace_[index] : -1;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <vector>
 // The keyboard's (and a pad's) way through a screen's buttons, tick boxes
 // and other things to click: Down or Tab moves a visible focus to the next
@@ -43,7 +44,7 @@ class TKeyFocus {
   bool activate_ = false; // Enter pressed: the focus acts in the next frame
   bool keysLeft_ = false;
   int count_ = 0, lastCount_ = 0;
-  long layout_ = 0, lastLayout_ = 0;  // the offered places, folded: a new layout drops the focus
+  uint64_t layout_ = 0, lastLayout_ = 0;  // the offered places, folded: a new layout drops the focus
   std::vector<TPlace> places_;       // this frame's offers, in drawing order
   std::vector<int> readingPlace_;    // last frame's: drawing order -> reading order
 };
