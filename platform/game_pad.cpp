@@ -151,12 +151,6 @@ bool PostPadButton(const std::string& name) {
 
 int GamePadsPresent() { return static_cast<int>(pads.size()); }
 
-std::string GamePadName() {
-  if (pads.empty()) return "";
-  const char* name = SDL_GameControllerName(pads.begin()->second);
-  return name ? name : "game pad";
-}
-
 void CloseGamePads() {
   for (auto& [id, pad] : pads) SDL_GameControllerClose(pad);
   pads.clear();

@@ -20,9 +20,8 @@ bool StartGamePads();
 // Turns one SDL event into the keys it stands for, through emit(code, key);
 // false when the event is not a pad's.
 bool TranslatePadEvent(const SDL_Event& ev, void (*emit)(int code, int key));
-// How many pads are plugged in, and the first one's name.
+// How many pads are plugged in.
 int GamePadsPresent();
-std::string GamePadName();
 // A press and release of a pad's button by its name ("a", "b", "x", "y",
 // "start", "back", "lb", "rb", "up", "down", "left", "right"), fed through
 // the same translation as a real pad's (scripted runs); false for an

@@ -30,17 +30,7 @@ source scripts/xvfb_session.sh dblclick 83
 cp -r "$GAME" "$WORK/game"
 rm -rf "$WORK/game/profiles"
 (cd "$WORK/game" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./tesmoria /unpack all >/dev/null 2>&1)
-cat >"$WORK/name.txt" <<'SCRIPT'
-move 400 300
-click
-waitscreen 1 200
-wait 15
-type Tester
-wait 10
-key Enter
-wait 5
-SCRIPT
-(cd "$WORK/game" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./tesmoria --headless --script "$WORK/name.txt" >/dev/null 2>&1)
+name_player "$WORK/game"
 
 SETTLE=1.6  # a screen change with its cross-fade, and a little more
 WINDOW=""

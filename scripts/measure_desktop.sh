@@ -23,18 +23,6 @@ GAME="$BUILD/game"
 
 source scripts/xvfb_session.sh measure 77
 
-# The scripted run that names the player.
-cat >"$WORK/name.txt" <<'SCRIPT'
-move 400 300
-click
-waitscreen 1 200
-wait 15
-type Tester
-wait 10
-key Enter
-wait 5
-assert file profiles/Tester.cam
-SCRIPT
 
 TICKS=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -60,7 +48,7 @@ for run in $(seq "$RUNS"); do
   cp -r "$GAME" "$WORK/game"
   rm -rf "$WORK/game/profiles" "$WORK"/game/grab*.jpg
   ls "$WORK"/game/sfx/*.wav >/dev/null 2>&1 || (cd "$WORK/game" && ./tesmoria /unpack all)
-  "$WORK/game/tesmoria" --headless --script "$WORK/name.txt" >/dev/null 2>&1
+  name_player "$WORK/game"
   STAMP="$WORK/first-frame"
   rm -f "$STAMP"
 

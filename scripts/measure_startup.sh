@@ -22,23 +22,11 @@ done
 
 source scripts/xvfb_session.sh startup 78
 
-# Each game gets a copy of its folder with a player named by a scripted run
-# without a window, so every start is a returning player's.
-cat >"$WORK/name.txt" <<'SCRIPT'
-move 400 300
-click
-waitscreen 1 200
-wait 15
-type Tester
-wait 10
-key Enter
-wait 5
-SCRIPT
 for i in "${!GAMES[@]}"; do
   cp -r "${GAMES[$i]}" "$WORK/game$i"
   rm -rf "$WORK/game$i/profiles" "$WORK"/game"$i"/grab*.jpg
   ls "$WORK"/game"$i"/sfx/*.wav >/dev/null 2>&1 || (cd "$WORK/game$i" && ./tesmoria /unpack all)
-  "$WORK/game$i/tesmoria" --headless --script "$WORK/name.txt" >/dev/null 2>&1
+  name_player "$WORK/game$i"
 done
 
 # Seconds from launch to the first frame, one start of game folder $1.

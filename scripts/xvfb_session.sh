@@ -34,3 +34,20 @@ game_window() {
   echo "no game window within 10 s" >&2
   return 1
 }
+
+# Names the player "Tester" in the game folder $1 by a scripted run without
+# a window, so that every later start there is a returning player's.
+name_player() {
+  cat >"$WORK/name.txt" <<'SCRIPT'
+move 400 300
+click
+waitscreen 1 200
+wait 15
+type Tester
+wait 10
+key Enter
+wait 5
+assert file profiles/Tester.cam
+SCRIPT
+  (cd "$1" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./tesmoria --headless --script "$WORK/name.txt" >/dev/null 2>&1)
+}

@@ -28,7 +28,6 @@ class TKeyFocus {
   void endFrame(bool pointerMoved);
   bool shown() const { return shown_ && focus_ >= 0; }
   int focusIndex() const { return focus_; }
-  int offeredLastFrame() const { return lastCount_; }
   // Back to nothing focused (a new screen).
   void reset();
   // Shows the focus on the widget at place in the reading order (a screen
