@@ -24,6 +24,7 @@
 #include "data/room_pieces.h"
 #include "engine/catalogue.h"
 #include "engine/engine_host.h"
+#include "engine/light_paths.h"
 #include "engine/room_move.h"
 #include "engine/room_pictures.h"
 #include "engine/room_records.h"
@@ -44,8 +45,8 @@ class TEngine {
   static constexpr float lightInc = 0.0005f;
   static constexpr int helpX1 = -40, helpY1 = 50, helpX2 = 400, helpY2 = 300;
   // Bounds that keep a trace finite whatever the layout.
-  static constexpr int kMaxTraceSegments = 1000;
-  static constexpr int kMaxRayNesting = 100;
+  static constexpr int kMaxTraceSegments = TLightBounds::kMaxSegments;
+  static constexpr int kMaxRayNesting = TLightBounds::kMaxNesting;
 
   TBlockCatalogue blkMaster;
   TObjectCatalogue objMaster;
@@ -121,8 +122,6 @@ class TEngine {
 
   // ---- Light (light.cpp) ----
   void createRays();
-  void createRay(int c, int r, int dx, int dy, int lr, int lg, int lb, int startX, int startY);
-  void updateRay(TLightRay& segment, int depth);
   // Glow of glyph number i (1..glyphCount) for this frame; part of the block pass.
   void updateGlyph(TBlock& glyph, int i);
 
@@ -205,12 +204,10 @@ class TEngine {
 
  private:
   void loadTemplates();
-  bool objectHitsSegment(const TObject& o, TLightRay& segment) const;
   void drawBlock(TBlock& b, int frameIndex);
   void drawObject(TObject& o, int frameOffset, float fog, int shadowPass);
   void placeStoredObjects(const TRoom& room);
 
   int segmentCounter_ = 0;
-  int rayNesting_ = 0;
   int traceCutOff_ = 0;
 };

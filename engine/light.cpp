@@ -7,6 +7,7 @@
 
 #include "effects/geometry.h"
 #include "engine/engine.h"
+#include "engine/light_paths.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -14,16 +15,6 @@ namespace {
 constexpr int kMirrorShape = 23;        // collision shape of a mirror at angle 0
 constexpr int kTurnedMirrorShape = 24;  // ... and at angle 90
 constexpr int kProbeLength = 50;        // pixels probed beyond a segment's end
-constexpr int kMaxCellsPerSegment = 12;
-
-bool sameColour(int r1, int g1, int b1, int r2, int g2, int b2) { return r1 == r2 && g1 == g2 && b1 == b2; }
-
-// Each channel lit in the ray takes the filter's value; the others stay dark.
-void filterColour(const TLightRay& s, int fr, int fg, int fb, int& r, int& g, int& b) {
-  r = s.lr != 0 ? fr : 0;
-  g = s.lg != 0 ? fg : 0;
-  b = s.lb != 0 ? fb : 0;
-}
 
 struct TRect {
   int x = 0, y = 0, w = 0, h = 0;
@@ -53,157 +44,119 @@ bool boxesOverlap(const TImagePtr& image, int x, int y, const TRect& band) {
   return band.x < maxX && band.x + band.w > minX && band.y < maxY && band.y + band.h > minY;
 }
 
+// The live room as the tracer sees it: blocks from the grid, objects met
+// pixel by pixel wherever their pictures are, segments kept for drawing.
+class TLiveLight {
+ public:
+  TLiveLight(TEngine& room, int& segmentCounter) : room_(room), segmentCounter_(segmentCounter) {}
+
+  template <class F>
+  void forEachEmitter(F f) const {
+    for (int r = 1; r <= 10; ++r)
+      for (int c = 1; c <= 12; ++c)
+        if (room_.blk[c][r] && TEngine::isEmitter(*room_.blk[c][r])) f(c, r);
+  }
+  TLightColour emitted(int c, int r) const {
+    const TBlock& b = *room_.cell(c, r);
+    return {b.er, b.eg, b.eb};
+  }
+  int centreX(int c) const { return static_cast<int>(room_.centreX(c)); }
+  int centreY(int r) const { return static_cast<int>(room_.centreY(r)); }
+  bool passes(int c, int r) const {
+    const TBlock* b = room_.cell(c, r);
+    return b && b->light != 0;
+  }
+  bool glyphAt(int c, int r, TLightColour& wants) const {
+    const TBlock* b = room_.cell(c, r);
+    if (!b || !TEngine::isGlyph(*b)) return false;
+    wants = {b->gr, b->gg, b->gb};
+    return true;
+  }
+  void glyphLit(int c, int r) { room_.cell(c, r)->glyphActive = 1; }
+  void wallLit(int slot) { room_.object(slot)->glowActive = 1; }
+
+  // Objects are tried in slot order and are not tied to the cell ahead: a
+  // moving object is hit wherever its picture is.
+  bool firstHit(const TLightRay& s, TLightMeeting& met) const {
+    for (int i = 1; i <= room_.roomObjects; ++i) {
+      const TObject* o = room_.object(i);
+      if (!o || o->solid == 0 || o->alpha < 0.9f || !objectOnSegment(*o, s, met.distance)) continue;
+      met.handle = i;
+      if (TEngine::isMirror(*o)) {
+        met.kind = TLightMeeting::mirror;
+        met.filter = {o->rr, o->rg, o->rb};
+        met.turned = o->angle != 0;
+      } else if (TEngine::isPrism(*o)) {
+        met.kind = TLightMeeting::gem;
+        met.filter = {o->pr, o->pg, o->pb};
+      } else if (TEngine::isDecayed(*o)) {
+        met.kind = TLightMeeting::decayedWall;
+        met.filter = {o->dr, o->dg, o->db};
+      }
+      return true;
+    }
+    return false;
+  }
+
+  int openSegment(TLightRay s) {
+    s.id = ++segmentCounter_;
+    room_.lightList.push_back(s);
+    return static_cast<int>(room_.lightList.size()) - 1;
+  }
+  void closeSegment(int handle, const TLightRay& s) {
+    TLightRay& kept = room_.lightList[static_cast<size_t>(handle)];
+    const int id = kept.id;
+    kept = s;
+    kept.id = id;
+  }
+
+ private:
+  // Pixel-exact: does the object's picture lie on the segment's way? When
+  // it does, distance is how far on from the segment's end it is first met.
+  bool objectOnSegment(const TObject& o, const TLightRay& s, int& distance) const {
+    const TImagePtr& shapes = room_.pictures.objectImg;
+    if (!shapes) return false;
+    const int frame = TEngine::isMirror(o) ? (o.angle != 0 ? kTurnedMirrorShape : kMirrorShape) : o.frame;
+    if (frame < 0 || frame >= shapes->FrameCount()) return false;
+    const int ox = static_cast<int>(o.x), oy = static_cast<int>(o.y);
+    const TRect band = probeBand(s);
+    if (band.w == 0 || !boxesOverlap(shapes, ox, oy, band)) return false;
+    // The probes are the end pixel and the 50 beyond it, along the middle of
+    // the band; the first one on the shape is the hit. A shape that touches
+    // the band but none of the probes is passed by. Halving the run of
+    // probes finds the same pixel as testing them one by one, in a handful
+    // of tests.
+    auto touches = [&](int from, int to) {  // probes from..to, inclusive
+      const int ax = s.x2 + from * s.dx, ay = s.y2 + from * s.dy;
+      const int bx = s.x2 + to * s.dx, by = s.y2 + to * s.dy;
+      return imageRectCollide(shapes, ox, oy, frame, std::min(ax, bx), std::min(ay, by), std::abs(bx - ax) + 1,
+                              std::abs(by - ay) + 1) != 0;
+    };
+    int lo = 0, hi = kProbeLength;
+    if (!touches(lo, hi)) return false;
+    while (lo < hi) {
+      const int mid = (lo + hi) / 2;
+      if (touches(lo, mid))
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    distance = lo;
+    return true;
+  }
+
+  TEngine& room_;
+  int& segmentCounter_;
+};
+
 }  // namespace
 
 void TEngine::createRays() {
   lightList.clear();
-  traceCutOff_ = 0;
-  rayNesting_ = 0;
-  for (int r = 1; r <= 10; ++r)
-    for (int c = 1; c <= 12; ++c)
-      if (blk[c][r] && isEmitter(*blk[c][r])) createRay(c, r, 0, 0, 0, 0, 0, 0, 0);
-}
-
-void TEngine::createRay(int c, int r, int dx, int dy, int lr, int lg, int lb, int startX, int startY) {
-  const TBlock* from = cell(c, r);
-  if (!from) return;
-  const bool emitter = dx == 0 && dy == 0;
-  // A reflection cycle, or objects struck where their pictures overlap the
-  // next cell, could otherwise spawn segments without end.
-  if (rayNesting_ >= kMaxRayNesting || static_cast<int>(lightList.size()) >= kMaxTraceSegments) {
-    ++traceCutOff_;
-    return;
-  }
-  ++rayNesting_;
-  const int centreXi = static_cast<int>(centreX(c)), centreYi = static_cast<int>(centreY(r));
-  // The four neighbours an emitter shines into: left, right, up, down.
-  const int emitSteps[5][2] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-  for (int k = 0; k <= 4; ++k) {
-    TLightRay s;
-    s.c = c;
-    s.r = r;
-    s.x1 = startX != 0 ? startX : centreXi;
-    s.y1 = startX != 0 ? startY : centreYi;
-    s.x2 = s.x1;
-    s.y2 = s.y1;
-    if (emitter) {
-      if (k == 0) continue;
-      const int sdx = emitSteps[k][0], sdy = emitSteps[k][1];
-      const TBlock* n = cell(c + sdx, r + sdy);
-      if (!n || n->light == 0) continue;
-      s.dx = sdx;
-      s.dy = sdy;
-      s.x2 += 25 * sdx;
-      s.y2 += 25 * sdy;
-      s.lr = from->er, s.lg = from->eg, s.lb = from->eb;
-    } else {
-      if (k != 0) break;
-      s.lr = lr, s.lg = lg, s.lb = lb;
-      // The segment runs to the far edge of its cell, and starts one pixel
-      // on from the point where it was spawned.
-      if (dx != 0) s.x2 = static_cast<int>(centreX(c) + 25.0f * dx);
-      if (dy != 0) s.y2 = static_cast<int>(centreY(r) + 25.0f * dy);
-      s.dx = dx;
-      s.dy = dy;
-      s.x1 += dx;
-      s.y1 += dy;
-    }
-    if (s.lr == 0 && s.lg == 0 && s.lb == 0) continue;
-    if (static_cast<int>(lightList.size()) >= kMaxTraceSegments) {
-      ++traceCutOff_;
-      break;
-    }
-    s.id = ++segmentCounter_;
-    lightList.push_back(s);
-    updateRay(lightList.back(), 0);
-  }
-  --rayNesting_;
-}
-
-// Pixel-exact: does the object's picture lie on the segment's way? When it
-// does, the segment's end moves to the first pixel of the picture met.
-bool TEngine::objectHitsSegment(const TObject& o, TLightRay& s) const {
-  const TImagePtr& shapes = pictures.objectImg;
-  if (!shapes) return false;
-  const int frame = isMirror(o) ? (o.angle != 0 ? kTurnedMirrorShape : kMirrorShape) : o.frame;
-  if (frame < 0 || frame >= shapes->FrameCount()) return false;
-  const int ox = static_cast<int>(o.x), oy = static_cast<int>(o.y);
-  const TRect band = probeBand(s);
-  if (band.w == 0 || !boxesOverlap(shapes, ox, oy, band)) return false;
-  // The probes are the end pixel and the 50 beyond it, along the middle of
-  // the band; the first one on the shape is the hit. A shape that touches
-  // the band but none of the probes is passed by. Halving the run of probes
-  // finds the same pixel as testing them one by one, in a handful of tests.
-  auto touches = [&](int from, int to) {  // probes from..to, inclusive
-    const int ax = s.x2 + from * s.dx, ay = s.y2 + from * s.dy;
-    const int bx = s.x2 + to * s.dx, by = s.y2 + to * s.dy;
-    return imageRectCollide(shapes, ox, oy, frame, std::min(ax, bx), std::min(ay, by), std::abs(bx - ax) + 1,
-                            std::abs(by - ay) + 1) != 0;
-  };
-  int lo = 0, hi = kProbeLength;
-  if (!touches(lo, hi)) return false;
-  while (lo < hi) {
-    const int mid = (lo + hi) / 2;
-    if (touches(lo, mid))
-      hi = mid;
-    else
-      lo = mid + 1;
-  }
-  s.x2 += lo * s.dx;
-  s.y2 += lo * s.dy;
-  return true;
-}
-
-void TEngine::updateRay(TLightRay& s, int depth) {
-  const int aheadC = s.c + s.dx, aheadR = s.r + s.dy;
-  TBlock* ahead = cell(aheadC, aheadR);
-  if (!ahead || ahead->light == 0) {
-    // Walls, emitters, glyphs and the border stop the ray; a glyph of the
-    // ray's exact colour is lit.
-    if (ahead && isGlyph(*ahead)) {
-      s.x2 += s.dx;
-      s.y2 += s.dy;
-      if (sameColour(ahead->gr, ahead->gg, ahead->gb, s.lr, s.lg, s.lb)) ahead->glyphActive = 1;
-    }
-    return;
-  }
-  s.c = aheadC;
-  s.r = aheadR;
-
-  // Objects are tried in slot order and are not tied to the cell ahead: a
-  // moving object is hit wherever its picture is.
-  TObject* hit = nullptr;
-  for (int i = 1; i <= roomObjects && !hit; ++i) {
-    TObject* o = object(i);
-    if (o && o->solid != 0 && o->alpha >= 0.9f && objectHitsSegment(*o, s)) hit = o;
-  }
-  if (!hit) {
-    if (depth < kMaxCellsPerSegment) {
-      s.x2 += kCellSize * s.dx;
-      s.y2 += kCellSize * s.dy;
-      updateRay(s, depth + 1);
-    }
-    return;
-  }
-
-  // The segment ends at the object. A new segment may start from the hit
-  // pixel; copy what is needed, since spawning grows the segment list.
-  const int c = s.c, r = s.r, dx = s.dx, dy = s.dy, x2 = s.x2, y2 = s.y2;
-  int cr = 0, cg = 0, cb = 0;
-  if (isMirror(*hit)) {
-    // Angle 0 turns right-going light down and up-going light left;
-    // angle 90 turns right-going light up and down-going light left.
-    const int turn = hit->angle == 0 ? 1 : -1;
-    filterColour(s, hit->rr, hit->rg, hit->rb, cr, cg, cb);
-    s.x2 -= dx;
-    s.y2 -= dy;
-    createRay(c, r, turn * dy, turn * dx, cr, cg, cb, x2, y2);
-  } else if (isPrism(*hit)) {
-    filterColour(s, hit->pr, hit->pg, hit->pb, cr, cg, cb);
-    createRay(c, r, dx, dy, cr, cg, cb, x2, y2);
-  } else if (isDecayed(*hit)) {
-    if (sameColour(hit->dr, hit->dg, hit->db, s.lr, s.lg, s.lb)) hit->glowActive = 1;
-  }
+  TLiveLight live(*this, segmentCounter_);
+  TLightTracer<TLiveLight> tracer(live);
+  tracer.traceRoom();
+  traceCutOff_ = tracer.cutOff();
 }
 
 void TEngine::updateGlyph(TBlock& g, int i) {

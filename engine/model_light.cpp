@@ -3,16 +3,13 @@
 #include <algorithm>
 
 #include "effects/geometry.h"
+#include "engine/light_paths.h"
 #include "engine/room_model.h"
 
 namespace {
 
 constexpr int kMirrorShape = 23, kTurnedMirrorShape = 24;
-constexpr int kMaxSegments = 1000;  // the engine's own bounds on a trace
-constexpr int kMaxNesting = 100;
-constexpr int kMaxCellsAhead = 12;
 constexpr int kDirs[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};  // right, left, down, up
-constexpr int kEmitterDirs[4] = {1, 0, 3, 2};                      // left, right, up, down
 
 int dirIndex(int dx, int dy) { return dx > 0 ? 0 : dx < 0 ? 1 : dy > 0 ? 2 : 3; }
 
@@ -128,56 +125,81 @@ TRoomModel::TSolidMap& TRoomModel::solidMap(const TState& s) const {
   return map;
 }
 
-bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed) const {
-  glyphs = 0;
-  int segments = 0;
-  for (int k : emitterCells_) {
-    const int c = k % 12 + 1, r = k / 12 + 1;
-    for (int dir : kEmitterDirs) {
-      const int nc = c + kDirs[dir][0], nr = r + kDirs[dir][1];
-      if (!TEngine::isInterior(nc, nr) || !cells_[(nr - 1) * 12 + nc - 1].light) continue;
-      traceRay(map, k, dir, 0, cells_[k].emitter, 0, glyphs, walls, segments, probed);
-    }
-  }
-  return segments <= kMaxSegments;
-}
+namespace {
+TLightColour maskColour(int mask) { return {mask & 1, mask >> 1 & 1, mask >> 2 & 1}; }
+}  // namespace
 
-// One segment from the cell it starts in, then the segments it spawns.
-void TRoomModel::traceRay(const TSolidMap& map, int cell, int dir, int line, int colour, int nesting,
-                          uint64_t& glyphs, std::vector<int>* walls, int& segments, TCellSet* probed) const {
-  if (++segments > kMaxSegments || nesting >= kMaxNesting) {
-    segments = kMaxSegments + 1;
-    return;
+// A compact position as the tracer sees it: pieces on cells, each met where
+// its shape's table says, colours as masks.
+class TRoomModel::TModelLight {
+ public:
+  TModelLight(const TRoomModel& model, const TSolidMap& map, std::vector<int>* walls, TCellSet* probed)
+      : model_(model), map_(map), walls_(walls), probed_(probed) {}
+  uint64_t glyphs = 0;
+
+  template <class F>
+  void forEachEmitter(F f) const {
+    for (int k : model_.emitterCells_) f(k % 12 + 1, k / 12 + 1);
   }
-  int c = cell % 12 + 1, r = cell / 12 + 1;
-  for (int depth = 0; depth <= kMaxCellsAhead; ++depth) {
-    c += kDirs[dir][0];
-    r += kDirs[dir][1];
-    if (!TEngine::isInterior(c, r)) return;
-    const int ahead = (r - 1) * 12 + c - 1;
-    const TCellInfo& info = cells_[ahead];
-    if (!info.light) {
-      if (info.glyph != 0 && info.glyph == colour) glyphs |= uint64_t{1} << info.glyphIndex;
-      return;
-    }
-    if (probed) (*probed)[ahead >> 6] |= uint64_t{1} << (ahead & 63);
-    const TSolid& solid = map[ahead];
-    if (solid.shape < 0) continue;
-    const int hit = shapes_[solid.shape][dir][line + 25];
-    if (hit == kMiss) continue;
+  TLightColour emitted(int c, int r) const { return maskColour(info(c, r).emitter); }
+  static int centreX(int c) { return c * 50 - 25; }
+  static int centreY(int r) { return r * 50 - 25; }
+  bool passes(int c, int r) const { return TEngine::isInterior(c, r) && info(c, r).light; }
+  bool glyphAt(int c, int r, TLightColour& wants) const {
+    if (!TEngine::isInterior(c, r) || info(c, r).glyph == 0) return false;
+    wants = maskColour(info(c, r).glyph);
+    return true;
+  }
+  void glyphLit(int c, int r) { glyphs |= uint64_t{1} << info(c, r).glyphIndex; }
+  void wallLit(int still) {
+    if (walls_) walls_->push_back(still);
+  }
+  static int openSegment(const TLightRay&) { return 0; }
+  static void closeSegment(int, const TLightRay&) {}
+
+  bool firstHit(const TLightRay& s, TLightMeeting& met) const {
+    const int cell = (s.r - 1) * 12 + s.c - 1;
+    if (probed_) (*probed_)[cell >> 6] |= uint64_t{1} << (cell & 63);
+    const TSolid& solid = map_[cell];
+    if (solid.shape < 0) return false;
+    // The ray's line across the cell, from its centre line.
+    const int line = s.dx != 0 ? s.y2 - centreY(s.r) : s.x2 - centreX(s.c);
+    if (line < -25 || line > 25) return false;
+    const int along = model_.shapes_[solid.shape][dirIndex(s.dx, s.dy)][line + 25];
+    if (along == kMiss) return false;
+    // Going right or down the segment's end stands on the cell's near edge
+    // at -25; going left or up at +25.
+    met.distance = 25 + along * (s.dx + s.dy);
+    met.handle = solid.still;
     if (solid.mirror != 0) {
-      const int turn = solid.turned ? -1 : 1;
-      const int ndx = turn * kDirs[dir][1], ndy = turn * kDirs[dir][0];
-      const int out = colour & solid.mirror;
-      if (out != 0) traceRay(map, ahead, dirIndex(ndx, ndy), hit, out, nesting + 1, glyphs, walls, segments, probed);
+      met.kind = TLightMeeting::mirror;
+      met.filter = maskColour(solid.mirror);
+      met.turned = solid.turned;
     } else if (solid.prism != 0) {
-      const int out = colour & solid.prism;
-      if (out != 0) traceRay(map, ahead, dir, line, out, nesting + 1, glyphs, walls, segments, probed);
-    } else if (solid.decay != 0 && solid.decay == colour && walls) {
-      walls->push_back(solid.still);
+      met.kind = TLightMeeting::gem;
+      met.filter = maskColour(solid.prism);
+    } else if (solid.decay != 0) {
+      met.kind = TLightMeeting::decayedWall;
+      met.filter = maskColour(solid.decay);
     }
-    return;
+    return true;
   }
+
+ private:
+  const TCellInfo& info(int c, int r) const { return model_.cells_[(r - 1) * 12 + c - 1]; }
+
+  const TRoomModel& model_;
+  const TSolidMap& map_;
+  std::vector<int>* walls_;
+  TCellSet* probed_;
+};
+
+bool TRoomModel::trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed) const {
+  TModelLight world(*this, map, walls, probed);
+  TLightTracer<TModelLight> tracer(world);
+  const bool whole = tracer.traceRoom();
+  glyphs = world.glyphs;
+  return whole;
 }
 
 uint64_t TRoomModel::litGlyphs(const TState& s) const {
