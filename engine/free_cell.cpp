@@ -1,26 +1,25 @@
 // Which cells an object may enter, and the start of one cell of movement.
 #include "engine/engine.h"
+#include "engine/cell_rules.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+TCellThing thingOf(const TObject& o) { return {o.floorTile != 0, o.score != 0, TEngine::isDecayed(o)}; }
+}  // namespace
+
 int TEngine::isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) const {
   const TBlock* b = cell(c, r);
-  if (!b || b->obj == 0) return 0;
-  int blockers = 0, pitCount = 0;
+  if (!b) return 0;
+  TFreeCellTally tally(treasuresBlock != 0, floorTilesBlock != 0);
   for (int i = 1; i <= roomObjects; ++i) {
     const TObject* o = object(i);
     // Objects fading out never block.
-    if (!o || o->c != c || o->r != r || o->alpha != 1.0f) continue;
-    if (o->floorTile != 0 && floorTilesBlock == 0) continue;
-    if (treasuresBlock == 0 && o->score != 0) continue;
-    ++blockers;
-    if (b->pit != 0) pitCount += isDecayed(*o) ? 2 : 1;
+    if (o && o->c == c && o->r == r && o->alpha == 1.0f) tally.add(thingOf(*o));
   }
-  // A pit stays open until it holds one object; objects then pass over it.
-  if (blockers == 0) return 1;
-  return b->pit != 0 && pitCount <= 1 ? 1 : 0;
+  return tally.admits(b->obj != 0, b->pit != 0) ? 1 : 0;
 }
 
 void TEngine::setObjTarget(int index) {
@@ -38,12 +37,12 @@ bool TEngine::isPickable(const TObject& o) const {
   if (o.frame == 0 || o.movable == 0 || cellFog(o.c, o.r) >= 1 || o.dx != 0 || o.dy != 0) return false;
   const TBlock* here = cell(o.c, o.r);
   if (here && here->pit != 0) {
-    int standing = 0;
+    TPitCompany company;
     for (int j = 1; j <= roomObjects; ++j) {
       const TObject* other = object(j);
-      if (other && other->c == o.c && other->r == o.r && other->floorTile == 0) ++standing;
+      if (other && other->c == o.c && other->r == o.r) company.add(thingOf(*other));
     }
-    if (standing <= 1) return false;
+    if (company.liesAlone()) return false;
   }
   return true;
 }

@@ -303,26 +303,15 @@ void TRoomModel::sortGroup(TState& s, int first, int last) const {
   }
 }
 
-// The free-cell rule, counted as the engine counts it.
+// The free-cell rule over a position: its pieces, then its stills.
 int TRoomModel::emptyCell(const TState& s, int cell, bool treasuresBlock, bool floorsBlock) const {
   const TCellInfo& info = cells_[cell];
-  if (!info.obj) return 0;
-  int blockers = 0, pitCount = 0;
-  for (int k = 0; k < pieceCount(); ++k) {
-    if (s.cell[k] != cell || (s.gone >> k & 1)) continue;
-    ++blockers;
-    ++pitCount;
-  }
-  for (int i : info.stills) {
-    if (!stillPresent(s, i)) continue;
-    const TStill& st = stills_[i];
-    if (st.floorTile && !floorsBlock) continue;
-    if (!treasuresBlock && st.treasure) continue;
-    ++blockers;
-    pitCount += st.decayed ? 2 : 1;
-  }
-  if (blockers == 0) return 1;
-  return info.pit && pitCount <= 1 ? 1 : 0;
+  TFreeCellTally tally(treasuresBlock, floorsBlock);
+  for (int k = 0; k < pieceCount(); ++k)
+    if (s.cell[k] == cell && !(s.gone >> k & 1)) tally.add(TCellThing{});
+  for (int i : info.stills)
+    if (stillPresent(s, i)) tally.add(thingOf(stills_[i]));
+  return tally.admits(info.obj, info.pit) ? 1 : 0;
 }
 
 int TRoomModel::emptyAt(const TState& s, int c, int r, bool treasuresBlock, bool floorsBlock) const {
@@ -338,12 +327,12 @@ int TRoomModel::pickableAt(const TState& s, const TFogMap& fog, int cell) const 
     if (s.cell[k] == cell && pieceActive(s, k)) found = k;
   if (found < 0 || fog[cell]) return -1;
   if (cells_[cell].pit) {
-    int standing = 0;
+    TPitCompany company;
     for (int k = 0; k < pieceCount(); ++k)
-      if (s.cell[k] == cell && !(s.gone >> k & 1)) ++standing;
+      if (s.cell[k] == cell && !(s.gone >> k & 1)) company.add(TCellThing{});
     for (int i : cells_[cell].stills)
-      if (stillPresent(s, i) && !stills_[i].floorTile) ++standing;
-    if (standing <= 1) return -1;
+      if (stillPresent(s, i)) company.add(thingOf(stills_[i]));
+    if (company.liesAlone()) return -1;
   }
   return found;
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cell_rules.h"
 #include "engine/engine.h"
 
 // One position, packed: each piece's cell and state bits, then the treasures,
@@ -149,6 +150,7 @@ class TRoomModel {
   using THitTable = std::array<std::array<int8_t, 51>, 4>;
 
 
+  static TCellThing thingOf(const TStill& s) { return {s.floorTile, s.treasure, s.decayed}; }
   bool pieceActive(const TState& s, int k) const { return ((s.fallen | s.gone) >> k & 1) == 0; }
   bool stillPresent(const TState& s, int i) const {
     const int t = stills_[i].toggle;

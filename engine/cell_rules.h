@@ -1,0 +1,48 @@
+#pragma once
+// Which cells an object may enter and which objects lie alone in a pit,
+// counted once for the live room and for the solver's positions: each walks
+// what stands in a cell and hands it to a tally.
+
+// One thing standing in a cell, as these rules see it.
+struct TCellThing {
+  bool floorTile = false;    // a crumbling floor: under objects, in their way only when asked
+  bool treasure = false;     // crates take treasures; anything else is stopped by them
+  bool decayedWall = false;  // fills a pit on its own
+};
+
+// The free-cell rule. A cell with nothing in the way takes an object; so
+// does a pit until it holds one object, after which objects pass over it
+// (a decayed wall fills a pit at once).
+class TFreeCellTally {
+ public:
+  TFreeCellTally(bool treasuresBlock, bool floorsBlock) : treasuresBlock_(treasuresBlock), floorsBlock_(floorsBlock) {}
+  void add(const TCellThing& thing) {
+    if (thing.floorTile && !floorsBlock_) return;
+    if (thing.treasure && !treasuresBlock_) return;
+    ++blockers_;
+    pitWeight_ += thing.decayedWall ? 2 : 1;
+  }
+  // cellTakesObjects: the block lets objects stand on it at all.
+  bool admits(bool cellTakesObjects, bool pit) const {
+    if (!cellTakesObjects) return false;
+    return blockers_ == 0 || (pit && pitWeight_ <= 1);
+  }
+
+ private:
+  bool treasuresBlock_, floorsBlock_;
+  int blockers_ = 0, pitWeight_ = 0;
+};
+
+// A movable object on a pit can be picked only while something besides its
+// floor stands there with it; alone, it has fallen in, or will once its
+// crumbling floor goes.
+class TPitCompany {
+ public:
+  void add(const TCellThing& thing) {
+    if (!thing.floorTile) ++standing_;
+  }
+  bool liesAlone() const { return standing_ <= 1; }
+
+ private:
+  int standing_ = 0;
+};
