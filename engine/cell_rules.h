@@ -46,3 +46,23 @@ class TPitCompany {
  private:
   int standing_ = 0;
 };
+
+// What a sliding object does as it reaches the centre of a cell, the rules
+// in their order. The room it slides in (live or a solver's position) does
+// the work each rule asks for:
+//   bool pitOpenHere()          the cell is a pit that takes it (it falls in)
+//   bool isCrate()
+//   bool takeTreasures()        a crate collects the treasures there; true if any
+//   void startCrumbling()       the first crumbling floor there starts to go
+//   bool nextAdmits(bool treasuresBlock)   the next cell on takes it
+enum class TArrival { fellIn, stops, goesOn };
+
+template <class Slide>
+TArrival arriveAtCell(Slide& slide) {
+  if (slide.pitOpenHere()) return TArrival::fellIn;
+  const bool crate = slide.isCrate();
+  // A crate that takes a treasure goes with it: it stops here and fades out.
+  const bool halted = crate && slide.takeTreasures();
+  slide.startCrumbling();
+  return !halted && slide.nextAdmits(!crate) ? TArrival::goesOn : TArrival::stops;
+}

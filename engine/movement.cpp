@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "effects/geometry.h"
+#include "engine/cell_rules.h"
 #include "engine/engine.h"
 #include "platform/random.h"
 
@@ -14,6 +15,57 @@ constexpr int kSoundSlide = 0, kSoundCoin = 1, kSoundMap = 2, kSoundAnkh = 3;
 constexpr int kPointerHand = 1;
 constexpr int kCellShape = 1;  // block frame whose outline is a whole cell
 constexpr int kButtonLeft = 1, kButtonRight = 2;
+
+// The live room's side of an object's arrival at a cell's centre: each rule
+// comes with its sounds, floating texts and fades.
+class TLiveArrival {
+ public:
+  // collected: the item kind a crate takes here, as the object update reports it.
+  TLiveArrival(TEngine& room, TObject& o, int& collected) : room_(room), o_(o), collected_(collected) {}
+
+  bool pitOpenHere() const {
+    const TBlock* here = room_.cell(o_.c, o_.r);
+    return here && here->pit != 0 && room_.isEmpty(o_.c, o_.r, 1, 1);
+  }
+  bool isCrate() const { return o_.itemID == kItemCrate; }
+  bool takeTreasures() {
+    bool taken = false;
+    TEngineHost& host = *room_.host;
+    for (int j = 1; j <= room_.roomObjects; ++j) {
+      TObject* t = room_.object(j);
+      if (!t || t == &o_ || t->c != o_.c || t->r != o_.r || t->score == 0) continue;
+      const int tx = static_cast<int>(t->x), ty = static_cast<int>(t->y);
+      if (t->itemID == kItemMap) {
+        host.playSound(kSoundMap);
+      } else if (t->itemID == kItemAnkh) {
+        host.playSound(kSoundAnkh);
+        host.textFloat("extra life", tx, ty);
+      } else {
+        host.playSound(kSoundCoin);
+        host.textFloat(std::to_string(t->score), tx, ty);
+      }
+      collected_ = t->itemID;
+      host.removeSparkleAt(static_cast<int>(t->x + t->sx), static_cast<int>(t->y + t->sy));
+      t->clear();
+      o_.movable = 0;
+      o_.alpha = 0.99f;
+      taken = true;
+    }
+    return taken;
+  }
+  void startCrumbling() {
+    if (const int floor = room_.isFloorTileObj(o_.c, o_.r)) room_.object(floor)->crumbleDelay = 1;
+  }
+  bool nextAdmits(bool treasuresBlock) const {
+    return room_.isEmpty(o_.c + o_.dx, o_.r + o_.dy, treasuresBlock ? 1 : 0, 0) != 0;
+  }
+
+ private:
+  TEngine& room_;
+  TObject& o_;
+  int& collected_;
+};
+
 }  // namespace
 
 void TEngine::turnMirror(TObject& o) { o.angle = wrapOrClamp(o.angle + 90, 0, 90, true, false); }
@@ -36,42 +88,18 @@ int TEngine::updateObjects() {
       if ((o->dx > 0 && o->x > o->tx) || (o->dx < 0 && o->x < o->tx)) o->x = static_cast<float>(o->tx);
       if ((o->dy > 0 && o->y > o->ty) || (o->dy < 0 && o->y < o->ty)) o->y = static_cast<float>(o->ty);
       if (o->x == o->tx && o->y == o->ty) {
-        const TBlock* here = cell(o->c, o->r);
-        if (here && here->pit != 0 && isEmpty(o->c, o->r, 1, 1)) {
-          settle = true;  // the first object into a pit falls in
-        } else {
-          int treasuresBlock = 1, halt = 0;
-          if (o->itemID == kItemCrate) {
-            treasuresBlock = 0;
-            for (int j = 1; j <= n; ++j) {
-              TObject* t = object(j);
-              if (!t || t == o || t->c != o->c || t->r != o->r || t->score == 0) continue;
-              const int tx = static_cast<int>(t->x), ty = static_cast<int>(t->y);
-              if (t->itemID == kItemMap) {
-                host->playSound(kSoundMap);
-              } else if (t->itemID == kItemAnkh) {
-                host->playSound(kSoundAnkh);
-                host->textFloat("extra life", tx, ty);
-              } else {
-                host->playSound(kSoundCoin);
-                host->textFloat(std::to_string(t->score), tx, ty);
-              }
-              result = t->itemID;
-              host->removeSparkleAt(static_cast<int>(t->x + t->sx), static_cast<int>(t->y + t->sy));
-              t->clear();
-              // The crate goes with the treasure: it stops here and fades out.
-              o->movable = 0;
-              o->alpha = 0.99f;
-              halt = 1;
-            }
-          }
-          if (const int floor = isFloorTileObj(o->c, o->r)) object(floor)->crumbleDelay = 1;
-          if (halt == 0 && isEmpty(o->c + o->dx, o->r + o->dy, treasuresBlock, 0)) {
+        TLiveArrival arrival(*this, *o, result);
+        switch (arriveAtCell(arrival)) {
+          case TArrival::fellIn:
+            settle = true;
+            break;
+          case TArrival::goesOn:
             setObjTarget(i);
-          } else {
+            break;
+          case TArrival::stops:
             o->dx = 0;
             o->dy = 0;
-          }
+            break;
         }
       }
     } else {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 
+#include "engine/cell_rules.h"
 #include "engine/room_play.h"
 
 namespace {
@@ -401,6 +402,39 @@ void TRoomModel::moves(const TState& s, std::vector<TRoomMove>& out) const {
   }
 }
 
+// A position's side of a sliding piece's arrival at a cell's centre.
+struct TRoomModel::TModelArrival {
+  const TRoomModel& model;
+  TState& to;
+  int piece;
+  std::vector<int>& crumbling;  // the floors set crumbling, cleared once the slide ends
+  int& lastItem;                // the item kind a crate took
+  int c = 0, r = 0, dx = 0, dy = 0;
+
+  int cell() const { return cellIndex(c, r); }
+  bool pitOpenHere() const { return model.cells_[cell()].pit && model.emptyCell(to, cell(), true, true); }
+  bool isCrate() const { return model.pieces_[piece].crate; }
+  bool takeTreasures() {
+    bool taken = false;
+    for (int i : model.cells_[cell()].stills)
+      if (model.stillPresent(to, i) && model.stills_[i].treasure) {
+        lastItem = model.stills_[i].itemID;
+        model.clearToggle(to, i);
+        taken = true;
+      }
+    if (taken) to.gone |= static_cast<uint16_t>(1u << piece);
+    return taken;
+  }
+  void startCrumbling() {
+    for (int i : model.cells_[cell()].stills)
+      if (model.stillPresent(to, i) && model.stills_[i].floorTile) {
+        crumbling.push_back(i);
+        return;
+      }
+  }
+  bool nextAdmits(bool treasuresBlock) const { return model.emptyAt(to, c + dx, r + dy, treasuresBlock, false); }
+};
+
 TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, TState& to) const {
   if (!TEngine::isInterior(move.c, move.r)) return TStep::refused;
   const int start = cellIndex(move.c, move.r);
@@ -429,36 +463,17 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
   crumbling.clear();
   int c = move.c, r = move.r;
   int lastItem = 0;
+  TModelArrival arrival{*this, to, k, crumbling, lastItem};
   for (;;) {
     c += move.dx;
     r += move.dy;
     const int cell = cellIndex(c, r);
     to.cell[k] = static_cast<uint8_t>(cell);
-    if (cells_[cell].pit && emptyCell(to, cell, true, true)) {
-      to.fallen |= bit;  // the first object into a pit falls in
-      break;
-    }
-    bool treasuresBlock = true, halt = false;
-    if (crate) {
-      treasuresBlock = false;
-      for (int i : cells_[cell].stills)
-        if (stillPresent(to, i) && stills_[i].treasure) {
-          lastItem = stills_[i].itemID;
-          clearToggle(to, i);
-          halt = true;
-        }
-      if (halt) to.gone |= bit;  // the crate goes with the treasure
-    }
-    for (int i : cells_[cell].stills)
-      if (stillPresent(to, i) && stills_[i].floorTile) {
-        crumbling.push_back(i);  // the first floor tile there starts to crumble
-        break;
-      }
-    if (!halt && emptyAt(to, c + move.dx, r + move.dy, treasuresBlock, false)) {
-      path.push_back(cell);
-      continue;
-    }
-    break;
+    arrival.c = c, arrival.r = r, arrival.dx = move.dx, arrival.dy = move.dy;
+    const TArrival outcome = arriveAtCell(arrival);
+    if (outcome == TArrival::fellIn) to.fallen |= bit;  // the first object into a pit falls in
+    if (outcome != TArrival::goesOn) break;
+    path.push_back(cell);
   }
   const int endCell = to.cell[k];
   for (int i : crumbling) clearToggle(to, i);
