@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "engine/engine.h"
+#include "engine/room_play.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -31,11 +32,9 @@ void TEngine::drawArrows() {
       }
       if (arrows && frame < arrows->FrameCount()) DrawImage(arrows, centreX(c), centreY(r), frame);
     }
+    // A click on a lit arrow is the player's push, started as every push is.
     if ((host->clicked(1) || host->released(1)) && showArrows == 1) {
-      if (onMoveStart) onMoveStart(TRoomMove{clickedC, clickedR, chosenDx, chosenDy, false});
-      selected->dx = chosenDx;
-      selected->dy = chosenDy;
-      setObjTarget(clickedO);
+      startMove(*this, TRoomMove{clickedC, clickedR, chosenDx, chosenDy, false});
       deselectArrows = 1;
     }
   }

@@ -6,6 +6,7 @@
 #include "effects/geometry.h"
 #include "engine/cell_rules.h"
 #include "engine/engine.h"
+#include "engine/room_play.h"
 #include "platform/random.h"
 
 namespace {
@@ -149,20 +150,17 @@ int TEngine::updateObjects() {
   // Selection: only while nothing moves and the pointer is not over a tip.
   if (objectsMoving == 0 && pointerBlocked == 0) {
     const TImagePtr& cellShape = pictures.blockImg;
-    bool turned = false;
+    int turnC = 0, turnR = 0;
     for (int i = 1; i <= n; ++i) {
       TObject* o = object(i);
       if (!o || !isPickable(*o)) continue;
       if (!host->pointerOver(cellShape, static_cast<int>(o->x), static_cast<int>(o->y), kCellShape)) continue;
       host->setPointerImage(kPointerHand);
       if (host->clicked(kButtonLeft)) sc = o->c, sr = o->r, so = i;
-      if (host->clicked(kButtonRight) && isMirror(*o)) {
-        // One right click is one move, even over two mirrors in one cell.
-        if (onMoveStart && !turned) onMoveStart(TRoomMove{o->c, o->r, 0, 0, true});
-        turned = true;
-        turnMirror(*o);
-      }
+      if (host->clicked(kButtonRight) && isMirror(*o)) turnC = o->c, turnR = o->r;
     }
+    // One right click is one move, even over two mirrors in one cell.
+    if (turnC != 0) startMove(*this, TRoomMove{turnC, turnR, 0, 0, true});
   }
 
   if (objectsMoving == 1 && !host->soundPlaying(kSoundSlide)) host->playSound(kSoundSlide);
