@@ -142,6 +142,9 @@ class TEngine {
   // offered — and whether a right click there turns a mirror.
   int pickObjectAt(int c, int r) const;
   bool isPickable(const TObject& o) const;
+  // The object stands alone on an open pit: it falls in (as it arrives, or
+  // when the floor that held it crumbles).
+  bool pitTakes(const TObject& o) const;
   bool canPush(int c, int r, int dx, int dy) const;
   // Whether the first cell of a push (dx, dy) from (c, r) takes the object
   // there: the arrows' rule, which the push itself follows.

@@ -22,6 +22,11 @@ int TEngine::isEmpty(int c, int r, int treasuresBlock, int floorTilesBlock) cons
   return tally.admits(b->obj != 0, b->pit != 0) ? 1 : 0;
 }
 
+bool TEngine::pitTakes(const TObject& o) const {
+  const TBlock* here = cell(o.c, o.r);
+  return here && here->pit != 0 && isEmpty(o.c, o.r, 1, 1) != 0;
+}
+
 void TEngine::setObjTarget(int index) {
   TObject* o = object(index);
   if (!o) return;

@@ -24,10 +24,7 @@ class TLiveArrival {
   // collected: the item kind a crate takes here, as the object update reports it.
   TLiveArrival(TEngine& room, TObject& o, int& collected) : room_(room), o_(o), collected_(collected) {}
 
-  bool pitOpenHere() const {
-    const TBlock* here = room_.cell(o_.c, o_.r);
-    return here && here->pit != 0 && room_.isEmpty(o_.c, o_.r, 1, 1);
-  }
+  bool pitOpenHere() const { return room_.pitTakes(o_); }
   bool isCrate() const { return o_.itemID == kItemCrate; }
   bool takeTreasures() {
     bool taken = false;
@@ -106,7 +103,7 @@ int TEngine::updateObjects() {
     } else {
       const TBlock* here = cell(o->c, o->r);
       // An object standing alone in a pit that has just opened falls in.
-      if (o->movable != 0 && here && here->pit != 0 && isEmpty(o->c, o->r, 1, 1)) settle = true;
+      if (o->movable != 0 && pitTakes(*o)) settle = true;
       if (o->scale > o->targetScale) o->scale -= 0.005f * delta;
       if (o->glowActive == 1) {
         if (o->glow >= 0.2f) {

@@ -478,7 +478,7 @@ TRoomModel::TStep TRoomModel::apply(const TState& from, const TRoomMove& move, T
   const int endCell = to.cell[k];
   for (int i : crumbling) clearToggle(to, i);
   // Left alone on a pit whose floor has crumbled, it falls in.
-  if (pieceActive(to, k) && cells_[endCell].pit && emptyCell(to, endCell, true, true)) to.fallen |= bit;
+  if (pieceActive(to, k) && arrival.pitOpenHere()) to.fallen |= bit;
   if (lastItem > 0 && lastItem < static_cast<int>(itemWorth_.size())) to.takings += itemWorth_[lastItem];
   if (to.gone & bit) to.cell[k] = 0;  // a crate that went keeps no cell
   return wallsAfterSlide(from, k, path, endCell, move.dx != 0 ? (move.dx > 0 ? 0 : 1) : (move.dy > 0 ? 2 : 3), to);

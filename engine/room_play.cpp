@@ -48,8 +48,7 @@ bool roomAtRest(const TEngine& e) {
     if (!o || o->frame == 0) continue;
     if (o->dx != 0 || o->dy != 0) return false;
     if (o->crumbleDelay != 0 || o->glow > 0 || o->glowActive != 0) return false;
-    const TBlock* here = e.cell(o->c, o->r);
-    if (o->movable != 0 && here && here->pit != 0 && e.isEmpty(o->c, o->r, 1, 1) != 0) return false;
+    if (o->movable != 0 && e.pitTakes(*o)) return false;
   }
   return true;
 }
