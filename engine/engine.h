@@ -2,9 +2,11 @@
 // The puzzle engine: one location, one live room built from it, and every
 // rule of play. The work is split by concern over several files:
 //   engine.cpp       building, storing and editing the live room
-//   light.cpp        tracing light rays and lighting glyphs
+//   light.cpp        tracing light rays and lighting glyphs (the tracer itself,
+//                    shared with the solver's positions, is light_paths.h)
 //   movement.cpp     sliding objects, pits, crumbling floors, treasures
-//   free_cell.cpp    which cells an object may enter
+//   free_cell.cpp    which cells an object may enter (the rules themselves,
+//                    shared with the solver's positions, are cell_rules.h)
 //   arrows.cpp       the movement arrows of the selected object
 //   shadow_map.cpp   soft wall shadows and fog
 //   room_render.cpp  the drawing passes

@@ -1,8 +1,9 @@
 #pragma once
-// A room at rest as the solver sees it: cells and pieces on the grid, slides
-// worked out directly from the free-cell rule, and light traced cell by cell
-// against a table of where each object shape stops a ray. It follows the
-// engine's rules move for move, and is built from a live room.
+// A room at rest as the solver sees it: cells and pieces on the grid, built
+// from a live room. It plays by the live room's own rules: the free-cell
+// and pit rules and a slide's arrivals (cell_rules.h) and the light tracer
+// (light_paths.h) run over its compact positions, with a table per object
+// shape of where a ray meets it in place of the pictures.
 //
 // It says so where it cannot stand for the room: a shape that reaches into a
 // neighbouring cell, more pieces than a compact position holds, a room not at
