@@ -66,3 +66,27 @@ TArrival arriveAtCell(Slide& slide) {
   slide.startCrumbling();
   return !halted && slide.nextAdmits(!crate) ? TArrival::goesOn : TArrival::stops;
 }
+
+// Fog lies over the cells no emitter's light could flood to: the flood runs
+// through cells light passes and never through a wall. The room says:
+//   void forEachEmitter(F f)       f(c, r) for each emitter
+//   bool floodsInto(int c, int r)  light passes, no wall, not lifted yet
+//   void lift(int c, int r)        the fog over the cell goes
+template <class Room>
+void liftFogFromEmitters(Room& room) {
+  constexpr int kMaxCells = 14 * 12;  // the grid with its border ring
+  constexpr int kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+  int stack[2 * kMaxCells][2];
+  int top = 0;
+  auto reach = [&](int c, int r) {
+    room.lift(c, r);
+    if (top < 2 * kMaxCells) stack[top][0] = c, stack[top][1] = r, ++top;
+  };
+  room.forEachEmitter(reach);
+  while (top > 0) {
+    --top;
+    const int c = stack[top][0], r = stack[top][1];
+    for (const auto& s : kSteps)
+      if (room.floodsInto(c + s[0], r + s[1])) reach(c + s[0], r + s[1]);
+  }
+}

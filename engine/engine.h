@@ -119,7 +119,6 @@ class TEngine {
   void createShadowMap(float fog);
   int castShadows(int c, int r, int unused = 0) const;
   int hasShadows(int c, int r) const;
-  void setFog(int c, int r, int depth);
   void addShadow(int code, int c, int r);
 
   // ---- Light (light.cpp) ----

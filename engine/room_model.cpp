@@ -338,6 +338,26 @@ int TRoomModel::pickableAt(const TState& s, const TFogMap& fog, int cell) const 
   return found;
 }
 
+// A position's fog: the flood stops at standing decayed walls.
+struct TRoomModel::TPositionFog {
+  const TRoomModel& model;
+  const std::array<bool, kCells>& wall;
+  std::array<bool, kCells>& reached;
+  template <class F>
+  void forEachEmitter(F f) const {
+    for (int k = 0; k < kCells; ++k)
+      if (model.cells_[k].emitter != 0) f(cellC(k), cellR(k));
+  }
+  bool floodsInto(int c, int r) const {
+    if (!TEngine::isInterior(c, r)) return false;
+    const int n = cellIndex(c, r);
+    return !reached[n] && !wall[n] && model.cells_[n].light;
+  }
+  void lift(int c, int r) {
+    if (TEngine::isInterior(c, r)) reached[cellIndex(c, r)] = true;
+  }
+};
+
 // Fog lies where no emitter's light could flood, through cells that let
 // light pass, without crossing a decayed wall.
 void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
@@ -361,21 +381,8 @@ void TRoomModel::fogMap(const TState& s, TFogMap& fog) const {
   std::array<bool, kCells> wall{}, reached{};
   for (size_t i = 0; i < stills_.size(); ++i)
     if (stills_[i].decayed && stillPresent(s, static_cast<int>(i))) wall[stills_[i].cell] = true;
-  int stack[kCells * 4], top = 0;
-  for (int k = 0; k < kCells; ++k)
-    if (cells_[k].emitter != 0) stack[top++] = k;
-  while (top > 0) {
-    const int k = stack[--top];
-    const int c = cellC(k), r = cellR(k);
-    for (const auto& d : kSteps) {
-      const int nc = c + d[0], nr = r + d[1];
-      if (!TEngine::isInterior(nc, nr)) continue;
-      const int n = cellIndex(nc, nr);
-      if (reached[n] || wall[n] || !cells_[n].light) continue;
-      reached[n] = true;
-      stack[top++] = n;
-    }
-  }
+  TPositionFog position{*this, wall, reached};
+  liftFogFromEmitters(position);
   for (int k = 0; k < kCells; ++k) fog[k] = cells_[k].light && !wall[k] && !reached[k];
   last = {serial_, standing, fog};
 }

@@ -177,6 +177,7 @@ class TRoomModel {
   bool trace(const TSolidMap& map, uint64_t& glyphs, std::vector<int>* walls, TCellSet* probed = nullptr) const;
   class TModelLight;     // the tracer's view of a position
   struct TModelArrival;  // a slide's arrivals in a position
+  struct TPositionFog;   // the fog's flood over a position
   // The light of a position with one piece lifted out of the room: the
   // walls it lights and the cells its rays look into for an object. With
   // the piece on a cell no ray looks into, the light is just the same.

@@ -2,12 +2,28 @@
 // the room that light cannot reach yet.
 #include <algorithm>
 
+#include "engine/cell_rules.h"
 #include "engine/engine.h"
 
 namespace {
 constexpr int kShadeUp = 1, kShadeUpRight = 2, kShadeRight = 4, kShadeDownRight = 8, kShadeDown = 16,
               kShadeDownLeft = 32, kShadeLeft = 64, kShadeUpLeft = 128;
-constexpr int kFogFloodLimit = 120;
+// The live room's fog: cells already clear, or more than half clear,
+// stop the flood.
+struct TLiveFog {
+  TEngine& room;
+  template <class F>
+  void forEachEmitter(F f) const {
+    for (int r = 1; r <= 10; ++r)
+      for (int c = 1; c <= 12; ++c)
+        if (room.blk[c][r] && TEngine::isEmitter(*room.blk[c][r])) f(c, r);
+  }
+  bool floodsInto(int c, int r) const {
+    const TBlock* b = room.cell(c, r);
+    return b && b->light != 0 && b->fog >= 0.5f;
+  }
+  void lift(int c, int r) { room.cell(c, r)->fog = 0; }
+};
 }  // namespace
 
 int TEngine::castShadows(int c, int r, int /*unused*/) const {
@@ -59,9 +75,8 @@ void TEngine::createShadowMap(float fog) {
       if (!(code & (kShadeUp | kShadeLeft)) && castShadows(c - 1, r - 1)) addShadow(kShadeUpLeft, c, r);
     }
   if (fog == 0) return;
-  for (int r = 1; r <= 10; ++r)
-    for (int c = 1; c <= 12; ++c)
-      if (isEmitter(*blk[c][r])) setFog(c, r, 0);
+  TLiveFog live{*this};
+  liftFogFromEmitters(live);
 }
 
 void TEngine::addShadow(int code, int c, int r) {
@@ -84,19 +99,4 @@ void TEngine::addShadow(int code, int c, int r) {
   s.shade = code;
   s.frame = static_cast<int>(it - kShadowMasks.begin());
   shadowList.push_back(s);
-}
-
-// Lifts the fog from every cell that light could flood to from (c, r).
-void TEngine::setFog(int c, int r, int depth) {
-  if (depth >= kFogFloodLimit) return;
-  TBlock* b = cell(c, r);
-  if (!b) return;
-  if (depth != 0 && b->fog < 0.5f) return;
-  b->fog = 0;
-  ++depth;
-  const int steps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-  for (const auto& s : steps) {
-    const TBlock* n = cell(c + s[0], r + s[1]);
-    if (n && n->light != 0) setFog(c + s[0], r + s[1], depth);
-  }
 }
