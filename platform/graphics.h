@@ -78,6 +78,20 @@ void SetBlend(int mode);
 int GetBlend();
 void SetLineWidth(float width);
 float GetLineWidth();
+// Keeps the colour, alpha, blend mode and line width while a mark is drawn
+// in its own style, and puts them back when it goes.
+class TKeptLineStyle {
+ public:
+  TKeptLineStyle();
+  ~TKeptLineStyle();
+  TKeptLineStyle(const TKeptLineStyle&) = delete;
+  TKeptLineStyle& operator=(const TKeptLineStyle&) = delete;
+
+ private:
+  int color_[3];
+  float alpha_, lineWidth_;
+  int blend_;
+};
 void SetRotation(float degrees);
 float GetRotation();
 void SetScale(float sx, float sy);

@@ -36,6 +36,17 @@ void SetBlend(int mode) {
 int GetBlend() { return State().blend; }
 void SetLineWidth(float width) { State().lineWidth = width; }
 float GetLineWidth() { return State().lineWidth; }
+TKeptLineStyle::TKeptLineStyle()
+    : color_{State().color[0], State().color[1], State().color[2]},
+      alpha_(State().alpha),
+      lineWidth_(State().lineWidth),
+      blend_(State().blend) {}
+TKeptLineStyle::~TKeptLineStyle() {
+  SetColor(color_[0], color_[1], color_[2]);
+  SetAlpha(alpha_);
+  SetLineWidth(lineWidth_);
+  SetBlend(blend_);
+}
 void SetRotation(float degrees) {
   State().rotation = degrees;
   State().UpdateTransform();

@@ -78,8 +78,6 @@ void TEditor::leave() {
 
 void TEditor::update() {
   justClicked = 0;
-  // The editor's keys (and test play's cursor) have the arrows and Enter.
-  if (mouse) mouse->keyFocus.leaveKeys();
   SetColor(255, 255, 255);
   SetAlpha(1);
   if (gfx) {
@@ -90,6 +88,7 @@ void TEditor::update() {
     testFrame();
   else
     editFrame();
+  handKeys();
   // Tips go over everything the frame drew.
   if (tooltip) tooltip->drawShown();
 }
@@ -119,11 +118,11 @@ void TEditor::editFrame() {
   }
 
   if (editorStatus == kEditing) {
-    if (engine->mouseC != 0 && engine->mouseR != 0 && gfx) {
-      SetColor(red, green, blue);
-      drawIfLoaded(gfx->blockImg, engine->centreX(engine->mouseC), engine->centreY(engine->mouseR), kBlockCursor);
-      SetColor(255, 255, 255);
-    }
+    // One cell mark: the keys' cursor while it shows, else the pointer's.
+    if (keyCursor_.shown() && locationOpen())
+      drawKeyCursor();
+    else if (engine->mouseC != 0 && engine->mouseR != 0)
+      markCell(engine->mouseC, engine->mouseR);
   } else if (editorStatus == kHelp) {
     if (dialogue2->update() == 1) editorStatus = kEditing;
   } else {
@@ -154,6 +153,7 @@ void TEditor::closeDialogues() {
 }
 
 bool TEditor::holdLeave(int requested) {
+  if (backOutOfToolbar(requested)) return true;
   if (changed == 0) return false;
   // Test play ends first, so the question shows over the design.
   if (testMode) endTestPlay();

@@ -9,7 +9,9 @@
 // does. The work is split by concern:
 //   editor.cpp              making the screen, one frame, leaving it
 //   editor_toolbar.cpp      the toolbar, the buttons and the room list
-//   editor_items.cpp        placing and picking up, the keyboard
+//   editor_items.cpp        placing and picking up, the keyboard's shortcuts
+//   editor_keyboard.cpp     editing without a mouse: the cursor cell and the
+//                           toolbar's focus
 //   editor_dialogues.cpp    the dialogue boxes and their answers
 //   editor_files.cpp        loading and saving location files
 //   editor_history.cpp      undo and redo
@@ -23,6 +25,7 @@
 #include "screens/screen_kit.h"
 #include "data/location.h"
 #include "engine/engine.h"
+#include "screens/cell_cursor.h"
 #include "screens/editor_history.h"
 #include "screens/editor_solvability.h"
 #include "screens/game_history.h"
@@ -69,7 +72,7 @@ class TEditor : public TScreenController, protected TScreenKit {
   int editorStatus = 0;
   int justClicked = 0;  // this frame's click has been used
   int canDraw = 0;      // a click on the grid has armed painting
-  int red = 255, green = 255, blue = 255;  // the cell cursor
+  int red = 255, green = 255, blue = 255;  // the cell mark: white, or green / red where the held piece may / may not go
   std::unique_ptr<TToolTip> tooltip;
   std::unique_ptr<TDialogue> dialogue;   // the open dialogue box
   std::unique_ptr<TDialogue> dialogue2;  // the help box
@@ -122,8 +125,34 @@ class TEditor : public TScreenController, protected TScreenKit {
   void undoEdit();
   void redoEdit();
 
+  // The keyboard's cursor cell over the room, and whether the keys walk the
+  // toolbar and the buttons (else they are the room's).
+  const TCellCursor& keyCursor() const { return keyCursor_; }
+  bool keysOnToolbar() const { return keysOnToolbar_; }
+
  private:
   int strokeOpen_ = 0;  // one held-down painting stroke is one undo step
+  TCellCursor keyCursor_;
+  bool keysOnToolbar_ = false;
+
+  // editor_keyboard.cpp
+  // This frame's arrows (without Shift or Ctrl), Space, Enter, Tab and
+  // Delete, for the cursor or the toolbar's focus.
+  void editingKeys(const TArrowHits& arrows);
+  void keysToToolbar();
+  void keysToRoom();
+  // The toolbar's place of the chosen block or object in the focus's
+  // reading order (the blocks' row, then the objects'), the first without one.
+  int chosenToolPlace() const;
+  // Whether the arrows, Tab and Enter are the room's cursor's this frame
+  // (else the focus's, which reads them after the screen has drawn).
+  bool roomHasKeys() const;
+  // The keys of the frame's end: the room's, the toolbar's or a box's.
+  void handKeys();
+  // Escape while the toolbar's focus shows gives the keys back to the room
+  // rather than leaving the editor: true then.
+  bool backOutOfToolbar(int requested);
+  void drawKeyCursor();
 
   // editor_test_play.cpp
   void startTestPlay();
@@ -144,6 +173,18 @@ class TEditor : public TScreenController, protected TScreenKit {
   void runNotice();
   void runReplaceQuestion();
   void useRoomListChoice(int n);
+  // The toolbar's block or object to paint with (the other one 0).
+  void chooseTool(int block, int object);
+  // The held block or object, drawn at (x, y).
+  void drawHeldPiece(float x, float y) const;
+  // Whether the held block or object may go on cell (a, b), the room's limit
+  // of objects aside.
+  bool heldFitsAt(int a, int b) const;
+  // One click of the held block or object on cell (a, b), from the mouse or
+  // the keyboard: painted where it may go.
+  void paintHeldAt(int a, int b);
+  // The cell mark over (a, b), coloured for the held piece.
+  void markCell(int a, int b);
   void placeHeldItem(int a, int b);
   void pickUp(int a, int b);
   void finishedLoad(TLocation& loaded);

@@ -38,6 +38,7 @@ void TEditor::endTestPlay() {
   testSession_.hints.reset();
   engine->createRoom(0, kEditFog);
   testMode = 0;
+  keysOnToolbar_ = false;  // back to the design, the keys to its room
 }
 
 void TEditor::testFrame() {
@@ -74,10 +75,12 @@ void TEditor::testPlayAids() {
   testSession_.update(*engine);
   if (text && !testSession_.hints.message().empty() && text->setFont(kHintFont))
     text->draw(testSession_.hints.message(), 306, kMessageY, true, true);
-  if (textInputActive != 0) return;
-  // Test play collects nothing for anyone: the takings go nowhere.
-  TStatus nobody;
-  testSession_.undoKeys(*engine, nobody);
-  if (KeyHit('H') > 0) testSession_.askHint(*engine);
-  if (mouse) testSession_.cursorKeys(*engine, mouse->x, mouse->y);
+  if (textInputActive == 0) {
+    // Test play collects nothing for anyone: the takings go nowhere.
+    TStatus nobody;
+    testSession_.undoKeys(*engine, nobody);
+    if (KeyHit('H') > 0) testSession_.askHint(*engine);
+  }
+  // As in the game, the cursor walks off the room's right edge to the buttons.
+  if (mouse) testSession_.cursorKeys(*engine, *mouse, textInputActive != 0);
 }

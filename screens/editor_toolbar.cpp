@@ -41,28 +41,31 @@ void TEditor::drawGui() {
       if (!editing || !mouse) continue;
       if (mouse->rectCollide(x - 16, 6, 32, 32)) {
         mouse->setImage(kPointerHand);
-        if (mouse->clicked[1]) {
-          curBlk = i;
-          curObj = 0;
-          justClicked = 1;
-        }
+        if (mouse->clicked[1]) chooseTool(i, 0);
       } else if (mouse->rectCollide(x - 16, 45, 32, 32)) {
         mouse->setImage(kPointerHand);
-        if (mouse->clicked[1]) {
-          curObj = item;
-          curBlk = 0;
-          justClicked = 1;
-        }
+        if (mouse->clicked[1]) chooseTool(0, item);
       }
     }
     SetScale(1, 1);
     for (int i = 1; i <= kToolbarItems; ++i) {
-      const int x = 190 + 34 * (i - 1);
+      const int x = toolbarX(i) - 16;
       tooltip->update(engine->blkMaster[static_cast<size_t>(i)]->name, x, 6, 32, 32,
                       i == 1 ? TToolTip::pos_first : TToolTip::pos_inbetween);
       // The last tip of the frame forgets a tip no longer hovered.
       tooltip->update(objectTip(*engine->objMaster[static_cast<size_t>(editorItems[static_cast<size_t>(i)])]), x, 45,
                       32, 32, i == kToolbarItems ? TToolTip::pos_last : TToolTip::pos_inbetween);
+      if (!editing || !mouse) continue;
+      // The keys' focus walks the blocks' row, then the objects'; Enter
+      // chooses as a click does and gives the keys back to the room.
+      if (mouse->keyFocus.offer(x, 6, 32, 32).activated) {
+        chooseTool(i, 0);
+        keysToRoom();
+      }
+      if (mouse->keyFocus.offer(x, 45, 32, 32).activated) {
+        chooseTool(0, editorItems[static_cast<size_t>(i)]);
+        keysToRoom();
+      }
     }
   }
 
@@ -102,6 +105,12 @@ void TEditor::drawGui() {
 
   const int n = roomList->update(!editing || !roomOpen());
   if (n != 0) useRoomListChoice(n);
+}
+
+void TEditor::chooseTool(int block, int object) {
+  curBlk = block;
+  curObj = object;
+  justClicked = 1;  // this click is used: it paints nothing
 }
 
 void TEditor::useRoomListChoice(int n) {

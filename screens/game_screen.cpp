@@ -95,13 +95,7 @@ void TGame::update() {
     runTips();
     undoRedoKeys();
     updateAids();
-    const bool wasOnButtons = session.cursor.onButtons();
-    if (textInputActive == 0 && mouse) session.cursorKeys(*engine, mouse->x, mouse->y);
-    // The arrows and Enter are the room's, unless the cursor went off the
-    // room's edge to the buttons: the focus then starts on the first.
-    if (mouse && !session.cursor.onButtons()) mouse->keyFocus.leaveKeys();
-    if (mouse && session.cursor.onButtons() && !wasOnButtons) mouse->keyFocus.showAt(0);
-    if (mouse && !session.cursor.onButtons() && wasOnButtons) mouse->keyFocus.reset();
+    if (mouse) session.cursorKeys(*engine, *mouse, textInputActive != 0);
   }
   collectItems();
   // Tips go over everything the frame drew, buttons and tips of the tutorial too.

@@ -17,17 +17,18 @@
 
 #include "engine/engine.h"
 #include "engine/room_move.h"
+#include "screens/cell_cursor.h"
 
 class TRoomCursor {
  public:
   // One frame of keys; pointerX and pointerY tell whether the mouse moved.
   // True when a move was started.
   bool keys(TEngine& room, int pointerX, int pointerY);
-  bool shown() const { return shown_; }
+  bool shown() const { return cell_.shown(); }
   // The keys are the buttons' now, until Left brings the cursor back.
   bool onButtons() const { return onButtons_; }
-  int column() const { return c_; }
-  int row() const { return r_; }
+  int column() const { return cell_.column(); }
+  int row() const { return cell_.row(); }
   // The push aimed at, while an object is held and an arrow was pressed.
   bool aimedPush(const TEngine& room, TRoomMove& push) const;
   // The cursor's frame and the aimed arrow, over the drawn room.
@@ -40,8 +41,7 @@ class TRoomCursor {
   void placeOnFirstPiece(const TEngine& room);
   bool push(TEngine& room, int dx, int dy);
 
-  bool shown_ = false, placed_ = false, onButtons_ = false;
-  int c_ = 1, r_ = 1;
+  TCellCursor cell_;
+  bool placed_ = false, onButtons_ = false;
   int aimDx_ = 0, aimDy_ = 0;
-  int pointerX_ = -1, pointerY_ = -1;
 };

@@ -1,6 +1,7 @@
 #include "screens/room_session.h"
 
 #include "engine/room_play.h"
+#include "widgets/mouse.h"
 
 void TRoomSession::follow(TEngine& room, std::function<void(const TRoomMove&)> alsoOnMove) {
   room.onMoveStart = [this, &room, alsoOnMove = std::move(alsoOnMove)](const TRoomMove& move) {
@@ -26,4 +27,13 @@ void TRoomSession::drawAids(const TEngine& room, uint32_t ms) {
   preview_.draw(room, cursor.aimedPush(room, aimed) ? &aimed : nullptr);
   hints.draw(room, ms);
   cursor.draw(room, ms);
+}
+
+bool TRoomSession::cursorKeys(TEngine& room, TMouse& mouse, bool typing) {
+  const bool wasOnButtons = cursor.onButtons();
+  const bool moved = !typing && cursor.keys(room, mouse.x, mouse.y);
+  if (!cursor.onButtons()) mouse.keyFocus.leaveKeys();
+  if (cursor.onButtons() && !wasOnButtons) mouse.keyFocus.showAt(0);
+  if (!cursor.onButtons() && wasOnButtons) mouse.keyFocus.reset();
+  return moved;
 }

@@ -14,6 +14,8 @@
 #include "screens/room_cursor.h"
 #include "screens/room_hints.h"
 
+class TMouse;
+
 class TRoomSession {
  public:
   TGameHistory history;
@@ -35,10 +37,12 @@ class TRoomSession {
   // Once a frame: takes a hint search's answer; true when it revealed a
   // move asked for.
   bool update(const TEngine& room) { return hints.update(room); }
-  // The keyboard's cursor, once a frame while the room takes input; the
-  // pointer's position tells it when the mouse moved. True when it started
-  // a move.
-  bool cursorKeys(TEngine& room, int pointerX, int pointerY) { return cursor.keys(room, pointerX, pointerY); }
+  // The keyboard's cursor, once a frame (not while a name is typed); the
+  // pointer's position tells it when the mouse moved. The arrows and Enter
+  // are the room's, unless the cursor went off the room's edge to the
+  // buttons: the focus then starts on the first, and Left takes the keys
+  // back. True when it started a move.
+  bool cursorKeys(TEngine& room, TMouse& mouse, bool typing);
   // The ghost of a hovered or aimed push, the hint's marks and the cursor,
   // over the drawn room.
   void drawAids(const TEngine& room, uint32_t ms);

@@ -44,6 +44,9 @@ for script in scripts/screens/*.txt; do run "$script"; done
 run "$(with_picture tests/app/scripts/campaign_abydos.txt '^waitscreen 21' room_complete.png)"
 run "$(with_picture tests/app/scripts/campaign_abydos.txt '^waitscreen 22' location_complete.png)"
 run "$(with_picture tests/app/scripts/aids_custom_dead_end_and_hints.txt '^waitscreen 23' congratulations.png)"
+# The editor from the keyboard takes its own pictures: the toolbar's focus
+# and the cursor cell.
+run tests/app/scripts/keyboard_editor.txt
 # The test runs' own pictures are not wanted here.
 rm -f "$OUT"/campaign_*.png "$OUT"/aids_*.png
 ls "$OUT"

@@ -108,6 +108,11 @@ void TListBox::setSliderPos() {
   sliderFirstClick = 1;
 }
 
+void TListBox::scrollBy(int count) {
+  firstItem = std::clamp(firstItem + count, 1, std::max(1, itemCount - lines + 1));
+  setSliderPos();
+}
+
 void TListBox::setFirstItem() {
   if (trackH <= 0 || sliderInc <= 0) return;
   sliderPos = static_cast<float>(sliderY) / static_cast<float>(trackH);
@@ -160,16 +165,20 @@ int TListBox::update(bool disabled) {
   textObj->setFont(fontID);
 
   SetViewport(x, y, w - arrW - 2, h);
-  int n = 0, row = 0;
+  int n = 0, row = 0, keyScroll = 0;
   for (const std::string& item : itemList) {
     ++n;
     if (n < firstItem) continue;
     if (++row > lines) break;
     if (selectionBar && n == curItem) drawSelectionBar(y + lineH * (row - 1));
     const int top = y + lineH * (row - 1);
-    // The keyboard's focus walks the items shown; Enter chooses as a click does.
+    // The keyboard's focus walks the items shown, and past the first or last
+    // one shown the list scrolls under it; Enter chooses as a click does.
+    const int beyond = (row == lines && n < itemCount ? TKeyFocus::kMoreBelow : TKeyFocus::kNothingBeyond) |
+                       (row == 1 && firstItem > 1 ? TKeyFocus::kMoreAbove : TKeyFocus::kNothingBeyond);
     const TKeyFocus::TOffer focus =
-        disabled ? TKeyFocus::TOffer{} : mouseObj->keyFocus.offer(x, top, w - arrW - 2, lineH);
+        disabled ? TKeyFocus::TOffer{} : mouseObj->keyFocus.offer(x, top, w - arrW - 2, lineH, beyond);
+    keyScroll += focus.scroll;
     int clicked = textObj->menuOption(collapseDoubleSpaces(item), x, top, false, false, disabled,
                                       n == curItem || focus.focused, w - arrW);
     if (clicked == -1 || focus.activated) {
@@ -178,6 +187,7 @@ int TListBox::update(bool disabled) {
     }
   }
   SetViewport(0, 0, kViewWidth, kViewHeight);
+  if (keyScroll != 0) scrollBy(keyScroll);
   arrStatus1 = arrStatus2 = 0;
 
   if (arrows) {
@@ -223,10 +233,7 @@ int TListBox::update(bool disabled) {
     arrStatus2 = arrows->draw("", arrX, arrDownY, arr_down, off, true);
     int down = off ? 0 : arrowSteps(arrStatus2, arrDownY, arr_down);
     if (!off && mouseObj->scroll > 0 && mouseCollide) ++down;
-    if (up > 0 || down > 0) {
-      firstItem = std::clamp(firstItem - up + down, 1, std::max(1, itemCount - lines + 1));
-      setSliderPos();
-    }
+    if (up > 0 || down > 0) scrollBy(down - up);
   }
   textObj->setFont(previous);
   return result;

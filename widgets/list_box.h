@@ -72,6 +72,8 @@ class TListBox {
   void setPos(int nx, int ny);
   void setSliderPos();
   void setFirstItem();
+  // Shows the list count lines further down (up, when negative), within its ends.
+  void scrollBy(int count);
   // Draws the list; returns the item left-clicked this frame, or 0.
   int update(bool disabled = false);
   std::string getItem(int n) const;

@@ -124,6 +124,9 @@ int TRequestFile::update() {
     // The click that picked a name from the list also counts as a click
     // outside the box; keep the box active so typing edits the picked name.
     if (n != 0) textBox->setActive(1);
+    // Enter in the name box is the first button, as in the game's other
+    // naming boxes (the box takes Enter before the keys' focus could).
+    if (result == 0 && textBox->getReturn() != 0) return 1;
   }
   return result;
 }

@@ -212,6 +212,13 @@ TEST_F(RequestFileTest, SaveModeCopiesTheClickedNameIntoTheBox) {
   endFrame();
   r->update();
   EXPECT_EQ(r->filename, "level2");
+  // Enter in the name box answers as SAVE does (the box reads it before the
+  // keys' focus, read at the frame's end, could).
+  endFrame();
+  EXPECT_EQ(r->update(), 0);
+  hitKey(kKeyEnter);
+  EXPECT_EQ(r->update(), 1);
+  EXPECT_EQ(r->filename, "level2");
 }
 
 // A name with a line break or beyond the length the files keep would come
@@ -230,6 +237,54 @@ TEST_F(RequestFileTest, NamesTheFilesCannotKeepAreLeftOutWithAMessage) {
   r->setProperties("loc", true, true, dir.string(), false);
   ASSERT_TRUE(r->textBox);
   EXPECT_EQ(r->textBox->maxChars, static_cast<int>(kLongestName));
+}
+
+}  // namespace
+
+namespace {
+
+// The keys walk a list longer than its box: past the last line shown the
+// list scrolls under the focus, and back past the first it scrolls back.
+TEST_F(ListBoxTest, TheKeysFocusScrollsTheListToWalkItWhole) {
+  auto list = TListBox::Create(100, 100, 200, 166, mouse.get(), text.get(), 4, 0);
+  list->lineH = 18;
+  list->setPos(-1, -1);
+  ASSERT_EQ(list->lines, 9);
+  list->addArrows(stripFile("tesmoria_arrows.png", 21, 21, 8), 21, 21, stripFile("tesmoria_track.png", 21, 21, 5));
+  for (int i = 1; i <= 20; ++i) list->addItem("item " + std::to_string(i));
+  // One frame with a key hit before it: the item chosen, if any.
+  auto withKey = [&](int key) {
+    hitKey(key);
+    endFrame();
+    return list->update();
+  };
+  list->update();
+  withKey(kKeyDown);  // shows the focus on the first line
+  for (int i = 0; i < 8; ++i) withKey(kKeyDown);
+  EXPECT_EQ(list->firstItem, 1);
+  EXPECT_EQ(withKey(kKeyEnter), 9);
+  withKey(kKeyDown);
+  EXPECT_EQ(list->firstItem, 2);
+  EXPECT_GT(list->sliderY, 0) << "the thumb follows";
+  EXPECT_EQ(withKey(kKeyEnter), 10);
+  for (int i = 0; i < 10; ++i) withKey(kKeyDown);
+  EXPECT_EQ(list->firstItem, 12);
+  EXPECT_EQ(withKey(kKeyEnter), 20);
+  // Up walks back to the first line shown, then the list scrolls back.
+  for (int i = 0; i < 8; ++i) withKey(kKeyUp);
+  EXPECT_EQ(list->firstItem, 12);
+  withKey(kKeyUp);
+  EXPECT_EQ(list->firstItem, 11);
+  EXPECT_EQ(withKey(kKeyEnter), 11);
+  // A list that fits its box never scrolls: Down past its end goes round.
+  list->clearItems();
+  for (int i = 1; i <= 3; ++i) list->addItem("short " + std::to_string(i));
+  list->firstItem = 1;
+  endFrame();
+  list->update();
+  for (int i = 0; i < 4; ++i) withKey(kKeyDown);  // shown on the first, then round
+  EXPECT_EQ(list->firstItem, 1);
+  EXPECT_EQ(withKey(kKeyEnter), 1);
 }
 
 }  // namespace
