@@ -182,6 +182,13 @@ class TEngine {
   int getAdjacentLightable(int c, int r, int horizontal, int vertical) const;
 
   // ---- Helpers ----
+  // f(c, r) for every emitter of the room, row by row.
+  template <class F>
+  void forEachEmitter(F f) const {
+    for (int r = 1; r <= 10; ++r)
+      for (int c = 1; c <= 12; ++c)
+        if (blk[c][r] && isEmitter(*blk[c][r])) f(c, r);
+  }
   // The cell at (c, r), or null outside the grid or where there is no block.
   TBlock* cell(int c, int r) const {
     if (c < 0 || c >= kColumns || r < 0 || r >= kRows) return nullptr;

@@ -52,9 +52,7 @@ class TLiveLight {
 
   template <class F>
   void forEachEmitter(F f) const {
-    for (int r = 1; r <= 10; ++r)
-      for (int c = 1; c <= 12; ++c)
-        if (room_.blk[c][r] && TEngine::isEmitter(*room_.blk[c][r])) f(c, r);
+    room_.forEachEmitter(f);
   }
   TLightColour emitted(int c, int r) const {
     const TBlock& b = *room_.cell(c, r);

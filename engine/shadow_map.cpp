@@ -14,9 +14,7 @@ struct TLiveFog {
   TEngine& room;
   template <class F>
   void forEachEmitter(F f) const {
-    for (int r = 1; r <= 10; ++r)
-      for (int c = 1; c <= 12; ++c)
-        if (room.blk[c][r] && TEngine::isEmitter(*room.blk[c][r])) f(c, r);
+  room.forEachEmitter(f);
   }
   bool floodsInto(int c, int r) const {
     const TBlock* b = room.cell(c, r);
