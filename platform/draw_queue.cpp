@@ -452,9 +452,12 @@ void RunQueue() {
 }
 
 void NoteTextureChange(SDL_Texture* changed) {
-  // A texture made anew is in no recorded command: they may wait (drawing
-  // only where the frame changed needs them all at its end).
-  if (changed) RunQueue();
+  // Only commands that use the texture must run before it changes; the
+  // others may wait (drawing only where the frame changed needs them all at
+  // its end). A texture made anew is in no recorded command.
+  const bool used = changed && std::any_of(queue.commands.begin(), queue.commands.end(),
+                                           [changed](const TCommand& c) { return c.texture == changed; });
+  if (used) RunQueue();
   // The picture shown may have used the texture's old pixels.
   queue.shownRepeatable = false;
   if (changed) queue.changedTextures.push_back(changed);

@@ -30,7 +30,7 @@ void QueueGeometry(SDL_Texture* texture, const SDL_Vertex* vertices, int vertexC
 void RunQueue();
 // Called when a texture is made (changed null), or before the pixels of the
 // texture changed are replaced or it is destroyed: then the recorded
-// commands run first and a kept still layer drawn with that texture is
+// commands run first if one uses it, and a kept still layer drawn with it is
 // dropped. Either way the next frame cannot be taken for the last one shown.
 void NoteTextureChange(SDL_Texture* changed = nullptr);
 // Ends the frame: false when it repeats the frame shown last exactly, in
