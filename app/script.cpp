@@ -31,6 +31,7 @@ const std::map<std::string, TCommandShape>& commandShapes() {
       {"key", {1, 1}},   {"keydown", {1, 1}}, {"keyup", {1, 1}},      {"type", {1, 1000}}, {"pad", {1, 1}},
       {"wait", {1, 1}},  {"waitscreen", {2, 2}}, {"waitdrawn", {2, 1000}}, {"screenshot", {1, 1}}, {"mark", {0, 0}},
       {"assert", {1, 1000}}, {"close", {0, 0}}, {"monkey", {1, 2}}, {"pace", {1, 1}},
+      {"checkdrawing", {1, 1}},
   };
   return shapes;
 }
@@ -174,6 +175,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
     if (c.op == "waitscreen" && !(toInt(c.args[0], value) && toInt(c.args[1], value) && value >= 0))
       return bad("expected a screen code and a frame limit");
     if (c.op == "waitdrawn" && !(toInt(c.args[0], value) && value >= 0)) return bad("expected a frame limit");
+    if (c.op == "checkdrawing" && c.args[0] != "on" && c.args[0] != "off") return bad("expected on or off");
     if (c.op == "assert") {
       const std::string& what = c.args[0];
       const bool two = c.args.size() == 2;
@@ -182,7 +184,7 @@ bool parseScript(const std::string& text, std::vector<TScriptCommand>& commands,
                 : what == "file"                          ? two
                 : what == "drawn" || what == "notdrawn"   ? c.args.size() >= 2
                 : what == "event"                         ? c.args.size() >= 2
-                : what == "textfits"                      ? c.args.size() == 1
+                : what == "textfits" || what == "drawing" ? c.args.size() == 1
                                                           : (what == "contains" || what == "lacks") && c.args.size() >= 3;
       if (!ok) return bad("unknown assertion");
     }
@@ -292,6 +294,13 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
     markedFrames_ = presentedFrameCount();
     return true;
   }
+  if (c.op == "checkdrawing") {
+    // Every frame drawn only where it changed is drawn whole as well and
+    // compared ("assert drawing" tells the outcome).
+    CheckChangedDrawing(a[0] == "on");
+    if (a[0] == "on") partsMarked_ = FramesDrawnInParts(), mismatchesMarked_ = ChangedDrawingMismatches();
+    return true;
+  }
   if (c.op == "pace") {
     toInt(a[0], n);
     setScriptedFrameMs(static_cast<uint32_t>(n));
@@ -376,6 +385,15 @@ bool TScriptRunner::check(const TScriptCommand& c, const TMainLoop& loop) {
     return fail(c, "no event holding \"" + wanted + "\" was noted");
   }
   if (what == "drawn" || what == "notdrawn" || what == "textfits") return checkTexts(c);
+  if (what == "drawing") {
+    const int64_t unlike = ChangedDrawingMismatches() - mismatchesMarked_;
+    const int64_t inParts = FramesDrawnInParts() - partsMarked_;
+    if (unlike != 0)
+      return fail(c, std::to_string(unlike) + " of " + std::to_string(inParts) +
+                         " frames drawn where they changed differ from the same frames drawn whole");
+    if (inParts == 0) return fail(c, "no frame was drawn only where it changed");
+    return true;
+  }
   const std::string& want = c.args[1];
   int n = 0;
   toInt(want, n);

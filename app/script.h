@@ -22,7 +22,11 @@
 //   mark                     starts counting presented frames
 //   pace MS                  each following frame lasts MS ms of game time
 //                            (25 by default); longer frames play faster
+//   checkdrawing on|off      each frame drawn only where it changed is drawn
+//                            whole as well and the two compared
 //   assert screen C          the running screen code is C
+//   assert drawing           since checkdrawing on, frames were drawn where
+//                            they changed and all matched the whole frames
 //   assert showfps on|off    the frame-rate display is shown or not
 //   assert presented N       N frames were presented since the last mark
 //   assert file PATTERN      a file matching PATTERN (* and ?) is in the
@@ -87,6 +91,8 @@ class TScriptRunner {
   int pointerX_ = 0, pointerY_ = 0;
   bool quitRequested_ = false;
   int64_t markedFrames_ = 0;
+  // Frames drawn where they changed, and those unlike the whole frame, when checking began.
+  int64_t partsMarked_ = 0, mismatchesMarked_ = 0;
   std::string pendingShot_;
   std::vector<TDrawnText> lastTexts_;  // the texts of the last frame that drew any
   int presentsThisFrame_ = 0;          // more than one: a cross-fade is running

@@ -1,9 +1,11 @@
 #include "platform/draw_queue.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "platform/changed_rects.h"
 #include "platform/graphics_backend.h"
 
 namespace backend {
@@ -68,6 +70,18 @@ struct TQueue {
   TKeptLayer layers[kStillLayerCount];
   bool keepLayers = true;
   int64_t layersReused = 0;
+  // Drawing only what changed: the marks of the frame being recorded and of
+  // the one in the back buffer, the textures whose pixels changed since it
+  // was drawn, and the parts the last frame drew (whole when rects is off).
+  bool drawChanged = false;
+  bool checkChanged = false;
+  std::vector<TCommandMark> frameMarks, shownMarks;
+  bool shownMarksValid = false;
+  std::vector<SDL_Texture*> changedTextures;
+  bool lastInParts = false;
+  std::vector<SDL_Rect> lastRects;
+  int64_t drawnInParts = 0, partsMismatched = 0;
+  SDL_Texture* checkTexture = nullptr;
 };
 
 // Never destroyed: pictures held by static objects (the fonts' glyphs) are
@@ -113,6 +127,75 @@ uint64_t mixCommand(uint64_t h, const TCommand& c) {
   return h;
 }
 
+int floorOf(float v) { return static_cast<int>(std::floor(v)); }
+int ceilOf(float v) { return static_cast<int>(std::ceil(v)); }
+
+// The rectangle a command can paint, a pixel wider on every side than its
+// coordinates for the renderer's rounding.
+SDL_Rect boundsOf(const TCommand& c) {
+  float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  switch (c.kind) {
+    case TKind::Clip:
+      return SDL_Rect{};
+    case TKind::Clear:
+    case TKind::Kept:
+      return SDL_Rect{-1, -1, 1 << 16, 1 << 16};  // the whole view, whatever its size
+    case TKind::Fill:
+    case TKind::Copy:
+      x0 = c.f[0], y0 = c.f[1], x1 = c.f[0] + c.f[2], y1 = c.f[1] + c.f[3];
+      break;
+    case TKind::Point:
+      x0 = x1 = c.f[0], y0 = y1 = c.f[1];
+      break;
+    case TKind::Line:
+      x0 = std::min(c.f[0], c.f[2]), x1 = std::max(c.f[0], c.f[2]);
+      y0 = std::min(c.f[1], c.f[3]), y1 = std::max(c.f[1], c.f[3]);
+      break;
+    case TKind::Geometry: {
+      const SDL_Vertex* v = &queue.vertices[static_cast<size_t>(c.first)];
+      x0 = x1 = v[0].position.x, y0 = y1 = v[0].position.y;
+      for (int i = 1; i < c.count; ++i) {
+        x0 = std::min(x0, v[i].position.x), x1 = std::max(x1, v[i].position.x);
+        y0 = std::min(y0, v[i].position.y), y1 = std::max(y1, v[i].position.y);
+      }
+      break;
+    }
+  }
+  if (!(x0 > -65536.0f && y0 > -65536.0f && x1 < 65536.0f && y1 < 65536.0f))
+    return SDL_Rect{-1, -1, 1 << 16, 1 << 16};  // far off or not a number: take it as anywhere
+  const int ix0 = floorOf(x0) - 1, iy0 = floorOf(y0) - 1;
+  return SDL_Rect{ix0, iy0, ceilOf(x1) + 2 - ix0, ceilOf(y1) + 2 - iy0};
+}
+
+// Clipped to any rectangle, the command paints inside it exactly what it
+// paints there unclipped: fills and pictures copied at their own size.
+// Scaled pictures, triangles, lines and points are drawn whole instead.
+bool exactWhenClipped(const TCommand& c) {
+  if (c.kind != TKind::Copy) return c.kind != TKind::Point && c.kind != TKind::Line && c.kind != TKind::Geometry;
+  int w = 0, h = 0;
+  if (SDL_QueryTexture(c.texture, nullptr, nullptr, &w, &h) != 0) return false;
+  return static_cast<int>(c.f[2]) == w && static_cast<int>(c.f[3]) == h;
+}
+
+// The command's mark: what it draws, under which clip, and where.
+void markCommand(const TCommand& c) {
+  TCommandMark m;
+  m.hash = mixCommand(kHashSeed, c);
+  m.hash = mixBytes(m.hash, &queue.clip, sizeof queue.clip);
+  m.hash = mixWord(m.hash, queue.clipOn ? 1 : 0);
+  if (c.texture && std::find(queue.changedTextures.begin(), queue.changedTextures.end(), c.texture) !=
+                       queue.changedTextures.end())
+    m.hash = mixWord(m.hash, static_cast<uint64_t>(queue.finished) + 1);  // new pixels: never the same as before
+  m.bounds = boundsOf(c);
+  if (queue.clipOn && c.kind != TKind::Clear && c.kind != TKind::Kept) {
+    SDL_Rect cut{};
+    if (!SDL_IntersectRect(&m.bounds, &queue.clip, &cut)) cut = SDL_Rect{};
+    m.bounds = cut;
+  }
+  m.exact = c.kind == TKind::Clip || exactWhenClipped(c);
+  queue.frameMarks.push_back(m);
+}
+
 void push(const TCommand& c) {
   if (queue.commands.empty()) {
     queue.startClipOn = queue.clipOn;
@@ -134,6 +217,7 @@ void push(const TCommand& c) {
     queue.layerHash = mixCommand(queue.layerHash, c);
     if (c.texture) queue.layerTextures.push_back(c.texture);
   }
+  if (queue.drawChanged) markCommand(c);
   queue.commands.push_back(c);
 }
 
@@ -217,6 +301,64 @@ void run(SDL_Renderer* r, const TCommand& c) {
       setClip(r, c.clipOn != 0, c.clip);
       break;
   }
+}
+
+// Runs the recorded commands once for each rectangle, clipped to it, over
+// the back buffer that holds the frame shown: only the commands that reach
+// into the rectangle, so a small change costs a few copies.
+void runInParts(SDL_Renderer* r, const std::vector<SDL_Rect>& rects) {
+  for (const SDL_Rect& part : rects) {
+    bool clipOn = queue.startClipOn;
+    SDL_Rect clip = queue.startClip;
+    for (const TCommand& c : queue.commands) {
+      if (c.kind == TKind::Clip || c.kind == TKind::Clear || c.kind == TKind::Kept) {
+        if (c.kind == TKind::Clear) {
+          SDL_RenderSetClipRect(r, &part);
+          SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+          SDL_SetRenderDrawColor(r, c.color.r, c.color.g, c.color.b, 255);
+          SDL_RenderFillRect(r, &part);
+        } else if (c.kind == TKind::Kept) {
+          SDL_RenderSetClipRect(r, &part);
+          SDL_SetTextureBlendMode(c.texture, SDL_BLENDMODE_NONE);
+          SDL_SetTextureColorMod(c.texture, 255, 255, 255);
+          SDL_SetTextureAlphaMod(c.texture, 255);
+          SDL_RenderCopy(r, c.texture, &part, &part);
+        }
+        clipOn = c.clipOn != 0;
+        clip = c.clip;
+        continue;
+      }
+      if (!RectsMeet(boundsOf(c), part)) continue;
+      SDL_Rect cut = part;
+      if (clipOn && !SDL_IntersectRect(&part, &clip, &cut)) continue;
+      SDL_RenderSetClipRect(r, &cut);
+      run(r, c);
+    }
+  }
+  setClip(r, queue.clipOn, queue.clip);
+}
+
+// Runs the recorded commands in full into a picture of their own and tells
+// whether it matches the back buffer, drawn in parts, pixel for pixel.
+bool partsMatchWhole(SDL_Renderer* r) {
+  SDL_Texture* back = BackBuffer();
+  int w = 0, h = 0;
+  if (!back || SDL_QueryTexture(back, nullptr, nullptr, &w, &h) != 0) return true;
+  if (!queue.checkTexture)
+    queue.checkTexture = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+  if (!queue.checkTexture) return true;
+  std::vector<uint32_t> parts(static_cast<size_t>(w) * h), whole(parts.size());
+  SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, parts.data(), w * 4);
+  SDL_SetRenderTarget(r, queue.checkTexture);
+  setClip(r, queue.startClipOn, queue.startClip);
+  for (const TCommand& c : queue.commands) run(r, c);
+  SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, whole.data(), w * 4);
+  SDL_SetRenderTarget(r, back);
+  setClip(r, queue.clipOn, queue.clip);
+  // The back buffer's alpha byte means nothing; only colours are compared.
+  for (size_t i = 0; i < parts.size(); ++i)
+    if ((parts[i] ^ whole[i]) & 0xFFFFFFu) return false;
+  return true;
 }
 
 void forgetKeptLayer(TKeptLayer& layer) {
@@ -310,9 +452,15 @@ void RunQueue() {
 }
 
 void NoteTextureChange(SDL_Texture* changed) {
-  RunQueue();
+  // Only commands that use the texture must run before it changes; the
+  // others may wait (drawing only where the frame changed needs them all at
+  // its end). A texture made anew is in no recorded command.
+  const bool used = changed && std::any_of(queue.commands.begin(), queue.commands.end(),
+                                           [changed](const TCommand& c) { return c.texture == changed; });
+  if (used) RunQueue();
   // The picture shown may have used the texture's old pixels.
   queue.shownRepeatable = false;
+  if (changed) queue.changedTextures.push_back(changed);
   // So may the kept layers; a texture made anew is in no picture yet.
   if (!changed) return;
   for (TKeptLayer& layer : queue.layers)
@@ -361,6 +509,33 @@ void SetKeepStillLayers(bool on) {
 
 int64_t StillLayersReused() { return queue.layersReused; }
 
+namespace {
+// Draws a frame that differs from the one shown: in the parts that changed
+// when that is known and pays, otherwise whole.
+void finishChangedFrame(bool clean) {
+  SDL_Renderer* r = Renderer();
+  queue.lastInParts = false;
+  int w = 0, h = 0;
+  const bool known = queue.drawChanged && clean && queue.shownMarksValid && r && BackBuffer() &&
+                     SDL_QueryTexture(BackBuffer(), nullptr, nullptr, &w, &h) == 0;
+  if (known && FindChangedRects(queue.shownMarks, queue.frameMarks, w, h, queue.lastRects)) {
+    runInParts(r, queue.lastRects);
+    queue.lastInParts = true;
+    ++queue.drawnInParts;
+    if (queue.checkChanged && !partsMatchWhole(r)) ++queue.partsMismatched;
+    dropCommands();
+  } else {
+    RunQueue();
+  }
+  // A frame partly run before its end was drawn whole; it is the next
+  // frame's reference all the same, since the back buffer holds it. One
+  // drawn over the last frame without clearing is not described by its
+  // marks alone.
+  queue.shownMarksValid = queue.drawChanged && queue.frameCommands > 0 && queue.frameStartsClean;
+  std::swap(queue.shownMarks, queue.frameMarks);
+}
+}  // namespace
+
 bool FinishFrame() {
   ++queue.finished;
   const bool clean = queue.frameCommands > 0 && queue.frameStartsClean && !queue.frameRan;
@@ -371,10 +546,12 @@ bool FinishFrame() {
     // would have left is what the next command recorded expects.
     dropCommands();
   } else {
-    RunQueue();
+    finishChangedFrame(clean);
     queue.shownRepeatable = clean;
     queue.shownHash = queue.frameHash;
   }
+  queue.frameMarks.clear();
+  queue.changedTextures.clear();
   queue.frameCommands = 0;
   queue.frameRan = false;
   queue.frameStartsClean = false;
@@ -384,6 +561,9 @@ bool FinishFrame() {
 void ResetQueue() {
   for (TKeptLayer& layer : queue.layers)
     if (layer.texture && Renderer()) SDL_DestroyTexture(layer.texture);
+  if (queue.checkTexture && Renderer()) SDL_DestroyTexture(queue.checkTexture);
+  const bool drawChanged = queue.drawChanged, checkChanged = queue.checkChanged;
+  const int64_t inParts = queue.drawnInParts, mismatched = queue.partsMismatched;
   const int64_t finished = queue.finished, repeated = queue.repeated, reused = queue.layersReused;
   const bool keepLayers = queue.keepLayers;
   queue = TQueue{};
@@ -391,7 +571,21 @@ void ResetQueue() {
   queue.repeated = repeated;
   queue.layersReused = reused;
   queue.keepLayers = keepLayers;
+  queue.drawChanged = drawChanged;
+  queue.checkChanged = checkChanged;
+  queue.drawnInParts = inParts;
+  queue.partsMismatched = mismatched;
 }
+
+void SetDrawChanged(bool on) {
+  queue.drawChanged = on;
+  queue.shownMarksValid = false;
+  queue.frameMarks.clear();
+}
+void SetCheckChanged(bool on) { queue.checkChanged = on; }
+const std::vector<SDL_Rect>* LastChangedRects() { return queue.lastInParts ? &queue.lastRects : nullptr; }
+int64_t FramesDrawnInParts() { return queue.drawnInParts; }
+int64_t PartsMismatched() { return queue.partsMismatched; }
 
 int64_t FramesFinished() { return queue.finished; }
 int64_t FramesRepeated() { return queue.repeated; }

@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace backend {
 
@@ -28,9 +29,9 @@ void QueueGeometry(SDL_Texture* texture, const SDL_Vertex* vertices, int vertexC
 // before any texture changes or goes, since recorded commands refer to them.
 void RunQueue();
 // Called when a texture is made (changed null), or before the pixels of the
-// texture changed are replaced or it is destroyed: the recorded commands run
-// first, the next frame cannot be taken for the last one shown, and a kept
-// still layer drawn with that texture is dropped.
+// texture changed are replaced or it is destroyed: then the recorded
+// commands run first if one uses it, and a kept still layer drawn with it is
+// dropped. Either way the next frame cannot be taken for the last one shown.
 void NoteTextureChange(SDL_Texture* changed = nullptr);
 // Ends the frame: false when it repeats the frame shown last exactly, in
 // which case its commands are dropped and the back buffer already holds it;
@@ -44,6 +45,19 @@ constexpr int kStillLayerCount = 2;
 void QueueStillLayerEnd(int level);
 void SetKeepStillLayers(bool on);
 int64_t StillLayersReused();
+// Drawing only what changed: a frame that starts clean is compared, command
+// by command, with the frame in the back buffer and drawn only in the
+// rectangles that differ (see changed_rects.h). Off draws whole frames.
+void SetDrawChanged(bool on);
+// Each frame drawn in parts is drawn whole as well and compared (slow; for
+// tests and checking runs).
+void SetCheckChanged(bool on);
+// The rectangles the last frame was drawn in, or null when it was drawn
+// whole (or not at all).
+const std::vector<SDL_Rect>* LastChangedRects();
+int64_t FramesDrawnInParts();
+// Frames drawn in parts that did not match the same frame drawn whole.
+int64_t PartsMismatched();
 // Forgets everything recorded (the context closes).
 void ResetQueue();
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/draw_queue.h"
@@ -32,10 +33,13 @@ struct TContext {
   // The window needs the picture again (shown, uncovered, resized) even if
   // the back buffer did not change.
   bool mustPresent = true;
+  // Drawn in software: a frame is drawn and shown only where it changed.
+  bool software = false;
 };
 
 TContext ctx;
 int generation = 0;
+bool drawChangedOnly = true;
 bool videoUp = false;
 
 bool StartVideo() {
@@ -64,6 +68,27 @@ TLetterbox CurrentLetterbox() {
   if (ctx.window) SDL_GetWindowSize(ctx.window, &ww, &wh);
   if (ctx.renderer) SDL_GetRendererOutputSize(ctx.renderer, &ow, &oh);
   return MakeLetterbox(ww, wh, ow, oh, ctx.width, ctx.height);
+}
+
+// Shows only the parts of the back buffer that changed, when the view fills
+// its box at its own size: copied into the window's surface and only those
+// rectangles sent to the window system. False when that cannot be done.
+bool PresentParts(const std::vector<SDL_Rect>& parts) {
+  const TLetterbox box = CurrentLetterbox();
+  if (!ctx.software || box.w != ctx.width || box.h != ctx.height) return false;
+  std::vector<SDL_Rect> shown;
+  shown.reserve(parts.size());
+  SDL_SetRenderTarget(ctx.renderer, nullptr);
+  for (const SDL_Rect& part : parts) {
+    const SDL_Rect dst{part.x + box.x, part.y + box.y, part.w, part.h};
+    SDL_RenderCopy(ctx.renderer, ctx.backBuffer, &part, &dst);
+    shown.push_back(dst);
+  }
+  SDL_RenderFlush(ctx.renderer);
+  const bool sent = shown.empty() ||
+                    SDL_UpdateWindowSurfaceRects(ctx.window, shown.data(), static_cast<int>(shown.size())) == 0;
+  SDL_SetRenderTarget(ctx.renderer, ctx.backBuffer);
+  return sent;
 }
 
 void Present() {
@@ -205,6 +230,9 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
     EndGraphics();
     return false;
   }
+  SDL_RendererInfo info;
+  ctx.software = SDL_GetRendererInfo(ctx.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  backend::SetDrawChanged(drawChangedOnly && ctx.software);
   SDL_SetWindowMinimumSize(ctx.window, 200, 150);
   SDL_SetTextureScaleMode(ctx.backBuffer, SDL_ScaleModeLinear);
   SDL_SetTextureBlendMode(ctx.backBuffer, SDL_BLENDMODE_NONE);
@@ -324,7 +352,29 @@ void Flip(int sync) {
     SetVSync(0);
     PaceByTimer();
   }
+  const std::vector<SDL_Rect>* parts = backend::LastChangedRects();
+  if (changed && parts && !ctx.mustPresent && PresentParts(*parts)) return;
   if (changed || ctx.mustPresent) Present();
+}
+
+void DrawChangedOnly(bool on) {
+  drawChangedOnly = on;
+  backend::SetDrawChanged(on && ctx.software);
+}
+void CheckChangedDrawing(bool on) { backend::SetCheckChanged(on); }
+int64_t FramesDrawnInParts() { return backend::FramesDrawnInParts(); }
+int64_t ChangedDrawingMismatches() { return backend::PartsMismatched(); }
+
+TPixmapPtr GrabShownPixmap() {
+  SDL_Surface* surface = ctx.software && ctx.window ? SDL_GetWindowSurface(ctx.window) : nullptr;
+  if (!surface) return nullptr;
+  auto pixmap = std::make_shared<TPixmap>(surface->w, surface->h);
+  if (SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels, surface->pitch,
+                        SDL_PIXELFORMAT_RGBA32, pixmap->pixels.data(), surface->w * 4) != 0)
+    return nullptr;
+  for (int y = 0; y < pixmap->height; ++y)
+    for (int x = 0; x < pixmap->width; ++x) pixmap->At(x, y)[3] = 255;
+  return pixmap;
 }
 
 // The drawing side names each layer the queue keeps.

@@ -67,6 +67,19 @@ void KeepStillLayers(bool on);
 // How many times a kept layer was copied in place of its drawing.
 int64_t StillLayersReused();
 
+// Drawing in software, a frame is compared with the one shown and drawn and
+// shown only in the rectangles where they differ (the sparks, a beam, the
+// pointer); the pixels are the same as drawn whole. The graphics card draws
+// and shows whole frames. On by default.
+void DrawChangedOnly(bool on);
+// Draws every frame drawn in parts whole as well and compares the two
+// (slow; for tests and checking runs); counts the frames unlike.
+void CheckChangedDrawing(bool on);
+int64_t FramesDrawnInParts();
+int64_t ChangedDrawingMismatches();
+// The window's picture as last shown (software only; null otherwise).
+TPixmapPtr GrabShownPixmap();
+
 // ---- Drawing state -----------------------------------------------------------
 const TDrawState& DrawState();
 void SetColor(int r, int g, int b);

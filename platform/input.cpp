@@ -270,8 +270,17 @@ void Translate(const SDL_Event& ev) {
 void PollSystem() {
   if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
   StartGamePads();
+  // Every input query polls, dozens a frame; asking the window system is a
+  // round trip, so that is done at most once a millisecond. Events already
+  // in SDL's queue (pushed ones too) are taken at once.
+  static Uint32 lastPump = 0;
+  const Uint32 now = SDL_GetTicks();
+  if (now != lastPump) {
+    SDL_PumpEvents();
+    lastPump = now;
+  }
   SDL_Event ev;
-  while (SDL_PollEvent(&ev)) {
+  while (SDL_PeepEvents(&ev, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
     if (in.systemInput) {
       Translate(ev);
     } else if (ev.type == SDL_QUIT || (ev.type == SDL_WINDOWEVENT && ev.window.event == SDL_WINDOWEVENT_CLOSE)) {

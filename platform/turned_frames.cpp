@@ -14,9 +14,12 @@
 
 namespace {
 
-// Room for the turned steps of one image: every step of the sparks of two
-// emitters (each spark has a scale of its own).
-constexpr size_t kMaxBytesPerImage = 32u << 20;
+// Room for the turned steps of one image. A spark is drawn at the strength
+// of its beam's pulse, which is part of the step, so a step seldom comes
+// round again: the few steps a spark shows at a time are what pays. More
+// room only grew a resting room by tens of megabytes of steps never drawn
+// again.
+constexpr size_t kMaxBytesPerImage = 4u << 20;
 // A kept step drawn within this many draws of its image may come round
 // again (a spark turns full circle in about 900 frames), so it stays; older
 // ones (sparks of rooms left behind) make way for new steps.

@@ -17,38 +17,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=$(realpath "${1:-build}")
 RUNS=${2:-3}
-SECONDS_MEASURED=20
 GAME="$BUILD/game"
 [ -x "$GAME/tesmoria" ] || { echo "no game in $GAME" >&2; exit 1; }
 
 source scripts/xvfb_session.sh measure 77
 
-
-TICKS=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-rss_mb() { awk '/^VmRSS:/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
-# CPU share of one core over the measuring time, in percent.
-cpu_share() {
-  local before after
-  before=$(cpu_ticks "$1")
-  sleep "$SECONDS_MEASURED"
-  after=$(cpu_ticks "$1")
-  awk -v t="$((after - before))" -v hz="$TICKS" -v s="$SECONDS_MEASURED" 'BEGIN {printf "%.1f", 100 * t / hz / s}'
-}
-click_at() {
-  xdotool mousemove --window "$WINDOW" "$1" "$2"
-  sleep 0.2
-  xdotool click 1
-}
+source scripts/desktop_steps.sh
 
 echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf "%-4s %10s %10s %10s %10s %10s\n" run start_s menu_cpu% menu_MB room_cpu% room_MB
 for run in $(seq "$RUNS"); do
-  rm -rf "${WORK:?}/game"
-  cp -r "$GAME" "$WORK/game"
-  rm -rf "$WORK/game/profiles" "$WORK"/game/grab*.jpg
-  ls "$WORK"/game/sfx/*.wav >/dev/null 2>&1 || (cd "$WORK/game" && ./tesmoria /unpack all)
-  name_player "$WORK/game"
+  copy_named_game "$GAME" "$WORK/game"
   STAMP="$WORK/first-frame"
   rm -f "$STAMP"
 
@@ -59,31 +38,7 @@ for run in $(seq "$RUNS"); do
   STARTUP=$(awk -v a="$START" -v b="$(cat "$STAMP" 2>/dev/null || echo 0)" 'BEGIN {printf "%.3f", (b - a) / 1e9}')
   WINDOW=$(game_window "$GAME_PID")
 
-  # Click the intro away and rest in the menu.
-  sleep 1.5
-  click_at 400 300
-  sleep 3
-  xdotool mousemove --window "$WINDOW" 30 580
-  sleep 1
-  MENU_CPU=$(cpu_share "$GAME_PID")
-  MENU_RSS=$(rss_mb "$GAME_PID")
-
-  # PLAY CAMPAIGN, then Abydos on the map: the first room, whose tips for
-  # a new player are closed one after the other with their OK button.
-  click_at 598 290
-  sleep 4
-  click_at 160 340
-  sleep 5
-  for _ in 1 2 3 4 5 6; do
-    click_at 183 310
-    sleep 1.5
-    click_at 623 310
-    sleep 1.5
-  done
-  xdotool mousemove --window "$WINDOW" 30 580
-  sleep 1
-  ROOM_CPU=$(cpu_share "$GAME_PID")
-  ROOM_RSS=$(rss_mb "$GAME_PID")
+  measure_menu_and_room
   # Screenshots of the room show that the run got there.
   if [ -n "${SCREENSHOT_DIR:-}" ]; then
     import -window root "$SCREENSHOT_DIR/measure_room_$run.png"

@@ -12,15 +12,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${1:-9}
 shift || true
-[ $# -gt 0 ] || set -- build/game
-GAMES=()
-for game in "$@"; do
-  game=$(realpath "$game")
-  [ -x "$game/tesmoria" ] || { echo "no game in $game" >&2; exit 1; }
-  GAMES+=("$game")
-done
 
 source scripts/xvfb_session.sh startup 78
+take_game_folders "$@"
 
 for i in "${!GAMES[@]}"; do
   cp -r "${GAMES[$i]}" "$WORK/game$i"

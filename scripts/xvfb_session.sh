@@ -51,3 +51,16 @@ assert file profiles/Tester.cam
 SCRIPT
   (cd "$1" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./tesmoria --headless --script "$WORK/name.txt" >/dev/null 2>&1)
 }
+
+# GAMES: the game folders given ($@, by default build/game) as full paths;
+# fails with a message when one holds no game.
+take_game_folders() {
+  [ $# -gt 0 ] || set -- build/game
+  GAMES=()
+  local game
+  for game in "$@"; do
+    game=$(realpath "$game")
+    [ -x "$game/tesmoria" ] || { echo "no game in $game" >&2; return 1; }
+    GAMES+=("$game")
+  done
+}

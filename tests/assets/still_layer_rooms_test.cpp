@@ -3,66 +3,19 @@
 // the same pixels: at the start, frame by frame while the first move slides
 // (the ground kept under the moving object), and after moves that change
 // what the layer shows.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-
-#include "screens/gfx_set.h"
-#include "app/globals.h"
-#include "engine/room_play.h"
 #include "engine/still_host.h"
-#include "platform/graphics.h"
 #include "platform/random.h"
-#include "screens/room_engine.h"
-#include "tools/locmake/location_source.h"
+#include "tests/assets/shipped_room_fixture.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kFramesPerStep = 3;  // kept after the second, copied in the third
 constexpr int kMoves = 2;
 constexpr int kMostSlideFrames = 400;
 constexpr int kSlideFramesPerComparison = 4;
 
-class StillLayerRooms : public ::testing::Test {
+class StillLayerRooms : public ShippedRoomTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(Graphics(kViewWidth, kViewHeight, 0, 0));
-    SetBlend(kBlendAlpha);
-    savedDir_ = fs::current_path();
-    fs::current_path(TESMORIA_GAME_DIR);
-    savedGfx_ = gfx;
-    art_.load();
-    ASSERT_TRUE(art_.blockImg && art_.objectImg && art_.objectShadowImg && art_.shadowImg && art_.sparkBigImg);
-    gfx = &art_;
-    pictures_ = roomPicturesFromGfx(gfx);
-  }
-  void TearDown() override {
-    KeepStillLayers(true);
-    gfx = savedGfx_;
-    fs::current_path(savedDir_);
-    EndGraphics();
-  }
-
-  // Where two pictures differ: the box around the pixels and the largest
-  // difference in a channel.
-  static std::string differences(const TPixmap& a, const TPixmap& b) {
-    int x0 = a.width, y0 = a.height, x1 = -1, y1 = -1, most = 0;
-    for (int y = 0; y < a.height; ++y)
-      for (int x = 0; x < a.width; ++x)
-        for (int c = 0; c < 3; ++c) {
-          const int d = std::abs(a.At(x, y)[c] - b.At(x, y)[c]);
-          if (d == 0) continue;
-          x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
-          most = std::max(most, d);
-        }
-    return "pixels " + std::to_string(x0) + "," + std::to_string(y0) + " to " + std::to_string(x1) + "," +
-           std::to_string(y1) + " differ by up to " + std::to_string(most);
-  }
-
   // One frame of the room, read back whole unless told not to.
   static TPixmapPtr frame(TEngine& e, bool keep, bool readBack = true) {
     KeepStillLayers(keep);
@@ -72,24 +25,6 @@ class StillLayerRooms : public ::testing::Test {
     TPixmapPtr shot = readBack ? GrabPixmap(0, 0, kViewWidth, kViewHeight) : nullptr;
     Flip(0);
     return shot;
-  }
-
-  // The room's pictures as new images with textures of their own. A picture
-  // drawn at one strength twice in a row gets that strength built in, which
-  // may round a level differently from the first draw: each copy of the room
-  // gets its own pictures, so both draw with the same history.
-  static TRoomPictures ownPictures(const TRoomPictures& art) {
-    auto own = [](const TImagePtr& image) {
-      if (!image) return image;
-      auto copy = std::make_shared<TImage>(*image);
-      copy->textures.reset();
-      return TImagePtr(copy);
-    };
-    TRoomPictures p;
-    p.blockImg = own(art.blockImg), p.objectImg = own(art.objectImg);
-    p.objectShadowImg = own(art.objectShadowImg), p.shadowImg = own(art.shadowImg);
-    p.arrowImg = own(art.arrowImg), p.sparkBigImg = own(art.sparkBigImg), p.sparkMedImg = own(art.sparkMedImg);
-    return p;
   }
 
   // The room played from its start twice side by side, one frame of each
@@ -126,30 +61,14 @@ class StillLayerRooms : public ::testing::Test {
       frames(m);
     }
   }
-
-  TGfx art_;
-  TGfx* savedGfx_ = nullptr;
-  TRoomPictures pictures_;
-  fs::path savedDir_;
 };
 
 TEST_F(StillLayerRooms, KeptAndFullDrawingLookAlikeInEveryShippedRoom) {
-  const fs::path source = TESMORIA_SOURCE_DIR;
-  int rooms = 0;
   const int64_t reusedBefore = StillLayersReused();
-  for (const char* folder : {"assets/locations", "assets/custom_locations"}) {
-    for (const auto& entry : fs::directory_iterator(source / folder)) {
-      if (entry.path().extension() != ".rooms") continue;
-      TLocation location;
-      std::string error;
-      ASSERT_TRUE(readLocationSource(entry.path().string(), location, error)) << error;
-      for (int i = 1; i <= location.roomCount; ++i) {
-        SCOPED_TRACE(entry.path().stem().string() + " room " + std::to_string(i));
-        compare(location, i);
-        ++rooms;
-      }
-    }
-  }
+  const int rooms = forEachShippedRoom(1, [&](const TLocation& location, int index, const std::string& name) {
+    SCOPED_TRACE(name + " room " + std::to_string(index));
+    compare(location, index);
+  });
   EXPECT_GT(rooms, 80);
   // The kept layers were used: at least once in every room.
   EXPECT_GE(StillLayersReused() - reusedBefore, rooms);

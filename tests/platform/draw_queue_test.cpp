@@ -275,3 +275,56 @@ TEST_F(StillLayers, TheGroundIsKeptWhileTheLayerAboveItChanges) {
   EXPECT_GT(repainted->At(170, 80)[0], drawn.back()->At(170, 80)[0] + 200);
   EXPECT_LT(repainted->At(170, 80)[2] + 200, drawn.back()->At(170, 80)[2]);
 }
+
+namespace {
+
+// Frames drawn only where they changed: the pixels there and around them.
+class ChangedParts : public RepeatedFrames {
+ protected:
+  static TImagePtr Square(uint8_t red) {
+    auto p = std::make_shared<TPixmap>(8, 8);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) p->At(x, y)[0] = red, p->At(x, y)[3] = 255;
+    return LoadImage(p, 0);
+  }
+  // A frame with a grey field and a square at x. A picture shown the frame
+  // before and dropped halfway through this one (as a spark's old turned
+  // step is) is used by none of its commands.
+  static void Frame(float x, TImagePtr* drop = nullptr) {
+    Cls();
+    SetColor(90, 90, 90);
+    DrawRect(0, 0, 400, 300);
+    SetColor(255, 255, 255);
+    if (drop) (*drop)->textures.reset();
+    static const TImagePtr square = Square(250);
+    DrawImage(square, x, 100);
+    Flip(0);
+  }
+};
+
+TEST_F(ChangedParts, AMovingSquareIsDrawnInPartsAndLeavesNoTrail) {
+  Frame(100);
+  Frame(100);
+  const int64_t partsBefore = FramesDrawnInParts();
+  Frame(120);
+  EXPECT_EQ(FramesDrawnInParts(), partsBefore + 1);
+  EXPECT_EQ(Pixel(103, 103), (TRgb{90, 90, 90}));  // where it was
+  EXPECT_EQ(Pixel(123, 103), (TRgb{250, 0, 0}));
+  // A picture dropped during the frame does not make it whole.
+  TImagePtr passing = Square(10);
+  Cls();
+  DrawImage(passing, 500, 500);
+  Flip(0);
+  const int64_t partsThen = FramesDrawnInParts();
+  Frame(140, &passing);
+  EXPECT_EQ(FramesDrawnInParts(), partsThen + 1);
+  EXPECT_EQ(Pixel(503, 503), (TRgb{0, 0, 0}));
+  EXPECT_EQ(Pixel(123, 103), (TRgb{90, 90, 90}));
+  EXPECT_EQ(Pixel(143, 103), (TRgb{250, 0, 0}));
+  // The window shows what the back buffer holds.
+  const TPixmapPtr shown = GrabShownPixmap(), drawn = GrabPixmap(0, 0, kViewWidth, kViewHeight);
+  ASSERT_TRUE(shown);
+  EXPECT_TRUE(shown->pixels == drawn->pixels);
+}
+
+}  // namespace
