@@ -1,5 +1,7 @@
 #include "widgets/tooltip.h"
 
+#include <algorithm>
+
 #include "platform/clock.h"
 #include "platform/graphics.h"
 #include "platform/text_log.h"
@@ -13,6 +15,31 @@ std::unique_ptr<TToolTip> TToolTip::Create(TMouse* mouse, TText* text, int fontI
   tip->fontID = fontID;
   return tip;
 }
+
+namespace {
+// Breaks text at spaces into lines no wider than maxWidth in the current
+// font (a single word wider than that keeps a line of its own).
+std::vector<std::string> wrapToWidth(const std::string& text, int maxWidth) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (!line.empty() && TextWidth(longer) > maxWidth) {
+      lines.push_back(line);
+      line = word;
+    } else {
+      line = longer;
+    }
+    start = end + 1;
+  }
+  lines.push_back(line);
+  return lines;
+}
+}  // namespace
 
 int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int position, TPlace place) {
   if (delayTime == 0 || tip.empty() || !mouseObj || !textObj) return 0;
@@ -29,8 +56,13 @@ int TToolTip::update(const std::string& tip, int x, int y, int w, int h, int pos
     } else if (now - msecs > delayTime) {
       TBox box;
       box.text = tip;
-      box.w = TextWidth(tip) + 2 * padding + 2 * outlineWidth;
-      box.h = TextHeight() + 2 * padding + 2 * outlineWidth - 1;
+      // A tip wider than the screen goes on as many lines as it needs.
+      const int frame = 2 * padding + 2 * outlineWidth;
+      box.lines = wrapToWidth(tip, GraphicsWidth() - 2 * padding - frame);
+      int widest = 0;
+      for (const std::string& line : box.lines) widest = std::max(widest, TextWidth(line));
+      box.w = widest + frame;
+      box.h = static_cast<int>(box.lines.size()) * TextHeight() + frame - 1;
       box.x = place == TPlace::aboveRight ? x + w : x;
       box.y = place == TPlace::below ? y + h + 1 : y - box.h - 1;
       // Keep the box on screen, at least padding away from the edges.
@@ -70,7 +102,9 @@ void TToolTip::drawShown() {
   SetAlpha(oldAlpha);
   SetColor(text_r, text_g, text_b);
   SetTextBox(shown_.x, shown_.y, shown_.w + 1, shown_.h + 1);
-  DrawText(shown_.text, L + outlineWidth + padding, T + outlineWidth + padding);
+  for (size_t i = 0; i < shown_.lines.size(); ++i)
+    DrawText(shown_.lines[i], L + outlineWidth + padding,
+             T + outlineWidth + padding + static_cast<float>(i) * static_cast<float>(TextHeight()));
   ResetTextBox();
   SetColor(oldR, oldG, oldB);
   textObj->setFont(previousFont);

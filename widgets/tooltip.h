@@ -5,6 +5,7 @@
 // a widget drawn later in the frame never covers it.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/image_font.h"
 
@@ -41,6 +42,7 @@ class TToolTip {
   struct TBox {
     int x = 0, y = 0, w = 0, h = 0;
     std::string text;
+    std::vector<std::string> lines;  // the text as shown: wrapped when wider than the screen
   };
 
   static std::unique_ptr<TToolTip> Create(TMouse* mouse, TText* text, int fontID);

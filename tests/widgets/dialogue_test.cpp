@@ -192,4 +192,29 @@ TEST_F(DialogueTest, TooltipIsClampedIntoTheViewAfterItsDelay) {
   EXPECT_EQ(off->lastTxt, "");
 }
 
+TEST_F(DialogueTest, ATipWiderThanTheScreenWrapsOntoLinesInsideIt) {
+  auto tip = TToolTip::Create(mouse.get(), text.get(), 4);
+  std::string longTip;
+  for (int i = 0; i < 40; ++i) longTip += "sarcophagus ";
+  longTip += "end";
+  text->setFont(4);
+  ASSERT_GT(TextWidth(longTip), kViewWidth);
+  moveTo(400, 300);
+  endFrame();
+  tip->update(longTip, 390, 290, 20, 20, TToolTip::pos_first);
+  for (int f = 0; f < 21; ++f) endFrame();
+  tip->update(longTip, 390, 290, 20, 20, TToolTip::pos_first);
+  const TToolTip::TBox box = tip->shown();
+  EXPECT_GE(box.x, 0);
+  EXPECT_LE(box.x + box.w, kViewWidth);
+  ASSERT_GT(box.lines.size(), 1u);
+  std::string joined;
+  for (const std::string& line : box.lines) {
+    EXPECT_LE(TextWidth(line), kViewWidth) << line;
+    joined += (joined.empty() ? "" : " ") + line;
+  }
+  EXPECT_EQ(joined, longTip) << "every word is shown, in order";
+  EXPECT_EQ(box.h, static_cast<int>(box.lines.size()) * TextHeight() + 2 * 2 + 2 - 1);
+}
+
 }  // namespace
