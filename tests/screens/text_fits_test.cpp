@@ -1,6 +1,10 @@
 // Every text the game draws has to be readable: inside its box or the
 // picture, measured with the game's own font.
+#include <filesystem>
+#include <fstream>
+
 #include "platform/text_log.h"
+#include "screens/room_about.h"
 #include "screens/tutorial.h"
 #include "tests/widgets/widget_fixture.h"
 #include "widgets/button.h"
@@ -72,6 +76,25 @@ TEST_F(TextFits, EveryHelpTipFitsItsBox) {
     EXPECT_GT(DrawnTexts().size(), 0u);
     for (const std::string& fault : TextsOutsideTheirBox(DrawnTexts())) ADD_FAILURE() << "tip " << id << ": " << fault;
   }
+}
+
+// A campaign room's about line fades in whole in the strip under its name;
+// one too wide would be cut short there.
+TEST_F(TextFits, EveryCampaignAboutLineFitsTheStripUnderTheRoomsName) {
+  namespace fs = std::filesystem;
+  text->setFont(TRoomAbout::kFont);
+  int lines = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / "assets/locations")) {
+    if (entry.path().extension() != ".rooms") continue;
+    std::ifstream in(entry.path());
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind("about ", 0) != 0) continue;
+      ++lines;
+      const std::string about = line.substr(6);
+      EXPECT_LE(TextWidth(about), TRoomAbout::kRight - TRoomAbout::kLeft) << entry.path().filename() << ": " << about;
+    }
+  }
+  EXPECT_EQ(lines, 80);
 }
 
 }  // namespace
