@@ -160,7 +160,10 @@ class RequestFileTest : public ListBoxTest {
  protected:
   void SetUp() override {
     ListBoxTest::SetUp();
-    dir = std::filesystem::temp_directory_path() / "tesmoria_requester";
+    // A folder of each test's own: ctest runs these tests side by side.
+    dir = std::filesystem::temp_directory_path() /
+          ("tesmoria_requester_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+           "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "level.loc") << "x";
