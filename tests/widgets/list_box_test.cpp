@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "data/name_line.h"
 #include "widget_fixture.h"
 #include "widgets/button.h"
