@@ -53,7 +53,9 @@ class StillLayerRooms : public ShippedRoomTest {
         for (int f = 0; f < kMostSlideFrames && !roomAtRest(*kept); ++f) {
           const bool compared = f % kSlideFramesPerComparison == 1;
           const TPixmapPtr a = frame(*kept, true, compared), b = frame(*full, false, compared);
-          if (compared) ASSERT_TRUE(a->pixels == b->pixels) << "sliding, frame " << f << ": " << differences(*a, *b);
+          if (compared) {
+            ASSERT_TRUE(a->pixels == b->pixels) << "sliding, frame " << f << ": " << differences(*a, *b);
+          }
         }
       } else if (!playMove(*kept, moves.front()) || !playMove(*full, moves.front())) {
         break;

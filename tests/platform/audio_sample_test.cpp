@@ -133,7 +133,9 @@ TEST(BrokenSounds, AnOggCutShortDecodesToLessThanItDeclaresOrToNothing) {
     const int64_t declared = OggVorbisFrames(cut);
     // Either nothing decodes, or the decoded part falls short of the
     // declared length, or the declaration itself is gone.
-    if (sample && declared >= 0) EXPECT_LT(sample->length, 20000) << keep;
+    if (sample && declared >= 0) {
+      EXPECT_LT(sample->length, 20000) << keep;
+    }
   }
 }
 

@@ -39,7 +39,9 @@ TEST_F(EditorPanelTest, ALongLocationNameKeepsToItsBox) {
   // A short name stays whole, in the name's own size.
   editor->engine->location.name = "Sands";
   for (const TDrawnText& t : frameTexts())
-    if (t.text.rfind("Sands", 0) == 0) EXPECT_EQ(t.text, "Sands");
+    if (t.text.rfind("Sands", 0) == 0) {
+      EXPECT_EQ(t.text, "Sands");
+    }
 }
 
 TEST_F(EditorPanelTest, TheSolvabilityLineKeepsOffTheSidePanel) {

@@ -46,9 +46,10 @@ class ScoreLinesTest : public GameScreenTest {
   static void expectApart(const std::map<std::string, TTextRect>& texts) {
     for (const auto& [a, ra] : texts)
       for (const auto& [b, rb] : texts)
-        if (a < b)
+        if (a < b) {
           EXPECT_FALSE(ra.left < rb.right && rb.left < ra.right && ra.top < rb.bottom && rb.top < ra.bottom)
               << "\"" << a << "\" and \"" << b << "\" overlap";
+        }
   }
 };
 

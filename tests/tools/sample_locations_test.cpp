@@ -138,7 +138,9 @@ TEST(ExpertPacks, AreGradedInPlayOrderAndRiseInGrade) {
       EXPECT_EQ(row[1], std::to_string(i));
       EXPECT_EQ(row[2], location.room[i]->name);
       EXPECT_EQ(row[3], std::to_string(written.at(i).size())) << "room " << i;
-      if (i > 1) EXPECT_GE(std::stod(row[4]), std::stod(graded[i - 2][4])) << "room " << i << " is easier than the one before";
+      if (i > 1) {
+        EXPECT_GE(std::stod(row[4]), std::stod(graded[i - 2][4])) << "room " << i << " is easier than the one before";
+      }
     }
   }
   EXPECT_GE(packs, 1);
