@@ -196,9 +196,7 @@ void TRoomHints::draw(const TEngine& room, uint32_t ms) const {
   const TRoomMove& m = plan_.front();
   const float pulse = 0.5f + 0.5f * std::sin(static_cast<float>(ms % 100000) * 2 * 3.14159265f / kPulseMs);
   const float x = room.centreX(m.c), y = room.centreY(m.r);
-  const float alphaBefore = GetAlpha();
-  const int blendBefore = GetBlend();
-  const float widthBefore = GetLineWidth();
+  const TKeptLineStyle kept;
   SetBlend(kBlendLight);
   SetColor(255, 214, 120);
   SetLineWidth(3);
@@ -214,8 +212,4 @@ void TRoomHints::draw(const TEngine& room, uint32_t ms) const {
       room.drawArrow(m.c + m.dx, m.r + m.dy, m.dx, m.dy, true);
     }
   }
-  SetColor(255, 255, 255);
-  SetLineWidth(widthBefore);
-  SetBlend(blendBefore);
-  SetAlpha(alphaBefore);
 }
