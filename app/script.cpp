@@ -330,7 +330,12 @@ bool TScriptRunner::step(const TScriptCommand& c, const TMainLoop& loop, bool en
       return false;
     }
   } else if (c.op == "screenshot") {
-    pendingShot_ = a[0];
+    // Taken as this frame is presented; the commands after it wait for the
+    // next frame, so the picture holds none of their input.
+    if (waited_++ == 0) {
+      pendingShot_ = a[0];
+      return false;
+    }
   } else if (c.op == "close") {
     PostEvent(kEventAppTerminate);
   } else if (c.op == "monkey") {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_loop.h"
 #include "platform/input.h"
 
 namespace {
@@ -71,6 +72,30 @@ TEST(ScriptParser, KeyNames) {
   EXPECT_EQ(scriptKeyCode("F13"), 0);
   EXPECT_EQ(scriptKeyCode("300"), 0);
   EXPECT_EQ(scriptKeyCode(""), 0);
+}
+
+// A screenshot shows the screen the commands before it led to: the commands
+// after it wait for the next frame, so their input is not in the picture.
+TEST(ScriptRunner, CommandsAfterAScreenshotWaitForTheFrameAfterIt) {
+  ResetInput();
+  SetSystemInput(false);
+  std::vector<TScriptCommand> commands;
+  std::string error;
+  ASSERT_TRUE(parseScript("key A\nscreenshot shot.png\nkey B\n", commands, error)) << error;
+  TScriptRunner runner("shot", commands);
+  TMainLoop loop([] {});
+  auto keysPosted = [] {
+    std::string keys;
+    while (PollEvent())
+      if (CurrentEvent().code == kEventKeyDown) keys += static_cast<char>(CurrentEvent().data);
+    return keys;
+  };
+  ASSERT_TRUE(runner.beforeFrame(loop));
+  EXPECT_EQ(keysPosted(), "A") << "only the key before the screenshot comes in its frame";
+  ASSERT_TRUE(runner.beforeFrame(loop));
+  EXPECT_EQ(keysPosted(), "B");
+  EXPECT_TRUE(runner.finished());
+  ResetInput();
 }
 
 }  // namespace
