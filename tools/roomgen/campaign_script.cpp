@@ -101,12 +101,16 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
       for (const TRoomMove& m : found->second) {
         std::vector<std::pair<int, int>> before;
         for (int k = 1; k <= engine->roomObjects; ++k) before.emplace_back(engine->obj[k]->c, engine->obj[k]->r);
-        if (!startMove(*engine, m) || !settleRoom(*engine)) {
+        int framesToRest = 0;
+        if (!startMove(*engine, m) || !settleRoom(*engine, [&framesToRest] { ++framesToRest; })) {
           error = L.location.name + " room " + std::to_string(i) + ": the move " + describeMove(m) + " cannot be made";
           return false;
         }
+        // A turn may light a decayed wall, which burns for a while before
+        // the next piece may pass: wait as long as the engine took to rest.
+        const int restWait = framesToRest + 2;
         if (m.turn) {
-          s += line("move", cellX(m.c), cellY(m.r)) + "click right\nwait 3\n";
+          s += line("move", cellX(m.c), cellY(m.r)) + "click right\nwait " + std::to_string(std::max(3, restWait)) + "\n";
           continue;
         }
         int cells = 0;
@@ -115,7 +119,7 @@ bool writeCampaignScript(const std::vector<TScriptLocation>& locations, TScriptS
                                       std::abs(engine->obj[k]->r - before[k - 1].second));
         s += line("move", cellX(m.c), cellY(m.r)) + "click\nwait 2\n" +
              line("move", cellX(m.c + m.dx), cellY(m.r + m.dy)) + "click\nwait " +
-             std::to_string(settleFrames(cells, delta)) + "\n";
+             std::to_string(std::max(settleFrames(cells, delta), restWait)) + "\n";
       }
       const int mapsBefore = maps;
       maps += engine->takings.maps;
