@@ -78,23 +78,27 @@ TEST_F(TextFits, EveryHelpTipFitsItsBox) {
   }
 }
 
-// A campaign room's about line fades in whole in the strip under its name;
-// one too wide would be cut short there.
-TEST_F(TextFits, EveryCampaignAboutLineFitsTheStripUnderTheRoomsName) {
+// A room's about line fades in whole in the strip under its name; one too
+// wide would be cut short there. That holds for the campaign and for the
+// custom locations the game ships beside it.
+TEST_F(TextFits, EveryShippedAboutLineFitsTheStripUnderTheRoomsName) {
   namespace fs = std::filesystem;
   text->setFont(TRoomAbout::kFont);
-  int lines = 0;
-  for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / "assets/locations")) {
-    if (entry.path().extension() != ".rooms") continue;
-    std::ifstream in(entry.path());
-    for (std::string line; std::getline(in, line);) {
-      if (line.rfind("about ", 0) != 0) continue;
-      ++lines;
-      const std::string about = line.substr(6);
-      EXPECT_LE(TextWidth(about), TRoomAbout::kRight - TRoomAbout::kLeft) << entry.path().filename() << ": " << about;
+  for (auto [folder, rooms] : {std::pair{"assets/locations", 80}, {"assets/custom_locations", 42}}) {
+    SCOPED_TRACE(folder);
+    int lines = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / folder)) {
+      if (entry.path().extension() != ".rooms") continue;
+      std::ifstream in(entry.path());
+      for (std::string line; std::getline(in, line);) {
+        if (line.rfind("about ", 0) != 0) continue;
+        ++lines;
+        const std::string about = line.substr(6);
+        EXPECT_LE(TextWidth(about), TRoomAbout::kRight - TRoomAbout::kLeft) << entry.path().filename() << ": " << about;
+      }
     }
+    EXPECT_EQ(lines, rooms) << "every room has its about line";
   }
-  EXPECT_EQ(lines, 80);
 }
 
 }  // namespace
