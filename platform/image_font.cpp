@@ -118,8 +118,13 @@ std::shared_ptr<TImageFont> TImageFont::CreateDefault() {
 
 const TGlyph* TImageFont::Glyph(int code) {
   if (code < 0) return nullptr;
+  const bool latin1 = code < static_cast<int>(latin1_.size());
+  if (latin1 && latin1_[static_cast<size_t>(code)]) return latin1_[static_cast<size_t>(code)];
   auto found = glyphs_.find(code);
-  if (found != glyphs_.end()) return found->second.get();
+  if (found != glyphs_.end()) {
+    if (latin1) latin1_[static_cast<size_t>(code)] = found->second.get();
+    return found->second.get();
+  }
   if (static_cast<size_t>(code) < missing_.size() && missing_[static_cast<size_t>(code)]) return nullptr;
   if (!face_ || !face_->face) return nullptr;
   FT_Face face = face_->face;

@@ -22,9 +22,9 @@ mkdir -p "$OUT"
 profile_for() {
   perf record -q -g -F 499 -o "$OUT/$1.data" -p "$GAME_PID" -- sleep "$SECONDS_MEASURED" >/dev/null 2>&1
   echo "== $1: own time"
-  perf report -q -i "$OUT/$1.data" --no-children --sort symbol --percent-limit 1 -g none 2>/dev/null | head -"$LINES"
+  perf report -q -i "$OUT/$1.data" --no-children --sort symbol --percent-limit 1 -g none 2>/dev/null | head -"$LINES" || true
   echo "== $1: with what it calls"
-  perf report -q -i "$OUT/$1.data" --children --sort symbol --percent-limit 3 -g none 2>/dev/null | head -"$LINES"
+  perf report -q -i "$OUT/$1.data" --children --sort symbol --percent-limit 3 -g none 2>/dev/null | head -"$LINES" || true
 }
 
 copy_named_game "${GAMES[0]}" "$WORK/game"
