@@ -29,8 +29,10 @@ class TImageFont {
 
  private:
   struct Face;
+  // FreeType reads the face from these bytes for the font's life; the sizes
+  // made from one file share them. Declared first, they outlive the face.
+  std::shared_ptr<const std::vector<uint8_t>> fileBytes_;
   std::unique_ptr<Face> face_;
-  std::vector<uint8_t> fileBytes_;
   std::map<int, std::unique_ptr<TGlyph>> glyphs_;
   // The Latin-1 glyphs found so far, looked up without the map: every text
   // on screen is drawn glyph by glyph each frame.
