@@ -43,6 +43,30 @@ BENCHMARK(BM_SpriteRectHit);
 BENCHMARK(BM_SpriteRectMissCorner);
 BENCHMARK(BM_SpriteRectRotatedMiss);
 
+// The pointer against every cell of a room, each frame: through the layers
+// (0), as it was, and without them (1).
+void BM_PointerOverRoomCells(benchmark::State& state) {
+  const TImagePtr cell = RoundSprite();
+  SetImageHandle(cell, 30, 30);
+  const bool layered = state.range(0) == 0;
+  int hits = 0;
+  for (auto _ : state) {
+    for (int r = 1; r <= 10; ++r)
+      for (int c = 1; c <= 12; ++c) {
+        const float x = 50.0f * static_cast<float>(c), y = 50.0f * static_cast<float>(r);
+        if (layered) {
+          ResetCollisions(0);
+          CollideImage(cell, x, y, 0, 0, 1);
+          hits += CollideRect(333, 277, 1, 1, 1, 0).empty() ? 0 : 1;
+        } else {
+          hits += ImageMeetsRect(cell, x, y, 0, 333, 277, 1, 1) ? 1 : 0;
+        }
+      }
+  }
+  benchmark::DoNotOptimize(hits);
+}
+BENCHMARK(BM_PointerOverRoomCells)->Arg(0)->Arg(1);
+
 }  // namespace
 
 BENCHMARK_MAIN();

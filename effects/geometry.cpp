@@ -3,10 +3,7 @@
 #include "platform/collision.h"
 
 int imageRectCollide(const TImagePtr& image, float x, float y, int frame, float rx, float ry, float rw, float rh) {
-  ResetCollisions(0);
-  static const int imageTag = 0;
-  CollideImage(image, x, y, frame, 0, 1, &imageTag);
-  return CollideRect(rx, ry, rw, rh, 1, 0).empty() ? 0 : 1;
+  return ImageMeetsRect(image, x, y, frame, rx, ry, rw, rh) ? 1 : 0;
 }
 
 int wrapOrClamp(int v, int low, int high, bool wrap, bool continuous) {

@@ -112,14 +112,27 @@ std::vector<TCollisionId> CollideImage(const TImagePtr& image, float x, float y,
   return Collide(quad, testMask, writeMask);
 }
 
-std::vector<TCollisionId> CollideRect(float x, float y, float w, float h, uint32_t testMask, uint32_t writeMask,
-                                      TCollisionId id) {
-  // Rectangles are screen areas (a ray, the pointer): shifted by the origin
-  // but never turned or scaled with the images.
+namespace {
+// Rectangles are screen areas (a ray, the pointer): shifted by the origin
+// but never turned or scaled with the images.
+TQuad RectQuad(float x, float y, float w, float h, TCollisionId id) {
   TDrawState upright;
   upright.originX = CurrentDrawState().originX;
   upright.originY = CurrentDrawState().originY;
-  return Collide(MakeQuad(upright, nullptr, w, h, 0, 0, x, y, id), testMask, writeMask);
+  return MakeQuad(upright, nullptr, w, h, 0, 0, x, y, id);
+}
+}  // namespace
+
+std::vector<TCollisionId> CollideRect(float x, float y, float w, float h, uint32_t testMask, uint32_t writeMask,
+                                      TCollisionId id) {
+  return Collide(RectQuad(x, y, w, h, id), testMask, writeMask);
+}
+
+bool ImageMeetsRect(const TImagePtr& image, float x, float y, int frame, float rx, float ry, float rw, float rh) {
+  if (!image || frame < 0 || frame >= image->FrameCount()) return false;
+  const TQuad quad = MakeQuad(CurrentDrawState(), image->pixmaps[frame], static_cast<float>(image->width),
+                              static_cast<float>(image->height), image->handle_x, image->handle_y, x, y, nullptr);
+  return QuadsCollide(RectQuad(rx, ry, rw, rh, nullptr), quad);
 }
 
 void ResetCollisions(uint32_t mask) {

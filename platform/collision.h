@@ -17,6 +17,10 @@ std::vector<TCollisionId> CollideImage(const TImagePtr& image, float x, float y,
                                        uint32_t writeMask, TCollisionId id = nullptr);
 std::vector<TCollisionId> CollideRect(float x, float y, float w, float h, uint32_t testMask, uint32_t writeMask,
                                       TCollisionId id = nullptr);
+// True when the image has an opaque pixel inside the rectangle: what
+// CollideImage and CollideRect on one fresh layer tell, without the layers
+// (the pointer is tested against every cell of a room each frame).
+bool ImageMeetsRect(const TImagePtr& image, float x, float y, int frame, float rx, float ry, float rw, float rh);
 // Empties the layers of the mask; 0 empties all 32.
 void ResetCollisions(uint32_t mask = 0);
 // True when the two images share an opaque pixel (uses layer 31).

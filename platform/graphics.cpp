@@ -342,6 +342,7 @@ void Flip(int sync) {
   if (!ctx.renderer) return;
   // A frame that repeats the one on screen is neither drawn nor presented.
   const bool changed = backend::FinishFrame();
+  backend::DropUnusedTextures();
   if (sync >= 0) {
     SetVSync(sync ? 1 : 0);
   } else if (ctx.paceWithVBlank) {

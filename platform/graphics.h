@@ -67,6 +67,11 @@ void KeepStillLayers(bool on);
 // How many times a kept layer was copied in place of its drawing.
 int64_t StillLayersReused();
 
+// A big picture (a background) not drawn for some seconds of frames gives
+// its textures back and has them made again, alike, when drawn next; how
+// many frames' textures were given back so far.
+int64_t PicturesGivenBack();
+
 // Drawing in software, a frame is compared with the one shown and drawn and
 // shown only in the rectangles where they differ (the sparks, a beam, the
 // pointer); the pixels are the same as drawn whole. The graphics card draws

@@ -49,6 +49,9 @@ bool TextureOpaque(SDL_Texture* texture);
 bool DrawTurnedFrame(const TImagePtr& image, int frame, float x, float y);
 // Drops every turned step (the context closes).
 void ForgetTurnedFrames();
+// Gives back the textures of big pictures not drawn for a while (see
+// texture_cache.cpp); looks only once in a while unless now is true.
+void DropUnusedTextures(bool now = false);
 // A texture made from pixels (premultiplying nothing), for one-off drawing.
 SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered, bool bleedEdges);
 

@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <mutex>
 
 #include "platform/builtin_font.h"
 #include "platform/draw_state.h"
@@ -17,6 +18,21 @@ FT_Library Library() {
     return lib;
   }();
   return library;
+}
+
+// The bytes of a font file, shared with any font alive made from the same
+// file: the game makes eight sizes of its font, and each would otherwise
+// keep the whole file.
+std::shared_ptr<const std::vector<uint8_t>> SharedFileBytes(std::vector<uint8_t> bytes) {
+  static std::mutex guard;
+  static std::vector<std::weak_ptr<const std::vector<uint8_t>>> known;
+  const std::lock_guard<std::mutex> lock(guard);
+  std::erase_if(known, [](const auto& weak) { return weak.expired(); });
+  for (const auto& weak : known)
+    if (auto shared = weak.lock(); shared && *shared == bytes) return shared;
+  auto made = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+  known.push_back(made);
+  return made;
 }
 
 // A white picture whose alpha is the glyph's coverage.
@@ -74,9 +90,9 @@ std::shared_ptr<TImageFont> TImageFont::Create(std::vector<uint8_t> fileBytes, i
   FT_Library library = Library();
   if (!library || fileBytes.empty() || size <= 0 || size > 1000) return nullptr;
   std::shared_ptr<TImageFont> font(new TImageFont());
-  font->fileBytes_ = std::move(fileBytes);  // FreeType reads the face from these bytes for the font's life
+  font->fileBytes_ = SharedFileBytes(std::move(fileBytes));
   font->face_ = std::make_unique<Face>();
-  if (FT_New_Memory_Face(library, font->fileBytes_.data(), static_cast<FT_Long>(font->fileBytes_.size()), 0,
+  if (FT_New_Memory_Face(library, font->fileBytes_->data(), static_cast<FT_Long>(font->fileBytes_->size()), 0,
                          &font->face_->face) != 0)
     return nullptr;
   FT_Face face = font->face_->face;
@@ -118,8 +134,13 @@ std::shared_ptr<TImageFont> TImageFont::CreateDefault() {
 
 const TGlyph* TImageFont::Glyph(int code) {
   if (code < 0) return nullptr;
+  const bool latin1 = code < static_cast<int>(latin1_.size());
+  if (latin1 && latin1_[static_cast<size_t>(code)]) return latin1_[static_cast<size_t>(code)];
   auto found = glyphs_.find(code);
-  if (found != glyphs_.end()) return found->second.get();
+  if (found != glyphs_.end()) {
+    if (latin1) latin1_[static_cast<size_t>(code)] = found->second.get();
+    return found->second.get();
+  }
   if (static_cast<size_t>(code) < missing_.size() && missing_[static_cast<size_t>(code)]) return nullptr;
   if (!face_ || !face_->face) return nullptr;
   FT_Face face = face_->face;

@@ -1,6 +1,7 @@
 #pragma once
 // Image fonts: glyphs rasterised by FreeType from a font file in memory, each
 // glyph a small white image tinted by the drawing colour when drawn.
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,9 +29,14 @@ class TImageFont {
 
  private:
   struct Face;
+  // FreeType reads the face from these bytes for the font's life; the sizes
+  // made from one file share them. Declared first, they outlive the face.
+  std::shared_ptr<const std::vector<uint8_t>> fileBytes_;
   std::unique_ptr<Face> face_;
-  std::vector<uint8_t> fileBytes_;
   std::map<int, std::unique_ptr<TGlyph>> glyphs_;
+  // The Latin-1 glyphs found so far, looked up without the map: every text
+  // on screen is drawn glyph by glyph each frame.
+  std::array<const TGlyph*, 256> latin1_{};
   std::vector<bool> missing_;
   int size_ = 0, height_ = 0, ascender_ = 0;
   bool smooth_ = false;

@@ -1,3 +1,6 @@
+#include <malloc.h>
+
+#include <memory>
 #include <vector>
 
 #include "platform/draw_queue.h"
@@ -21,6 +24,7 @@ struct TTextureCache {
     int fadedKey = -1;
     int lastFadeAsked = -1;
     bool stale = false;
+    int64_t lastUsed = 0;  // the frame it was last drawn in
     void DestroyAll() {
       for (SDL_Texture* t : {raw, bled, masked, faded})
         if (t) {
@@ -52,6 +56,18 @@ void TImage::Invalidate(int frame) {
 namespace backend {
 
 namespace {
+
+// A big picture (a screen's background, its faded copy, a grabbed screen)
+// not drawn for this many frames gives its textures back; they are made
+// again from its pixels when it is drawn next, alike. Small ones (glyphs,
+// buttons) stay: they cost little and are drawn everywhere.
+constexpr int64_t kUnusedFrames = 600;
+constexpr int64_t kBigPixels = 256 * 256;
+// Looked over once in so many frames.
+constexpr int64_t kSweepEvery = 60;
+std::vector<std::weak_ptr<TTextureCache>> caches;
+int64_t lastSweep = 0;
+int64_t givenBack = 0;
 
 uint32_t PackArgb(const uint8_t* p) {
   return static_cast<uint32_t>(p[3]) << 24 | static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 |
@@ -148,7 +164,10 @@ namespace {
 // or an edit changed its pixels. Null when the frame does not exist.
 TTextureCache::TEntry* Entry(TImage& image, int frame) {
   if (!Renderer() || frame < 0 || frame >= image.FrameCount() || !image.pixmaps[frame]) return nullptr;
-  if (!image.textures) image.textures = std::make_shared<TTextureCache>();
+  if (!image.textures) {
+    image.textures = std::make_shared<TTextureCache>();
+    caches.push_back(image.textures);
+  }
   TTextureCache& cache = *image.textures;
   if (cache.generation != GraphicsGeneration()) {
     cache.Release();
@@ -157,6 +176,7 @@ TTextureCache::TEntry* Entry(TImage& image, int frame) {
   if (cache.entries.size() != image.pixmaps.size()) cache.entries.resize(image.pixmaps.size());
   TTextureCache::TEntry& e = cache.entries[frame];
   const TPixmap& pixmap = *image.pixmaps[frame];
+  e.lastUsed = FramesFinished();
   const bool filtered = (image.flags & kImageFiltered) != 0;
   if (e.stale) {
     // A grab or an edit changed the pixels: the variants in use are filled
@@ -214,4 +234,32 @@ SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
   return e.raw;
 }
 
+void DropUnusedTextures(bool now) {
+  const int64_t frame = FramesFinished();
+  if (!now && frame - lastSweep < kSweepEvery) return;
+  lastSweep = frame;
+  const int generation = GraphicsGeneration();
+  std::erase_if(caches, [](const std::weak_ptr<TTextureCache>& cache) { return cache.expired(); });
+  if (!Renderer()) return;
+  bool dropped = false;
+  for (const std::weak_ptr<TTextureCache>& weak : caches) {
+    const std::shared_ptr<TTextureCache> cache = weak.lock();
+    if (!cache || cache->generation != generation) continue;
+    for (TTextureCache::TEntry& e : cache->entries) {
+      int w = 0, h = 0;
+      SDL_Texture* any = e.raw ? e.raw : e.bled ? e.bled : e.masked ? e.masked : e.faded;
+      if (!any || frame - e.lastUsed < kUnusedFrames || SDL_QueryTexture(any, nullptr, nullptr, &w, &h) != 0) continue;
+      if (static_cast<int64_t>(w) * h < kBigPixels) continue;
+      e.DestroyAll();
+      dropped = true;
+      ++givenBack;
+    }
+  }
+  // The freed pictures lie among memory still in use: hand their pages back
+  // to the system, or the game keeps them resident for nothing.
+  if (dropped) malloc_trim(0);
+}
+
 }  // namespace backend
+
+int64_t PicturesGivenBack() { return backend::givenBack; }

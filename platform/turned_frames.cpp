@@ -7,6 +7,7 @@
 #include <list>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "platform/draw_queue.h"
 #include "platform/graphics.h"
@@ -14,12 +15,14 @@
 
 namespace {
 
-// Room for the turned steps of one image. A spark is drawn at the strength
-// of its beam's pulse, which is part of the step, so a step seldom comes
-// round again: the few steps a spark shows at a time are what pays. More
-// room only grew a resting room by tens of megabytes of steps never drawn
-// again.
-constexpr size_t kMaxBytesPerImage = 4u << 20;
+// Room for the turned steps of one image. A spark is drawn at one strength
+// and turns full circle in 10 to 15 seconds, so each of its steps comes
+// round again; cut to the glow that shows, the 360 steps of one big and one
+// medium spark take about 10 and 5 MB. This room keeps most of them (more
+// emitters share it, with fewer of their steps kept); a step found here
+// costs a copy instead of a turn drawn anew, the largest part of a resting
+// room's drawing.
+constexpr size_t kMaxBytesPerImage = 8u << 20;
 // A kept step drawn within this many draws of its image may come round
 // again (a spark turns full circle in about 900 frames), so it stays; older
 // ones (sparks of rooms left behind) make way for new steps.
@@ -35,7 +38,7 @@ struct TTurned {
   uint64_t lastDrawn = 0;   // the image's draw count when last drawn
 };
 
-using TKey = std::tuple<int, int, float, float, int>;  // frame, step, scale x, scale y, alpha
+using TKey = std::tuple<int, int, float, float, int, bool>;  // frame, step, scale x, scale y, alpha, cropped
 using TSteps = std::list<std::pair<TKey, TTurned>>;     // most recently drawn first
 
 size_t Bytes(const TTurned& t) { return static_cast<size_t>(t.w) * static_cast<size_t>(t.h) * 4; }
@@ -112,9 +115,39 @@ bool QuarterTurnSymmetric(const TPixmap& p) {
   return true;
 }
 
+// Shrinks the turned picture, the render target, to the rectangle of its
+// pixels that are not wholly transparent. A round glow turned keeps its
+// corners empty: the step then takes half the memory and half the area of
+// the view that changes when it turns. Blended or added, a transparent pixel
+// leaves the view as it is, so the picture drawn is the same.
+void CropToVisible(SDL_Renderer* r, TTurned& turned) {
+  std::vector<uint32_t> px(static_cast<size_t>(turned.w) * static_cast<size_t>(turned.h));
+  if (SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, px.data(), turned.w * 4) != 0) return;
+  int x0 = turned.w, y0 = turned.h, x1 = -1, y1 = -1;
+  for (int y = 0; y < turned.h; ++y)
+    for (int x = 0; x < turned.w; ++x)
+      if (px[static_cast<size_t>(y) * turned.w + x] >> 24) {
+        x0 = std::min(x0, x), x1 = std::max(x1, x);
+        y0 = std::min(y0, y), y1 = std::max(y1, y);
+      }
+  if (x1 < 0) x0 = y0 = x1 = y1 = 0;  // nothing shows: one transparent pixel
+  const int w = x1 - x0 + 1, h = y1 - y0 + 1;
+  if (w == turned.w && h == turned.h) return;
+  SDL_Texture* cropped = SDL_CreateTexture(r, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
+  if (!cropped) return;
+  SDL_UpdateTexture(cropped, nullptr, &px[static_cast<size_t>(y0) * turned.w + x0], turned.w * 4);
+  SDL_DestroyTexture(turned.texture);
+  turned.texture = cropped;
+  turned.left += static_cast<float>(x0);
+  turned.top += static_cast<float>(y0);
+  turned.w = w;
+  turned.h = h;
+}
+
 // Draws the frame turned by degrees and scaled into a new texture, its
-// alpha multiplied by alphaKey / 255 (the strength it is always drawn at).
-TTurned Render(TImage& image, int frame, float degrees, float sx, float sy, int alphaKey) {
+// alpha multiplied by alphaKey / 255 (the strength it is always drawn at);
+// cropped to what shows when it is only blended or added.
+TTurned Render(TImage& image, int frame, float degrees, float sx, float sy, int alphaKey, bool crop) {
   TTurned out;
   SDL_Renderer* r = backend::Renderer();
   backend::TPaint plain;
@@ -155,6 +188,7 @@ TTurned Render(TImage& image, int frame, float degrees, float sx, float sy, int 
     vertices[i] = SDL_Vertex{{corners[i].x - out.left, corners[i].y - out.top}, white, {u[i], v[i]}};
   static const int indices[6] = {0, 1, 2, 0, 2, 3};
   SDL_RenderGeometry(r, source, vertices, 4, indices, 6);
+  if (crop) CropToVisible(r, out);
   SDL_SetRenderTarget(r, backend::BackBuffer());
   return out;
 }
@@ -194,7 +228,8 @@ bool DrawTurnedFrame(const TImagePtr& picture, int frame, float x, float y) {
                     paint.color.b == 255 && paint.color.a < 255;
   const int alphaKey = fade ? paint.color.a : 255;
   if (fade) paint.color.a = 255;
-  const TKey key{frame, step, s.scaleX, s.scaleY, alphaKey};
+  const bool crop = paint.mode == SDL_BLENDMODE_BLEND || paint.mode == SDL_BLENDMODE_ADD;
+  const TKey key{frame, step, s.scaleX, s.scaleY, alphaKey, crop};
 
   ++set.draws;
   TTurned* turned = nullptr;
@@ -206,7 +241,7 @@ bool DrawTurnedFrame(const TImagePtr& picture, int frame, float x, float y) {
     turned = &passing->second;
   } else {
     const TTurned made = Render(image, frame, period * static_cast<float>(step) / static_cast<float>(steps),
-                                s.scaleX, s.scaleY, alphaKey);
+                                s.scaleX, s.scaleY, alphaKey, crop);
     if (!made.texture) return false;
     if (set.MakeRoom(Bytes(made))) {
       set.recent.emplace_front(key, made);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/collision.h"
 #include "platform/graphics.h"
 #include "picture_helpers.h"
@@ -94,6 +96,35 @@ TEST_F(Collisions, DegenerateInputIsHarmless) {
   EXPECT_TRUE(CollideRect(0, 0, 20, 20, 1, 0).empty());
   CollideRect(0, 0, -5, 10, 0, 2);
   EXPECT_TRUE(CollideRect(-10, 0, 20, 20, 2, 0).empty());
+}
+
+// The pointer's test against a picture, made without the layers, answers
+// as the layers do: turned, scaled, handled and shifted pictures, rectangles
+// of a pixel and wider, touching edges, and a picture scaled to nothing.
+TEST_F(Collisions, ImageMeetsRectAnswersAsTheLayersDo) {
+  const auto img = HalfMasked();
+  MidHandleImage(img);
+  std::mt19937 rng(27);
+  std::uniform_real_distribution<float> pos(80, 120), near(-9, 9), size(0, 8), turn(0, 360), scale(0, 2);
+  int hits = 0, misses = 0;
+  for (int i = 0; i < 4000; ++i) {
+    SetTransform(i % 3 == 0 ? 0.0f : turn(rng), i % 5 == 0 ? 1.0f : scale(rng), i % 7 == 0 ? 0.0f : scale(rng));
+    SetOrigin(i % 2 == 0 ? 0.0f : 3.5f, i % 4 == 0 ? 0.0f : -2.0f);
+    const float x = pos(rng), y = pos(rng), rx = x + near(rng), ry = y + near(rng);
+    const float rw = i % 2 == 0 ? 1.0f : size(rng), rh = i % 2 == 0 ? 1.0f : size(rng);
+    ResetCollisions(0);
+    CollideImage(img, x, y, 0, 0, 1);
+    const bool layered = !CollideRect(rx, ry, rw, rh, 1, 0).empty();
+    ASSERT_EQ(ImageMeetsRect(img, x, y, 0, rx, ry, rw, rh), layered) << "case " << i;
+    (layered ? hits : misses) += 1;
+  }
+  // Both answers come up often, or the comparison proves little.
+  EXPECT_GT(hits, 400);
+  EXPECT_GT(misses, 400);
+  SetTransform(0, 1, 1);
+  SetOrigin(0, 0);
+  EXPECT_FALSE(ImageMeetsRect(nullptr, 0, 0, 0, 0, 0, 10, 10));
+  EXPECT_FALSE(ImageMeetsRect(img, 100, 100, 3, 95, 95, 10, 10)) << "a frame the picture lacks";
 }
 
 }  // namespace

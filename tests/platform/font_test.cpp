@@ -121,4 +121,22 @@ TEST_F(Fonts, TextIsLaidOutFromItsTopLeftCorner) {
   EndGraphics();
 }
 
+// The sizes made from one file share its bytes: a size outliving the others
+// still rasterises new glyphs as a size made alone does.
+TEST_F(Fonts, ASizeOutlivingTheOthersMadeFromItsFileStillDrawsNewGlyphs) {
+  auto small = LoadImageFont(kFontPath, 14, 0);
+  auto large = LoadImageFont(kFontPath, 28, 0);
+  ASSERT_TRUE(small && large);
+  ASSERT_TRUE(small->Glyph('A'));
+  small.reset();
+  const auto alone = LoadImageFont(kFontPath, 28, 0);
+  for (const int code : {int{'Q'}, int{'g'}, 0xE9}) {
+    const TGlyph* got = large->Glyph(code);
+    const TGlyph* want = alone->Glyph(code);
+    ASSERT_TRUE(got && want && got->image && want->image) << code;
+    EXPECT_EQ(got->advance, want->advance) << code;
+    EXPECT_EQ(got->image->pixmaps[0]->pixels, want->image->pixmaps[0]->pixels) << code;
+  }
+}
+
 }  // namespace

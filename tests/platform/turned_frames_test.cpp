@@ -112,4 +112,33 @@ TEST_F(TurnedFrames, StepsBeyondTheRoomForThemAreStillDrawnRight) {
     EXPECT_LE(LargestDifference(*Drawn(stepped, degrees, 0.5f), *Drawn(free, degrees, 0.5f)), 2) << degrees;
 }
 
+TEST_F(TurnedFrames, AStepCutToWhatShowsLooksAsTheWholeStep) {
+  // A disc off the middle of a bigger frame whose empty pixels still carry
+  // a colour: the steps are kept cut to the disc, which must neither lose an
+  // edge pixel of it nor bring in the empty pixels' colour, blended at any
+  // strength or added.
+  auto p = std::make_shared<TPixmap>(64, 48);
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const int dx = x - 40, dy = y - 20;
+      const bool in = dx * dx + dy * dy < 14 * 14;
+      SetPixel(*p, x, y, in ? 255 : 0, in ? static_cast<uint8_t>(4 * y) : 255, 60, in ? 255 : 0);
+    }
+  const TImagePtr free = LoadImage(p, kImageFiltered), stepped = LoadImage(p, kImageFiltered);
+  MidHandleImage(free);
+  MidHandleImage(stepped);
+  TurnInSteps(stepped, 1);
+  for (const int blend : {kBlendAlpha, kBlendLight}) {
+    SetBlend(blend);
+    for (const float degrees : {0.0f, 45.0f, 133.0f, 301.0f}) {
+      for (const float scale : {1.0f, 0.55f}) {
+        const TPixmapPtr want = Drawn(free, degrees, scale);
+        for (int round = 0; round < 2; ++round)
+          EXPECT_LE(LargestDifference(*Drawn(stepped, degrees, scale), *want), 2)
+              << "blend " << blend << ", " << degrees << " degrees, scale " << scale << ", round " << round;
+      }
+    }
+  }
+}
+
 }  // namespace
