@@ -15,6 +15,7 @@
 #include "screens/gfx_set.h"
 #include "screens/room_engine.h"
 #include "tests/support/room_sample.h"
+#include "tests/tools/shipped_locations.h"
 #include "tools/locmake/location_source.h"
 
 class ShippedRoomTest : public ::testing::Test {
@@ -71,27 +72,19 @@ class ShippedRoomTest : public ::testing::Test {
     return p;
   }
 
-  // Every room of the shipped locations, or every step-th of them, with its
-  // location's name; the count visited.
-  // Visits every everyNth-th shipped room (more sparsely under the
-  // sanitizers; see room_sample.h) and returns how many it visited.
+  // Visits every everyNth-th room of the shipped locations (more sparsely
+  // under the sanitizers; see room_sample.h) with its location's name, and
+  // returns how many it visited.
   static int forEachShippedRoom(int everyNth, const std::function<void(const TLocation&, int, const std::string&)>& visit) {
-    const std::filesystem::path source = TESMORIA_SOURCE_DIR;
     TRoomSample sample(everyNth);
     int rooms = 0;
-    for (const char* folder : {"assets/locations", "assets/custom_locations"}) {
-      for (const auto& entry : std::filesystem::directory_iterator(source / folder)) {
-        if (entry.path().extension() != ".rooms") continue;
-        TLocation location;
-        std::string error;
-        EXPECT_TRUE(readLocationSource(entry.path().string(), location, error)) << error;
+    for (const char* folder : {"assets/locations", "assets/custom_locations"})
+      for (const TLocation& location : locationsIn(folder))
         for (int i = 1; i <= location.roomCount; ++i) {
           if (!sample.takes()) continue;
-          visit(location, i, entry.path().stem().string());
+          visit(location, i, location.name);
           ++rooms;
         }
-      }
-    }
     return rooms;
   }
 

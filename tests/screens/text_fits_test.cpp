@@ -6,6 +6,7 @@
 #include "platform/text_log.h"
 #include "screens/room_about.h"
 #include "screens/tutorial.h"
+#include "tests/support/location_sources.h"
 #include "tests/widgets/widget_fixture.h"
 #include "widgets/button.h"
 #include "widgets/dialogue.h"
@@ -87,14 +88,13 @@ TEST_F(TextFits, EveryShippedAboutLineFitsTheStripUnderTheRoomsName) {
   for (auto [folder, rooms] : {std::pair{"assets/locations", 80}, {"assets/custom_locations", 42}}) {
     SCOPED_TRACE(folder);
     int lines = 0;
-    for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / folder)) {
-      if (entry.path().extension() != ".rooms") continue;
-      std::ifstream in(entry.path());
+    for (const fs::path& source : roomSourcesIn(folder)) {
+      std::ifstream in(source);
       for (std::string line; std::getline(in, line);) {
         if (line.rfind("about ", 0) != 0) continue;
         ++lines;
         const std::string about = line.substr(6);
-        EXPECT_LE(TextWidth(about), TRoomAbout::kRight - TRoomAbout::kLeft) << entry.path().filename() << ": " << about;
+        EXPECT_LE(TextWidth(about), TRoomAbout::kRight - TRoomAbout::kLeft) << source.filename() << ": " << about;
       }
     }
     EXPECT_EQ(lines, rooms) << "every room has its about line";

@@ -12,6 +12,7 @@
 #include "engine/solver.h"
 #include "engine/still_host.h"
 #include "tests/support/room_sample.h"
+#include "tests/tools/shipped_locations.h"
 #include "tools/locmake/location_source.h"
 #include "tools/solver/model_parity.h"
 
@@ -37,11 +38,7 @@ TEST_F(ModelParity, AgreesWithTheEngineOnEveryPositionSolvingTheCampaignReaches)
   TParityReport report;
   int rooms = 0;
   TRoomSample sample;
-  for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / "assets/locations")) {
-    if (entry.path().extension() != ".rooms") continue;
-    TLocation location;
-    std::string error;
-    ASSERT_TRUE(readLocationSource(entry.path().string(), location, error)) << error;
+  for (const TLocation& location : locationsIn("assets/locations"))
     for (int i = 1; i <= location.roomCount; ++i) {
       if (!sample.takes()) continue;
       const TEnginePtr room = startRoom(location, i, std::make_shared<TStillHost>(), pictures);
@@ -51,7 +48,6 @@ TEST_F(ModelParity, AgreesWithTheEngineOnEveryPositionSolvingTheCampaignReaches)
       checkParity(*room, std::min<long>(solved.positions, 300), report);
       ++rooms;
     }
-  }
   EXPECT_GT(rooms, 0);
   EXPECT_GT(report.moves, 1000 / sample.step());
   EXPECT_EQ(report.roomsRefused, 0);

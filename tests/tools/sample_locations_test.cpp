@@ -15,6 +15,7 @@
 
 #include "app/globals.h"
 #include "platform/stream.h"
+#include "tests/support/location_sources.h"
 #include "tests/support/room_sample.h"
 #include "tools/locmake/location_source.h"
 #include "engine/room_play.h"
@@ -33,9 +34,7 @@ const fs::path kGame = TESMORIA_GAME_DIR;
 // to keep up to date.
 std::vector<std::string> shippedNames() {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kSources))
-    if (entry.path().extension() == ".rooms") names.push_back(entry.path().stem().string());
-  std::sort(names.begin(), names.end());
+  for (const fs::path& source : roomSourcesIn("assets/custom_locations")) names.push_back(source.stem().string());
   return names;
 }
 

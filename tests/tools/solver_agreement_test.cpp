@@ -18,6 +18,7 @@
 #include "engine/solver.h"
 #include "engine/still_host.h"
 #include "tests/support/room_sample.h"
+#include "tests/tools/shipped_locations.h"
 #include "tools/locmake/location_source.h"
 #include "tools/solver/model_parity.h"
 
@@ -59,17 +60,10 @@ class SolverAgreement : public ::testing::Test {
   // Every room of the .rooms sources in a folder of the source tree.
   std::vector<TNamedRoom> roomsIn(const std::string& folder) {
     std::vector<TNamedRoom> rooms;
-    std::set<fs::path> sources;
-    for (const auto& entry : fs::directory_iterator(fs::path(TESMORIA_SOURCE_DIR) / folder))
-      if (entry.path().extension() == ".rooms") sources.insert(entry.path());
-    for (const fs::path& source : sources) {
-      TLocation location;
-      std::string error;
-      EXPECT_TRUE(readLocationSource(source.string(), location, error)) << error;
+    for (const TLocation& location : locationsIn(folder))
       for (int i = 1; i <= location.roomCount; ++i)
         rooms.push_back({location.name + " room " + std::to_string(i),
                          startRoom(location, i, std::make_shared<TStillHost>(), pictures)});
-    }
     return rooms;
   }
 
