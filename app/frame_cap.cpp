@@ -25,3 +25,18 @@ int TFrameCap::sleepBefore(uint32_t now) {
   }
   return wait;
 }
+
+TCalmWatch::TCalmWatch(int framesBeforeCalm) : framesBeforeCalm_(std::max(framesBeforeCalm, 1)) {}
+
+bool TCalmWatch::afterFrame(bool onlyAmbientMotion, bool playerActed) {
+  quiet_ = onlyAmbientMotion && !playerActed ? std::min(quiet_ + 1, framesBeforeCalm_) : 0;
+  return quiet_ >= framesBeforeCalm_;
+}
+
+TRestWatch::TRestWatch(int framesBeforeRest, int restMs)
+    : framesBeforeRest_(std::max(framesBeforeRest, 1)), restMs_(std::max(restMs, 0)) {}
+
+int TRestWatch::afterFrame(bool changed) {
+  unchanged_ = changed ? 0 : std::min(unchanged_ + 1, framesBeforeRest_);
+  return unchanged_ >= framesBeforeRest_ ? restMs_ : 0;
+}

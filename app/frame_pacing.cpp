@@ -6,6 +6,7 @@
 #include "app/frame_cap.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 
 namespace {
 bool scripted = false;
@@ -18,6 +19,14 @@ std::string firstFrameStampPath;
 // Frames of the main loop: at most 60 a second, with at least the 2 ms
 // sleep every frame always had.
 TFrameCap frameCap(60, 2);
+// A calm screen (see noteOnlyAmbientMotion) after a second of it.
+TFrameCap calmCap(30, 2);
+TCalmWatch calmWatch(60);
+bool onlyAmbientMotion = false;
+int64_t inputSeen = 0;
+// Half a second of unchanged frames, and the loop waits for input up to
+// 50 ms between frames (20 a second) until something changes.
+TRestWatch restWatch(30, 50);
 
 void writeFirstFrameStamp() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -43,14 +52,23 @@ void setBeforePresent(std::function<void()> hook) { beforePresent = std::move(ho
 void setModalFrameHook(std::function<bool()> hook) { modalFrameHook = std::move(hook); }
 bool runModalFrameHook() { return modalFrameHook ? modalFrameHook() : true; }
 
+void noteOnlyAmbientMotion() { onlyAmbientMotion = true; }
+
 void presentFrame(int sync) {
   if (beforePresent) beforePresent();
   ++presented;
+  const bool playerActed = InputEventsPosted() != inputSeen;
+  inputSeen = InputEventsPosted();
+  const bool calm = calmWatch.afterFrame(onlyAmbientMotion, playerActed);
+  onlyAmbientMotion = false;
   if (!scripted) {
     // Flip -1 (the cross-fade) paces itself to the display's rate.
-    Delay(sync >= 0 ? frameCap.sleepBefore(MilliSecs()) : 2);
+    TFrameCap& cap = calm ? calmCap : frameCap;
+    Delay(sync >= 0 ? cap.sleepBefore(MilliSecs()) : 2);
+    const int64_t repeatedBefore = FramesRepeated();
     Flip(sync);
     if (!firstFrameStampPath.empty()) writeFirstFrameStamp();
+    WaitForInput(restWatch.afterFrame(FramesRepeated() == repeatedBefore));
     return;
   }
   Flip(0);

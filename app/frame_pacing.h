@@ -12,6 +12,12 @@ constexpr uint32_t kScriptedFrameMs = 25;
 
 void presentFrame(int sync);
 
+// Tells the next presentFrame that the frame shows only slow ambient motion
+// (a resting room). Once the player has been still for a second, such frames
+// come 30 a second instead of 60: the sparks turn as far, in fewer steps.
+// Every presentFrame forgets it, so each frame tells it anew.
+void noteOnlyAmbientMotion();
+
 // The game time each scripted frame lasts; long runs may pass more per frame
 // (everything moves by the frame timer's delta, so a frame of 100 ms plays
 // four frames' worth of the room at once).

@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/frame_pacing.h"
 #include "app/globals.h"
 #include "app/keys_card.h"
 #include "app/screen.h"
@@ -24,6 +25,10 @@ bool TMainLoop::frame() {
     if (current && running_ != 0 && current->holdLeave(gameState)) gameState = running_;
   }
   const bool switching = gameState != running_;
+  if (!switching && !fadePending_) {
+    const TScreenController* current = slots_.controller(running_);
+    if (current && current->onlyAmbientMotion()) noteOnlyAmbientMotion();
+  }
   if (gameState != running_) {
     switchScreens();
   } else if (fadePending_) {

@@ -290,3 +290,8 @@ void TEffects::destroyAll() {
   TSparkle::destroyAll();
   TBrick::destroyAll();
 }
+
+bool TEffects::anyRunning() const {
+  return !TTextFloat::all().empty() || !TSparkle::all().empty() || !TBrick::all().empty() ||
+         !TFireworks::particles().empty();
+}

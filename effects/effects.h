@@ -126,4 +126,6 @@ class TEffects {
   // The upper pass: after the room's objects.
   void updateAll();
   void destroyAll();
+  // True while a text, sparkle, fragment or firework is still on its way.
+  bool anyRunning() const;
 };

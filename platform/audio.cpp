@@ -3,8 +3,6 @@
 #include <SDL.h>
 
 #include <chrono>
-#include <condition_variable>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -43,14 +41,6 @@ class TAudioOutput {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       device_ = 0;
     }
-    if (clock_.joinable()) {
-      {
-        std::lock_guard lock(clockMutex_);
-        stopClock_ = true;
-      }
-      clockWake_.notify_all();
-      clock_.join();
-    }
     driver_.clear();
   }
 
@@ -78,33 +68,30 @@ class TAudioOutput {
     return true;
   }
 
-  // Pulls the mix at real-time pace into nowhere, so that sounds end and
-  // music moves on just as with a device.
+  // Nothing is heard, yet sounds must end and music move on in real time:
+  // whenever the game touches the mixer, the voices are moved on by the time
+  // passed since, without mixing a frame nobody hears and without a thread
+  // waking to do it.
   void startSilentClock() {
-    stopClock_ = false;
-    clock_ = std::thread([this] {
-      using Clock = std::chrono::steady_clock;
-      auto last = Clock::now();
-      std::vector<int16_t> buffer;
-      std::unique_lock lock(clockMutex_);
-      while (!clockWake_.wait_for(lock, std::chrono::milliseconds(10), [this] { return stopClock_; })) {
-        auto now = Clock::now();
-        auto frames = std::chrono::duration_cast<std::chrono::microseconds>(now - last).count() * kMixRate / 1000000;
-        if (frames <= 0) continue;
-        last += std::chrono::microseconds(frames * 1000000 / kMixRate);
-        buffer.resize(static_cast<size_t>(frames) * 2);
-        mixer_.Mix(buffer.data(), static_cast<int>(frames));
-      }
-    });
+    silentStart_ = std::chrono::steady_clock::now();
+    silentFrames_ = 0;
   }
 
+ public:
+  void CatchUp() {
+    if (driver_ != "silent") return;
+    const auto passed = std::chrono::steady_clock::now() - silentStart_;
+    const int64_t due = std::chrono::duration_cast<std::chrono::microseconds>(passed).count() * kMixRate / 1000000;
+    mixer_.Skip(due - silentFrames_);
+    silentFrames_ = due;
+  }
+
+ private:
   TAudioMixer mixer_{kMixRate};
   std::string driver_;
   SDL_AudioDeviceID device_ = 0;
-  std::thread clock_;
-  std::mutex clockMutex_;
-  std::condition_variable clockWake_;
-  bool stopClock_ = false;
+  std::chrono::steady_clock::time_point silentStart_;
+  int64_t silentFrames_ = 0;
 };
 
 // Never destroyed: sound objects destroyed late at exit may still stop
@@ -114,7 +101,10 @@ TAudioOutput& output() {
   return *instance;
 }
 
-TAudioMixer& mixer() { return output().Mixer(); }
+TAudioMixer& mixer() {
+  output().CatchUp();
+  return output().Mixer();
+}
 
 TChannelPtr startSound(const TSoundPtr& sound, const TChannelPtr& channel, bool cued) {
   // Only starting a sound opens the output: stopping and setting channels

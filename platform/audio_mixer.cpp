@@ -43,9 +43,11 @@ TFrame soundFrame(const TSound& sound, int index) {
   return readFrame(window, index - sound.stream->WindowStart());
 }
 
-float glide(float current, float target) {
-  if (current < target) return std::min(current + kGainStep, target);
-  return std::max(current - kGainStep, target);
+// The gain after moving toward target for the given number of frames.
+float glide(float current, float target, double frames = 1) {
+  const double most = kGainStep * frames;
+  if (current < target) return static_cast<float>(std::min<double>(current + most, target));
+  return static_cast<float>(std::max<double>(current - most, target));
 }
 
 }  // namespace
@@ -122,11 +124,52 @@ void TAudioMixer::Mix(int16_t* out, int frames) {
   for (const TChannelPtr& channel : active_) {
     if (!channel->paused_) mixChannel(*channel, scratch_.data(), frames);
   }
-  // Ended voices leave the mixer, and so do paused ones nobody else holds:
-  // they could never be resumed.
-  std::erase_if(active_, [](const TChannelPtr& c) { return !c->active_ || (c->paused_ && c.use_count() == 1); });
+  dropFinished();
   for (size_t i = 0; i < scratch_.size(); ++i)
     out[i] = static_cast<int16_t>(std::clamp(std::lrint(scratch_[i]), -32768L, 32767L));
+}
+
+void TAudioMixer::Skip(int64_t frames) {
+  if (frames <= 0) return;
+  std::lock_guard lock(mutex_);
+  for (const TChannelPtr& channel : active_) {
+    if (!channel->paused_) skipChannel(*channel, frames);
+  }
+  dropFinished();
+}
+
+void TAudioMixer::dropFinished() {
+  // Paused voices nobody else holds could never be resumed.
+  std::erase_if(active_, [](const TChannelPtr& c) { return !c->active_ || (c->paused_ && c.use_count() == 1); });
+}
+
+TAudioMixer::TGains TAudioMixer::targetGains(const TChannel& channel) {
+  return {channel.volume_ * (channel.pan_ > 0 ? 1.0f - channel.pan_ : 1.0f),
+          channel.volume_ * (channel.pan_ < 0 ? 1.0f + channel.pan_ : 1.0f)};
+}
+
+void TAudioMixer::skipChannel(TChannel& channel, int64_t frames) {
+  const TAudioSample& sample = *channel.sound_->sample;
+  const double step = static_cast<double>(sample.hertz) * channel.rate_ / rate_;
+  const TGains target = targetGains(channel);
+  if (channel.fresh_) {
+    channel.gainLeft_ = target.left;
+    channel.gainRight_ = target.right;
+    channel.fresh_ = false;
+  }
+  channel.gainLeft_ = glide(channel.gainLeft_, target.left, static_cast<double>(frames));
+  channel.gainRight_ = glide(channel.gainRight_, target.right, static_cast<double>(frames));
+  double pos = channel.position_ + step * static_cast<double>(frames);
+  const double length = sample.length;
+  if (pos >= length) {
+    if (!channel.sound_->loop) {
+      channel.active_ = false;
+      pos = length;
+    } else {
+      pos = std::fmod(pos, length);
+    }
+  }
+  channel.position_ = pos;
 }
 
 void TAudioMixer::mixChannel(TChannel& channel, float* out, int frames) {
@@ -135,8 +178,8 @@ void TAudioMixer::mixChannel(TChannel& channel, float* out, int frames) {
   const bool loop = sound.loop;
   const int length = sample.length;
   const double step = static_cast<double>(sample.hertz) * channel.rate_ / rate_;
-  const float targetLeft = channel.volume_ * (channel.pan_ > 0 ? 1.0f - channel.pan_ : 1.0f);
-  const float targetRight = channel.volume_ * (channel.pan_ < 0 ? 1.0f + channel.pan_ : 1.0f);
+  const TGains target = targetGains(channel);
+  const float targetLeft = target.left, targetRight = target.right;
   if (channel.fresh_) {
     channel.gainLeft_ = targetLeft;
     channel.gainRight_ = targetRight;

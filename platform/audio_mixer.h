@@ -64,9 +64,20 @@ class TAudioMixer {
 
   // Mixes the next frames into out (interleaved left, right).
   void Mix(int16_t* out, int frames);
+  // Moves every voice on by frames without producing them: sounds end and
+  // loops wrap exactly as if they had been mixed (an output nobody hears).
+  void Skip(int64_t frames);
 
  private:
   void mixChannel(TChannel& channel, float* out, int frames);
+  void skipChannel(TChannel& channel, int64_t frames);
+  struct TGains {
+    float left, right;
+  };
+  // The gains the channel's volume and pan ask for.
+  static TGains targetGains(const TChannel& channel);
+  // Ended voices leave the mixer, and so do paused ones nobody else holds.
+  void dropFinished();
   // Applies a setting to a channel under the lock; null channels are ignored.
   template <typename Change>
   void change(const TChannelPtr& channel, Change apply) {

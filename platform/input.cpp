@@ -290,7 +290,32 @@ void PollSystem() {
   }
 }
 
+void WaitForInput(int ms) {
+  if (ms <= 0) return;
+  if (!SDL_WasInit(SDL_INIT_VIDEO) || !in.systemInput) {
+    SDL_Delay(static_cast<Uint32>(ms));
+    return;
+  }
+  if (GamePadsPresent() == 0) {
+    SDL_WaitEventTimeout(nullptr, ms);
+    return;
+  }
+  // With a pad open SDL would wake every millisecond to read it; looking
+  // once a frame's length is enough.
+  const Uint32 until = SDL_GetTicks() + static_cast<Uint32>(ms);
+  while (static_cast<int32_t>(until - SDL_GetTicks()) > 0) {
+    SDL_Delay(std::min<Uint32>(16, until - SDL_GetTicks()));
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return;
+  }
+}
+
+int64_t eventsPosted = 0;
+
+int64_t InputEventsPosted() { return eventsPosted; }
+
 void PostEvent(int code, int data, int x, int y, int clicks) {
+  ++eventsPosted;
   const TEvent e{code, data, x, y, clicks};
   Fold(e);
   Queue(e);

@@ -62,8 +62,14 @@ constexpr int kDoubleClickMs = 700;
 
 // Lets the window system deliver pending events (each query does this too).
 void PollSystem();
+// Sleeps up to ms, waking as soon as the window system has an event (the
+// player's input, the window uncovered); the event is left for PollSystem.
+void WaitForInput(int ms);
 // Feeds one event as if the window system had produced it: folded and queued.
 void PostEvent(int code, int data = 0, int x = 0, int y = 0, int clicks = 1);
+// Events posted so far (the window system's and fed ones): a player who did
+// anything since a given frame shows as a different count.
+int64_t InputEventsPosted();
 // While off, PollSystem ignores the real window system (scripted runs).
 void SetSystemInput(bool on);
 

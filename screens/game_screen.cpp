@@ -9,6 +9,8 @@
 #include "data/player_notice.h"
 #include "data/profile.h"
 #include "data/room_records.h"
+#include "effects/effects.h"
+#include "engine/room_play.h"
 #include "platform/input.h"
 #include "screens/game_host.h"
 #include "screens/room_engine.h"
@@ -100,6 +102,10 @@ void TGame::update() {
   collectItems();
   // Tips go over everything the frame drew, buttons and tips of the tutorial too.
   if (tips_) tips_->drawShown();
+}
+
+bool TGame::onlyAmbientMotion() const {
+  return engine && roomAtRest(*engine) && !(effects && effects->anyRunning());
 }
 
 void TGame::endRoomIfDone(int sunFrame) {

@@ -67,6 +67,9 @@ class TGame : public TScreenController, protected TScreenKit {
   // was changed since the game was saved).
   bool setEngineObjects();
   void update() override;
+  // The room at rest with no effect under way: only its sparks turn and its
+  // beams pulse.
+  bool onlyAmbientMotion() const override;
   // The modal pause: fades the frozen frame to alpha and runs until P is hit,
   // the window comes back, or the open confirmation is answered.
   void pause(float alpha);

@@ -17,6 +17,10 @@ class TScreenController {
   // The screen wants to go to `requested`; a screen may hold the player back
   // (the editor asks about unsaved changes first). True keeps the screen.
   virtual bool holdLeave(int /*requested*/) { return false; }
+  // True while all that moves on the screen is slow and endless, like a
+  // resting room's turning sparks and pulsing beams: once the player has
+  // been still a while, the loop may show such a screen at a lower rate.
+  virtual bool onlyAmbientMotion() const { return false; }
 };
 
 using TScreenControllerPtr = std::unique_ptr<TScreenController>;

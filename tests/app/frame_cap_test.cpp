@@ -44,3 +44,31 @@ TEST(FrameCap, ClockWrapAroundDoesNotStallTheLoop) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RestWatch, WaitsForInputOnlyAfterEnoughUnchangedFramesAndStopsAtTheFirstChange) {
+  TRestWatch watch(30, 50);
+  for (int frame = 1; frame < 30; ++frame) ASSERT_EQ(watch.afterFrame(false), 0) << "frame " << frame;
+  EXPECT_EQ(watch.afterFrame(false), 50);
+  EXPECT_EQ(watch.afterFrame(false), 50);
+  // One new picture (the player moved, a timer ran out) and the full rate is back.
+  EXPECT_EQ(watch.afterFrame(true), 0);
+  for (int frame = 1; frame < 30; ++frame) ASSERT_EQ(watch.afterFrame(false), 0) << "frame " << frame;
+  EXPECT_EQ(watch.afterFrame(false), 50);
+}
+
+TEST(CalmWatch, CalmNeedsBothAStillPlayerAndOnlyAmbientMotion) {
+  TCalmWatch watch(60);
+  for (int frame = 1; frame < 60; ++frame) ASSERT_FALSE(watch.afterFrame(true, false)) << "frame " << frame;
+  EXPECT_TRUE(watch.afterFrame(true, false));
+  // The pointer moves: at once the full rate, and a whole second before calm again.
+  EXPECT_FALSE(watch.afterFrame(true, true));
+  for (int frame = 1; frame < 60; ++frame) ASSERT_FALSE(watch.afterFrame(true, false)) << "frame " << frame;
+  EXPECT_TRUE(watch.afterFrame(true, false));
+  // Something slides or bursts without the player: not calm either.
+  EXPECT_FALSE(watch.afterFrame(false, false));
+  EXPECT_FALSE(watch.afterFrame(true, false));
+}
+
+}  // namespace

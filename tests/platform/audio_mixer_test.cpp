@@ -132,6 +132,43 @@ TEST(AudioMixer, PauseKeepsThePlaceAndStopEndsTheSound) {
   EXPECT_EQ(render(mixer, 1)[0], 0);
 }
 
+TEST(AudioMixer, SkippedFramesLeaveEveryVoiceWhereMixingThemWould) {
+  // Two mixers play the same voices: one mixes 700 frames, the other skips
+  // them. What follows must sound the same, and the same voices must be over.
+  TAudioMixer mixed(44100), skipped(44100);
+  auto frames = ramp(500, 7);
+  struct TVoice {
+    int hertz;
+    bool loop;
+    float volume, pan, rate;
+  };
+  const std::vector<TVoice> voices{{44100, true, 0.5f, -0.5f, 1}, {22050, true, 1, 0.25f, 1},
+                                   {44100, false, 1, 0, 1},       {44100, false, 0.8f, 0, 2}};
+  std::vector<TChannelPtr> a, b;
+  for (const TVoice& v : voices) {
+    for (auto [mixer, list] : {std::pair{&mixed, &a}, std::pair{&skipped, &b}}) {
+      auto channel = std::make_shared<TChannel>();
+      mixer->Start(channel, monoSound(frames, v.hertz, v.loop), false);
+      mixer->SetRate(channel, v.rate);
+      list->push_back(channel);
+    }
+  }
+  render(mixed, 1);
+  render(skipped, 1);
+  // A volume change in flight glides on while skipped, as while mixed.
+  for (size_t i = 0; i < voices.size(); ++i) {
+    mixed.SetVolume(a[i], voices[i].volume), mixed.SetPan(a[i], voices[i].pan);
+    skipped.SetVolume(b[i], voices[i].volume), skipped.SetPan(b[i], voices[i].pan);
+  }
+  render(mixed, 700);
+  skipped.Skip(700);
+  for (size_t i = 0; i < voices.size(); ++i) EXPECT_EQ(mixed.Playing(a[i]), skipped.Playing(b[i])) << "voice " << i;
+  EXPECT_EQ(mixed.ActiveChannels(), 2);
+  EXPECT_EQ(skipped.ActiveChannels(), 2);
+  const auto after = render(mixed, 300), afterSkip = render(skipped, 300);
+  for (size_t n = 0; n < after.size(); ++n) ASSERT_NEAR(after[n], afterSkip[n], 1) << "sample " << n;
+}
+
 TEST(AudioMixer, ChannelsAddUpAndClipInsteadOfWrapping) {
   TAudioMixer mixer(44100);
   auto a = std::make_shared<TChannel>(), b = std::make_shared<TChannel>();

@@ -2,6 +2,7 @@
 // piece, Space picks it up, an arrow aims (the preview shows where the push
 // stops) and the same arrow pushes; the mouse and the keys never fight.
 #include "game_fixture.h"
+#include "effects/effects.h"
 #include "platform/game_pad.h"
 
 namespace {
@@ -115,3 +116,24 @@ TEST_F(KeyboardPlay, OffTheRoomsRightEdgeTheKeysWalkTheButtonsAndLeftComesBack) 
 }
 
 }  // namespace
+
+// The main loop may show a resting room at a lower rate: only while nothing
+// in it slides and no effect is under way.
+TEST_F(KeyboardPlay, OnlyARestingRoomWithoutEffectsShowsNothingButAmbientMotion) {
+  TEffects roomEffects;
+  effects = &roomEffects;
+  TGame game(kit);
+  frames(game, 3);
+  EXPECT_TRUE(game.onlyAmbientMotion());
+  roomEffects.createtextFloat("+10", 100, 100);
+  EXPECT_FALSE(game.onlyAmbientMotion()) << "a floating text is on its way";
+  roomEffects.destroyAll();
+  key(game, kKeySpace);
+  key(game, kKeySpace);
+  key(game, kKeyUp);
+  key(game, kKeyUp);  // the sarcophagus slides up, out of the beam
+  EXPECT_EQ(game.history.moves, 1);
+  EXPECT_FALSE(game.onlyAmbientMotion()) << "a sliding piece is not ambient";
+  roomEffects.destroyAll();
+  effects = nullptr;
+}
