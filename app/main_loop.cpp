@@ -80,8 +80,13 @@ void TMainLoop::switchScreens() {
   previous_ = running_;
   running_ = wanted;
   if (old && !sameSlot) old->leave();
-  shellSaveProfile();
-  if (options) options->save("");
+  // The first switch, into the intro, comes right after these files were
+  // read: writing them back (four files, each synced to the disk) would
+  // only hold up the first picture.
+  if (previous_ != 0) {
+    shellSaveProfile();
+    if (options) options->save("");
+  }
   if (musicTrack != kMusicKeep) shellPauseMusicUnless(musicTrack);
   fadePending_ = true;
   crossFade_.grabScreen(TCrossFade::oldScreen);

@@ -20,6 +20,8 @@ void createGlobals() {
   options = TOptions::create(shellProfileName());
   options->load();
   gfx = new TGfx();
+  // The pictures decode on the other cores while the display opens.
+  gfx->startLoading();
   sfx = new TSfx();
   screen = new TScreen();
   screen->setRes();

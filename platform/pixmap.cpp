@@ -3,13 +3,12 @@
 #include <png.h>
 
 #include <algorithm>
-#include <atomic>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 
 #include "platform/file_system.h"
+#include "platform/pixmap_batch.h"
 #include "platform/pixmap_codec.h"
 
 namespace {
@@ -79,28 +78,8 @@ TPixmapPtr LoadPixmap(const TStreamPtr& stream) {
 TPixmapPtr LoadPixmap(const std::string& path) { return LoadPixmap(ReadStream(path)); }
 
 std::vector<TPixmapPtr> LoadPixmaps(const std::vector<std::string>& paths) {
-  // The files are read here (the file system is not shared between
-  // threads); decoding only touches each file's own bytes.
-  std::vector<std::vector<uint8_t>> files(paths.size());
-  for (size_t i = 0; i < paths.size(); ++i) {
-    try {
-      if (TStreamPtr stream = ReadStream(paths[i])) files[i] = stream->ReadAll();
-    } catch (const TStreamError&) {
-      files[i].clear();
-    }
-  }
-  std::vector<TPixmapPtr> pixmaps(paths.size());
-  std::atomic<size_t> next{0};
-  auto decode = [&] {
-    for (size_t i = next++; i < files.size(); i = next++)
-      if (!files[i].empty()) pixmaps[i] = DecodePixmap(files[i].data(), files[i].size());
-  };
-  const unsigned helpers = std::min(std::max(std::thread::hardware_concurrency(), 1u), 4u) - 1;
-  std::vector<std::thread> threads;
-  for (unsigned t = 0; t < helpers && t + 1 < files.size(); ++t) threads.emplace_back(decode);
-  decode();
-  for (std::thread& t : threads) t.join();
-  return pixmaps;
+  // The calling thread decodes beside the helpers.
+  return TPixmapBatch(paths, DecodingHelpers() - 1).take();
 }
 
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include "platform/graphics.h"
 #include "platform/pixmap.h"
+#include "platform/pixmap_batch.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ struct TLoader {
   std::map<std::string, TPixmapPtr> decoded;
   std::string firstMissing;
 
-  void decodeNamed() {
-    const std::vector<TPixmapPtr> pixmaps = LoadPixmaps(named);
+  void take(TPixmapBatch& batch) {
+    const std::vector<TPixmapPtr> pixmaps = batch.take();
     for (size_t i = 0; i < named.size(); ++i) decoded[named[i]] = pixmaps[i];
     naming = false;
   }
@@ -84,10 +85,18 @@ void loadWith(TGfx& g, TLoader& l) {
 
 }  // namespace
 
-std::string TGfx::load() {
+void TGfx::startLoading() {
   TLoader l;
   loadWith(*this, l);
-  l.decodeNamed();
+  decoding_ = std::make_shared<TPixmapBatch>(l.named, DecodingHelpers());
+}
+
+std::string TGfx::load() {
+  if (!decoding_) startLoading();
+  TLoader l;
+  loadWith(*this, l);
+  l.take(*decoding_);
+  decoding_.reset();
   loadWith(*this, l);
   return l.firstMissing;
 }

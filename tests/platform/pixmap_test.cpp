@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/pixmap.h"
+#include "platform/pixmap_batch.h"
 #include "platform/stream.h"
 #include "picture_helpers.h"
 
@@ -49,16 +52,28 @@ TEST(Pixmap, SeveralFilesDecodedSideBySideKeepTheirOrder) {
   const uint8_t cut[] = {0x89, 'P', 'N', 'G', 1, 2, 3};
   WriteStream(broken)->WriteBytes(cut, sizeof cut);
   paths.push_back(broken);
-  const std::vector<TPixmapPtr> loaded = LoadPixmaps(paths);
-  ASSERT_EQ(loaded.size(), paths.size());
-  EXPECT_FALSE(loaded[3]);
-  EXPECT_FALSE(loaded.back());
-  for (size_t i = 0; i < originals.size(); ++i) {
-    const TPixmapPtr& got = loaded[i < 3 ? i : i + 1];
-    ASSERT_TRUE(got) << i;
-    EXPECT_EQ(got->width, originals[i]->width) << i;
-    EXPECT_EQ(got->pixels, originals[i]->pixels) << i;
+  auto expectEachInItsPlace = [&](const std::vector<TPixmapPtr>& loaded) {
+    ASSERT_EQ(loaded.size(), paths.size());
+    EXPECT_FALSE(loaded[3]);
+    EXPECT_FALSE(loaded.back());
+    for (size_t i = 0; i < originals.size(); ++i) {
+      const TPixmapPtr& got = loaded[i < 3 ? i : i + 1];
+      ASSERT_TRUE(got) << i;
+      EXPECT_EQ(got->width, originals[i]->width) << i;
+      EXPECT_EQ(got->pixels, originals[i]->pixels) << i;
+    }
+  };
+  expectEachInItsPlace(LoadPixmaps(paths));
+  // Decoded behind the caller's back by any number of helpers (none: all
+  // in take), taken once; a batch never taken still ends cleanly.
+  for (unsigned helpers : {0u, 1u, 3u, 20u}) {
+    SCOPED_TRACE(helpers);
+    TPixmapBatch batch(paths, helpers);
+    expectEachInItsPlace(batch.take());
+    const std::vector<TPixmapPtr> again = batch.take();
+    EXPECT_TRUE(std::none_of(again.begin(), again.end(), [](const TPixmapPtr& p) { return p != nullptr; }));
   }
+  { TPixmapBatch untaken(paths, 2); }
   EXPECT_TRUE(LoadPixmaps({}).empty());
 }
 
