@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/draw_queue.h"
 #include "platform/graphics.h"
 #include "platform/graphics_backend.h"
@@ -24,7 +25,7 @@ struct TTextureCache {
     int fadedKey = -1;
     int lastFadeAsked = -1;
     bool stale = false;
-    int64_t lastUsed = 0;  // the frame it was last drawn in
+    uint32_t lastUsed = 0;  // the frame clock when it was last drawn
     void DestroyAll() {
       for (SDL_Texture* t : {raw, bled, masked, faded})
         if (t) {
@@ -58,15 +59,28 @@ namespace backend {
 namespace {
 
 // A big picture (a screen's background, its faded copy, a grabbed screen)
-// not drawn for this many frames gives its textures back; they are made
-// again from its pixels when it is drawn next, alike. Small ones (glyphs,
-// buttons) stay: they cost little and are drawn everywhere.
-constexpr int64_t kUnusedFrames = 600;
+// not drawn for 10 seconds gives its textures back; they are made again
+// from its pixels when it is drawn next, alike. Small ones (glyphs,
+// buttons) stay: they cost little and are drawn everywhere. Time, not
+// frames, since a resting screen shows fewer frames a second.
+constexpr uint32_t kUnusedMs = 10000;
 constexpr int64_t kBigPixels = 256 * 256;
-// Looked over once in so many frames.
-constexpr int64_t kSweepEvery = 60;
+// Looked over once a second.
+constexpr uint32_t kSweepEveryMs = 1000;
 std::vector<std::weak_ptr<TTextureCache>> caches;
-int64_t lastSweep = 0;
+uint32_t lastSweep = 0;
+// The clock as the last frame was shown, read once a frame: a picture drawn
+// is marked with it.
+uint32_t frameClock = 0;
+bool frameClockSet = false;
+
+uint32_t FrameClock() {
+  if (!frameClockSet) {
+    frameClock = lastSweep = MilliSecs();
+    frameClockSet = true;
+  }
+  return frameClock;
+}
 int64_t givenBack = 0;
 
 uint32_t PackArgb(const uint8_t* p) {
@@ -176,7 +190,7 @@ TTextureCache::TEntry* Entry(TImage& image, int frame) {
   if (cache.entries.size() != image.pixmaps.size()) cache.entries.resize(image.pixmaps.size());
   TTextureCache::TEntry& e = cache.entries[frame];
   const TPixmap& pixmap = *image.pixmaps[frame];
-  e.lastUsed = FramesFinished();
+  e.lastUsed = FrameClock();
   const bool filtered = (image.flags & kImageFiltered) != 0;
   if (e.stale) {
     // A grab or an edit changed the pixels: the variants in use are filled
@@ -235,9 +249,10 @@ SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
 }
 
 void DropUnusedTextures(bool now) {
-  const int64_t frame = FramesFinished();
-  if (!now && frame - lastSweep < kSweepEvery) return;
-  lastSweep = frame;
+  FrameClock();
+  const uint32_t clock = frameClock = MilliSecs();
+  if (!now && clock - lastSweep < kSweepEveryMs) return;
+  lastSweep = clock;
   const int generation = GraphicsGeneration();
   std::erase_if(caches, [](const std::weak_ptr<TTextureCache>& cache) { return cache.expired(); });
   if (!Renderer()) return;
@@ -248,7 +263,7 @@ void DropUnusedTextures(bool now) {
     for (TTextureCache::TEntry& e : cache->entries) {
       int w = 0, h = 0;
       SDL_Texture* any = e.raw ? e.raw : e.bled ? e.bled : e.masked ? e.masked : e.faded;
-      if (!any || frame - e.lastUsed < kUnusedFrames || SDL_QueryTexture(any, nullptr, nullptr, &w, &h) != 0) continue;
+      if (!any || clock - e.lastUsed < kUnusedMs || SDL_QueryTexture(any, nullptr, nullptr, &w, &h) != 0) continue;
       if (static_cast<int64_t>(w) * h < kBigPixels) continue;
       e.DestroyAll();
       dropped = true;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/graphics.h"
 #include "picture_helpers.h"
 
@@ -26,12 +27,16 @@ class TexturesGivenBack : public ::testing::Test {
     ASSERT_TRUE(Graphics(kViewWidth, kViewHeight, 0, 0));
     ResetDrawState();
     SetBlend(kBlendAlpha);
+    UseVirtualClock(100000);
   }
-  void TearDown() override { EndGraphics(); }
+  void TearDown() override {
+    EndGraphics();
+    UseRealClock();
+  }
 
   // One frame: the picture kept in use, and the other when given, at the
   // strength a fading screen uses; the frame as drawn.
-  static TPixmapPtr Frame(const TImagePtr& inUse, const TImagePtr& other, bool grab = true) {
+  static TPixmapPtr Frame(const TImagePtr& inUse, const TImagePtr& other, bool grab = true, uint32_t frameMs = 17) {
     Cls();
     SetAlpha(1);
     DrawImage(inUse, 0, 300);
@@ -42,6 +47,7 @@ class TexturesGivenBack : public ::testing::Test {
     SetAlpha(1);
     TPixmapPtr shown = grab ? GrabPixmap(0, 0, kViewWidth, kViewHeight) : nullptr;
     Flip(0);
+    AdvanceVirtualClock(frameMs);
     return shown;
   }
 };
@@ -52,8 +58,10 @@ TEST_F(TexturesGivenBack, AnUnusedBackgroundIsMadeAgainAlikeAndPicturesInUseKeep
   std::vector<TPixmapPtr> first;
   for (int i = 0; i < 3; ++i) first.push_back(Frame(inUse, background));
   DrawImage(small, 700, 500);
-  const int64_t givenBefore = PicturesGivenBack();
-  for (int i = 0; i < 900; ++i) Frame(inUse, nullptr, false);
+  int64_t givenBefore = PicturesGivenBack();
+  for (int i = 0; i < 500; ++i) Frame(inUse, nullptr, false);
+  EXPECT_EQ(PicturesGivenBack(), givenBefore) << "8.5 s unused is not yet long enough";
+  for (int i = 0; i < 400; ++i) Frame(inUse, nullptr, false);
   EXPECT_EQ(PicturesGivenBack() - givenBefore, 1) << "only the unused background, not the picture in use or the small one";
   // Drawn again, its textures are made as they were first made, frame for
   // frame, and the pixels are the same.
@@ -63,6 +71,11 @@ TEST_F(TexturesGivenBack, AnUnusedBackgroundIsMadeAgainAlikeAndPicturesInUseKeep
     for (size_t k = 0; k < again->pixels.size(); ++k) unlike += again->pixels[k] != first[i]->pixels[k];
     ASSERT_EQ(unlike, 0u) << "frame " << i << " after the textures came back";
   }
+  // A resting screen shows 20 frames a second: the background goes after
+  // as many seconds, not as many frames.
+  givenBefore = PicturesGivenBack();
+  for (int i = 0; i < 250; ++i) Frame(inUse, nullptr, false, 50);
+  EXPECT_EQ(PicturesGivenBack() - givenBefore, 1);
 }
 
 }  // namespace
