@@ -1,11 +1,13 @@
 #pragma once
 // The audio service: sounds decoded into memory and played on channels of
-// the game's mixer (platform/audio_mixer.h), which runs on its own output
-// thread. The game only sends commands and asks whether a channel plays.
+// the game's mixer (platform/audio_mixer.h), which runs on the sound
+// device's own thread. The game only sends commands and asks whether a
+// channel plays.
 //
 // Outputs ("drivers"):
 //   "sdl"    the system's sound output through SDL (the default);
-//   "silent" nothing is heard, but channels play and end in real time; used
+//   "silent" nothing is heard, but channels play and end in real time (moved
+//            on by the time passed whenever the game asks, not mixed); used
 //            when "sdl" cannot start, so the game behaves the same;
 //   "memory" nothing runs on its own: the mix advances only through
 //            RenderAudioMix, for tests;

@@ -310,7 +310,9 @@ void WaitForInput(int ms) {
   }
 }
 
+namespace {
 int64_t eventsPosted = 0;
+}  // namespace
 
 int64_t InputEventsPosted() { return eventsPosted; }
 
