@@ -43,11 +43,11 @@ TFrame soundFrame(const TSound& sound, int index) {
   return readFrame(window, index - sound.stream->WindowStart());
 }
 
-// The gain after moving toward target for the given number of frames.
-float glide(float current, float target, double frames = 1) {
-  const double most = kGainStep * frames;
-  if (current < target) return static_cast<float>(std::min<double>(current + most, target));
-  return static_cast<float>(std::max<double>(current - most, target));
+// The gain after moving toward target by at most `most` (one frame's step
+// while mixing, many frames' while skipping).
+float glide(float current, float target, float most = kGainStep) {
+  if (current < target) return std::min(current + most, target);
+  return std::max(current - most, target);
 }
 
 }  // namespace
@@ -157,8 +157,9 @@ void TAudioMixer::skipChannel(TChannel& channel, int64_t frames) {
     channel.gainRight_ = target.right;
     channel.fresh_ = false;
   }
-  channel.gainLeft_ = glide(channel.gainLeft_, target.left, static_cast<double>(frames));
-  channel.gainRight_ = glide(channel.gainRight_, target.right, static_cast<double>(frames));
+  const auto most = static_cast<float>(kGainStep * static_cast<double>(frames));
+  channel.gainLeft_ = glide(channel.gainLeft_, target.left, most);
+  channel.gainRight_ = glide(channel.gainRight_, target.right, most);
   double pos = channel.position_ + step * static_cast<double>(frames);
   const double length = sample.length;
   if (pos >= length) {

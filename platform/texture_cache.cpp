@@ -68,19 +68,11 @@ constexpr int64_t kBigPixels = 256 * 256;
 // Looked over once a second.
 constexpr uint32_t kSweepEveryMs = 1000;
 std::vector<std::weak_ptr<TTextureCache>> caches;
-uint32_t lastSweep = 0;
 // The clock as the last frame was shown, read once a frame: a picture drawn
 // is marked with it.
 uint32_t frameClock = 0;
-bool frameClockSet = false;
-
-uint32_t FrameClock() {
-  if (!frameClockSet) {
-    frameClock = lastSweep = MilliSecs();
-    frameClockSet = true;
-  }
-  return frameClock;
-}
+uint32_t lastSweep = 0;
+bool swept = false;
 int64_t givenBack = 0;
 
 uint32_t PackArgb(const uint8_t* p) {
@@ -190,7 +182,7 @@ TTextureCache::TEntry* Entry(TImage& image, int frame) {
   if (cache.entries.size() != image.pixmaps.size()) cache.entries.resize(image.pixmaps.size());
   TTextureCache::TEntry& e = cache.entries[frame];
   const TPixmap& pixmap = *image.pixmaps[frame];
-  e.lastUsed = FrameClock();
+  e.lastUsed = frameClock;
   const bool filtered = (image.flags & kImageFiltered) != 0;
   if (e.stale) {
     // A grab or an edit changed the pixels: the variants in use are filled
@@ -249,8 +241,8 @@ SDL_Texture* FrameTexture(TImage& image, int frame, const TPaint& paint) {
 }
 
 void DropUnusedTextures(bool now) {
-  FrameClock();
   const uint32_t clock = frameClock = MilliSecs();
+  if (!swept) lastSweep = clock, swept = true;
   if (!now && clock - lastSweep < kSweepEveryMs) return;
   lastSweep = clock;
   const int generation = GraphicsGeneration();

@@ -88,13 +88,14 @@ void loadWith(TGfx& g, TLoader& l) {
 void TGfx::startLoading() {
   TLoader l;
   loadWith(*this, l);
-  decoding_ = std::make_shared<TPixmapBatch>(l.named, DecodingHelpers());
+  decodingPaths_ = l.named;
+  decoding_ = std::make_shared<TPixmapBatch>(decodingPaths_, DecodingHelpers());
 }
 
 std::string TGfx::load() {
   if (!decoding_) startLoading();
   TLoader l;
-  loadWith(*this, l);
+  l.named = std::move(decodingPaths_);
   l.take(*decoding_);
   decoding_.reset();
   loadWith(*this, l);

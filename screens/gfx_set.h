@@ -2,6 +2,7 @@
 // Every picture of the game, loaded once at start-up after the display opens.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/image.h"
 
@@ -30,5 +31,7 @@ class TGfx {
   static std::string checkLaterPictures();
 
  private:
+  // The pictures startLoading named, decoding in that order.
+  std::vector<std::string> decodingPaths_;
   std::shared_ptr<TPixmapBatch> decoding_;
 };
